@@ -1,0 +1,40 @@
+# Quorvel: `make run` builds and starts the editor, `make test` builds and runs every test.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_BENCH?= build-bench
+JOBS       ?= 2
+CMAKE_GEN  := -G Ninja
+
+.PHONY: run test test-asan bench build bootstrap install clean
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: bootstrap $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run $(BUILD)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: bootstrap
+	cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+bench: bootstrap
+	cmake -S . -B $(BUILD_BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=ON
+	cmake --build $(BUILD_BENCH) -j $(JOBS) --target quorvel_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/quorvel_bench $(BENCH_ARGS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)

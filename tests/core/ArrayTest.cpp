@@ -1,0 +1,80 @@
+#include "core/PointerArray.h"
+
+#include <gtest/gtest.h>
+#include <type_traits>
+
+namespace {
+
+// Counts destructions so tests can see exactly which elements were deleted.
+struct Tracked
+{
+    explicit Tracked(int* deaths) : deaths_(deaths) {}
+    virtual ~Tracked() { ++*deaths_; }
+    int* deaths_;
+};
+
+} // namespace
+
+TEST(Array, InsertAtClampsToBothEnds)
+{
+    TAV_Array<int> a;
+    a.Append(1);
+    a.Append(2);
+    a.InsertAt(0, -5);
+    a.InsertAt(3, a.Count());
+    a.InsertAt(4, 100);
+    a.InsertAt(9, 2);
+    ASSERT_EQ(a.Count(), 6);
+    const int expected[] = {0, 1, 9, 2, 3, 4};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(a.GetAt(i), expected[i]);
+    a.RemoveAt(2);
+    EXPECT_EQ(a.GetAt(2), 2);
+    EXPECT_EQ(a.Count(), 5);
+}
+
+TEST(PointerArray, OwningDestructorDeletesOnlyNonNullElements)
+{
+    int deaths = 0;
+    {
+        TAV_PointerArray<Tracked> owning(true);
+        owning.Append(new Tracked(&deaths));
+        owning.Append(nullptr);
+        owning.Append(new Tracked(&deaths));
+    }
+    EXPECT_EQ(deaths, 2);
+}
+
+TEST(PointerArray, NonOwningDestructorDeletesNothingButRemoveAtAlwaysDeletes)
+{
+    int deaths = 0;
+    Tracked kept(&deaths);
+    {
+        TAV_PointerArray<Tracked> borrowing(false);
+        borrowing.Append(&kept);
+        borrowing.Append(new Tracked(&deaths));
+        borrowing.RemoveAt(1);
+        EXPECT_EQ(deaths, 1);
+        EXPECT_EQ(borrowing.Count(), 1);
+    }
+    EXPECT_EQ(deaths, 1);
+}
+
+TEST(PointerArray, MovingTransfersOwnershipAndCopyingIsImpossible)
+{
+    static_assert(!std::is_copy_constructible_v<TAV_PointerArray<Tracked>>);
+    static_assert(!std::is_copy_assignable_v<TAV_PointerArray<Tracked>>);
+    int deaths = 0;
+    TAV_PointerArray<Tracked> target(true);
+    target.Append(new Tracked(&deaths));
+    {
+        TAV_PointerArray<Tracked> source(true);
+        source.Append(new Tracked(&deaths));
+        target = std::move(source);
+        EXPECT_EQ(deaths, 1); // target's old element
+    }
+    EXPECT_EQ(deaths, 1); // the moved-from source deleted nothing
+    EXPECT_EQ(target.Count(), 1);
+    TAV_PointerArray<Tracked> moved(std::move(target));
+    EXPECT_EQ(moved.Count(), 1);
+}
