@@ -1,0 +1,73 @@
+#include "primitives/Primitive.h"
+
+#include "core/Vector3.h"
+#include "primitives/BoundingVolume.h"
+#include "render/DrawHelper.h"
+
+void TAV_Primitive::Update(float) {}
+
+void TAV_Primitive::DefineByMouse(bool, float, float) {}
+
+void TAV_Primitive::MoveTo(float, float) {}
+
+TAV_Vector3 TAV_Primitive::GetLocation() const
+{
+    return TAV_Vector3();
+}
+
+const TAV_BoundingVolume* TAV_Primitive::GetBoundingVolume(int)
+{
+    return nullptr;
+}
+
+void TAV_Primitive::MoveAwayFrom(TAV_Vector3 point)
+{
+    TAV_Vector3 direction = GetLocation() - point;
+    direction.Normalize();
+    velocity_ = direction * velocity_.Length();
+}
+
+void TAV_Primitive::SetupDrawAttributes(TAV_DrawHelper& helper)
+{
+    helper.ResetAttributes();
+    helper.SetColor(color_);
+    helper.EnableBlending(blending_);
+    helper.SetTextureName(textureName_);
+    helper.EnableTexture(texturing_);
+}
+
+void TAV_Primitive::SetupShading(TAV_DrawHelper& helper, bool withFillMode) const
+{
+    helper.SetShadeColor(shadeColor_);
+    helper.SetShadeMode(shadeMode_);
+    if (withFillMode)
+        helper.SetFillMode(fillMode_);
+}
+
+void TAV_Primitive::Draw(int lod, TAV_DrawHelper& helper)
+{
+    if (!visible_)
+        return;
+    SetupDrawAttributes(helper);
+    DrawPrimitive(lod, helper);
+    if (drawBoundingVolume_)
+        DrawBoundingVolume(lod, &helper, TAV_Color(255, 0, 0, 255));
+}
+
+void TAV_Primitive::DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Color color)
+{
+    const TAV_BoundingVolume* volume = GetBoundingVolume(lod);
+    if (volume == nullptr || helper == nullptr)
+        return;
+    helper->ResetAttributes();
+    helper->SetColor(color);
+    helper->SetShadeMode(0);
+    helper->SetFillMode(1);
+    volume->Draw(helper);
+}
+
+bool TAV_Primitive::IsStationary() const
+{
+    constexpr double still = 1e-9;
+    return TAV_Abs(velocity_.x) <= still && TAV_Abs(velocity_.y) <= still && TAV_Abs(velocity_.z) <= still;
+}
