@@ -1,0 +1,151 @@
+#include "primitives/BoundingBox.h"
+#include "tests/primitives/RecordingDrawHelper.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void ExpectCorners(const TAV_BoundingBox& box, TAV_Vector3 min, TAV_Vector3 max)
+{
+    EXPECT_FLOAT_EQ(box.GetMin().x, min.x);
+    EXPECT_FLOAT_EQ(box.GetMin().y, min.y);
+    EXPECT_FLOAT_EQ(box.GetMin().z, min.z);
+    EXPECT_FLOAT_EQ(box.GetMax().x, max.x);
+    EXPECT_FLOAT_EQ(box.GetMax().y, max.y);
+    EXPECT_FLOAT_EQ(box.GetMax().z, max.z);
+}
+
+TAV_BoundingBox EmptyBox()
+{
+    TAV_BoundingBox box;
+    box.MakeInvalid();
+    return box;
+}
+
+// A volume of another kind, which boxes can neither absorb nor test against.
+class OtherVolume : public TAV_BoundingVolume
+{
+public:
+    int GetType() const override { return 1; }
+    TAV_Vector3 GetCenter() const override { return {}; }
+    void Add(const TAV_BoundingVolume*) override {}
+    bool Intersects(const TAV_BoundingVolume*) const override { return true; }
+    bool ContainsPoint(float, float, float) const override { return true; }
+};
+
+} // namespace
+
+TEST(BoundingBox, CornersAreSortedPerAxis)
+{
+    const TAV_BoundingBox box({3, -1, 0}, {1, 2, 0});
+    ExpectCorners(box, {1, -1, 0}, {3, 2, 0});
+    EXPECT_FLOAT_EQ(box.GetWidth(), 2.0f);
+    EXPECT_FLOAT_EQ(box.GetHeight(), 3.0f);
+}
+
+TEST(BoundingBox, ContainmentIncludesFacesAndTheDefaultBoxHoldsOnlyTheOrigin)
+{
+    const TAV_BoundingBox box({0, 0, 0}, {2, 1, 0});
+    EXPECT_TRUE(box.ContainsPoint(0, 0, 0));
+    EXPECT_TRUE(box.ContainsPoint(2, 1, 0));
+    EXPECT_TRUE(box.ContainsPoint(2, 0.5f, 0));
+    EXPECT_FALSE(box.ContainsPoint(2.0001f, 0.5f, 0));
+    EXPECT_FALSE(box.ContainsPoint(1, -0.0001f, 0));
+    EXPECT_FALSE(box.ContainsPoint(1, 0.5f, 0.0001f));
+
+    const TAV_BoundingBox origin;
+    EXPECT_TRUE(origin.IsValid());
+    EXPECT_TRUE(origin.ContainsPoint(0, 0, 0));
+    EXPECT_FALSE(origin.ContainsPoint(0.0001f, 0, 0));
+
+    const TAV_BoundingBox empty = EmptyBox();
+    EXPECT_FALSE(empty.IsValid());
+    EXPECT_FALSE(empty.ContainsPoint(0, 0, 0));
+    EXPECT_FALSE(empty.ContainsPoint(1, 1, 1));
+    EXPECT_FALSE(empty.ContainsPoint(-1, -1, -1));
+}
+
+TEST(BoundingBox, EmptyBoxIsTheNeutralElementOfUnion)
+{
+    TAV_BoundingBox box({0, 0, 0}, {2, 1, 0});
+    box.Add(EmptyBox());
+    ExpectCorners(box, {0, 0, 0}, {2, 1, 0});
+
+    TAV_BoundingBox accumulated = EmptyBox();
+    accumulated.Add(TAV_BoundingBox({5, 4, 0}, {6, 6, 0}));
+    ExpectCorners(accumulated, {5, 4, 0}, {6, 6, 0});
+
+    // A default box is valid, so a union started from it keeps the origin.
+    TAV_BoundingBox fromDefault;
+    fromDefault.Add(TAV_BoundingBox({5, 4, 0}, {6, 6, 0}));
+    ExpectCorners(fromDefault, {0, 0, 0}, {6, 6, 0});
+}
+
+TEST(BoundingBox, UnionThroughTheInterfaceIgnoresNullAndOtherKinds)
+{
+    TAV_BoundingBox box({0, 0, 0}, {1, 1, 0});
+    const TAV_BoundingBox far({-3, 2, -1}, {-2, 5, 1});
+    const OtherVolume other;
+    box.Add(static_cast<const TAV_BoundingVolume*>(nullptr));
+    box.Add(&other);
+    ExpectCorners(box, {0, 0, 0}, {1, 1, 0});
+    box.Add(static_cast<const TAV_BoundingVolume*>(&far));
+    ExpectCorners(box, {-3, 0, -1}, {1, 5, 1});
+}
+
+TEST(BoundingBox, BoxesTouchingAtAnEdgeOrCornerIntersect)
+{
+    const TAV_BoundingBox box({0, 0, 0}, {2, 2, 0});
+    const TAV_BoundingBox rightEdge({2, 0.5f, 0}, {3, 1, 0});
+    const TAV_BoundingBox corner({-1, -1, 0}, {0, 0, 0});
+    const TAV_BoundingBox gapX({2.001f, 0, 0}, {3, 2, 0});
+    const TAV_BoundingBox gapY({0, -1, 0}, {2, -0.001f, 0});
+    const TAV_BoundingBox otherPlane({0, 0, 1}, {2, 2, 1});
+    EXPECT_TRUE(box.Intersects(&rightEdge));
+    EXPECT_TRUE(rightEdge.Intersects(&box));
+    EXPECT_TRUE(box.Intersects(&corner));
+    EXPECT_FALSE(box.Intersects(&gapX));
+    EXPECT_FALSE(box.Intersects(&gapY));
+    EXPECT_FALSE(box.Intersects(&otherPlane));
+}
+
+// Regression: a null volume used to be dereferenced; it now simply does not intersect.
+TEST(BoundingBox, NullAndOtherKindsNeverIntersect)
+{
+    const TAV_BoundingBox box({0, 0, 0}, {2, 2, 0});
+    const OtherVolume other;
+    EXPECT_FALSE(box.Intersects(static_cast<const TAV_BoundingVolume*>(nullptr)));
+    EXPECT_FALSE(box.Intersects(&other));
+}
+
+TEST(BoundingBox, EmptyBoxHasNegativeSizeAroundTheOrigin)
+{
+    const TAV_BoundingBox empty = EmptyBox();
+    EXPECT_FLOAT_EQ(empty.GetWidth(), -2.0f);
+    EXPECT_FLOAT_EQ(empty.GetHeight(), -2.0f);
+    EXPECT_FLOAT_EQ(empty.GetCenter().x, 0.0f);
+    EXPECT_FLOAT_EQ(empty.GetCenter().z, 0.0f);
+}
+
+TEST(BoundingBox, MoveCenterToKeepsTheSizeAndShiftsEveryAxis)
+{
+    TAV_BoundingBox box({0, 0, 0}, {4, 2, 2});
+    box.MoveCenterTo({10, -10, 0});
+    ExpectCorners(box, {8, -11, -1}, {12, -9, 1});
+}
+
+TEST(BoundingBox, OutlineIsFourLinesAtMinZCounterClockwise)
+{
+    const TAV_BoundingBox box({1, 2, 3}, {4, 6, 5});
+    box.Draw(nullptr);
+
+    RecordingDrawHelper helper;
+    box.Draw(&helper);
+    ASSERT_EQ(helper.calls.size(), 4u);
+    const std::vector<std::vector<float>> expected = {
+        {1, 2, 3, 4, 2, 3}, {4, 2, 3, 4, 6, 3}, {4, 6, 3, 1, 6, 3}, {1, 6, 3, 1, 2, 3}};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(helper.calls[i].name, "DrawLine");
+        EXPECT_EQ(helper.calls[i].args, expected[i]) << "line " << i;
+    }
+}

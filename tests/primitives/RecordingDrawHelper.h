@@ -1,0 +1,90 @@
+#pragma once
+#include "render/DrawHelper.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A drawing interface that records every virtual call it receives, with the
+// attributes in force at that moment, so tests can read the exact sequence.
+class RecordingDrawHelper : public TAV_DrawHelper
+{
+public:
+    struct Call
+    {
+        std::string name;
+        std::vector<float> args;
+        std::uint32_t color;
+        std::uint32_t shadeColor;
+        int shadeMode;
+        int fillMode;
+        int lod;
+        bool blending;
+        bool texturing;
+    };
+
+    std::vector<Call> calls;
+
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const Call& call : calls)
+            names.push_back(call.name);
+        return names;
+    }
+
+    bool DrawPoint(float x, float y, float z) override { return Record("DrawPoint", {x, y, z}); }
+    bool DrawLine(float x1, float y1, float z1, float x2, float y2, float z2) override
+    {
+        return Record("DrawLine", {x1, y1, z1, x2, y2, z2});
+    }
+    bool DrawCircle(float cx, float cy, float cz, float radius) override
+    {
+        return Record("DrawCircle", {cx, cy, cz, radius});
+    }
+    bool DrawRectangle(float x1, float y1, float z1, float x2, float y2, float z2) override
+    {
+        return Record("DrawRectangle", {x1, y1, z1, x2, y2, z2});
+    }
+    void ResetAttributes() override
+    {
+        Record("ResetAttributes", {});
+        TAV_DrawHelper::ResetAttributes();
+    }
+    void SetShadeMode(int mode) override
+    {
+        TAV_DrawHelper::SetShadeMode(mode);
+        Record("SetShadeMode", {static_cast<float>(mode)});
+    }
+    void SetFillMode(int mode) override
+    {
+        TAV_DrawHelper::SetFillMode(mode);
+        Record("SetFillMode", {static_cast<float>(mode)});
+    }
+    bool EnableBlending(bool on) override
+    {
+        blending_ = on;
+        return Record("EnableBlending", {on ? 1.0f : 0.0f});
+    }
+    void SetTextureName(const std::wstring& name) override
+    {
+        TAV_DrawHelper::SetTextureName(name);
+        Record("SetTextureName", {});
+    }
+    bool EnableTexture(bool on) override
+    {
+        texturing_ = on;
+        return Record("EnableTexture", {on ? 1.0f : 0.0f});
+    }
+
+private:
+    bool Record(const char* name, std::vector<float> args)
+    {
+        calls.push_back({name, std::move(args), GetColor().GetARGB(), GetShadeColor().GetARGB(),
+                         GetShadeMode(), GetFillMode(), GetLod(), blending_, texturing_});
+        return true;
+    }
+
+    bool blending_ = false;
+    bool texturing_ = false;
+};
