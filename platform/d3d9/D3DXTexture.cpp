@@ -1,0 +1,61 @@
+#include "platform/d3d9/D3DXTexture.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <cstring>
+
+namespace {
+
+// Larger images are refused before they are decoded.
+constexpr int kMaxImageSide = 8192;
+
+bool FitsLimit(const QSize& size)
+{
+    return size.width() <= kMaxImageSide && size.height() <= kMaxImageSide;
+}
+
+} // namespace
+
+HRESULT D3DXCreateTextureFromFileW(IDirect3DDevice9* pDevice, const wchar_t* pSrcFile,
+                                   IDirect3DTexture9** ppTexture)
+{
+    if (!ppTexture)
+        return D3DERR_INVALIDCALL;
+    *ppTexture = nullptr;
+    if (!pDevice || !pSrcFile)
+        return D3DERR_INVALIDCALL;
+
+    QImageReader reader(QString::fromWCharArray(pSrcFile));
+    if (!reader.canRead())
+        return D3DXERR_INVALIDDATA;
+    // Not every format states its size up front; those are checked after decoding.
+    const QSize announced = reader.size();
+    if (announced.isValid() && !FitsLimit(announced))
+        return D3DXERR_INVALIDDATA;
+    QImage image;
+    if (!reader.read(&image) || image.isNull() || !FitsLimit(image.size()))
+        return D3DXERR_INVALIDDATA;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return E_OUTOFMEMORY;
+
+    IDirect3DTexture9* texture = nullptr;
+    const HRESULT created =
+        pDevice->CreateTexture(static_cast<UINT>(image.width()), static_cast<UINT>(image.height()), 1, 0,
+                               D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr);
+    if (FAILED(created))
+        return created;
+    D3DLOCKED_RECT locked;
+    if (FAILED(texture->LockRect(0, &locked, nullptr, 0))) {
+        texture->Release();
+        return E_FAIL;
+    }
+    // ARGB32 rows are already D3DCOLOR texels, top row first.
+    const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * 4;
+    for (int row = 0; row < image.height(); ++row)
+        std::memcpy(static_cast<std::uint8_t*>(locked.pBits) + static_cast<std::size_t>(row) * locked.Pitch,
+                    image.constScanLine(row), rowBytes);
+    texture->UnlockRect(0);
+    *ppTexture = texture;
+    return D3D_OK;
+}

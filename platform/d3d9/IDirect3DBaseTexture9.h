@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/d3d9/IUnknown.h"
+
+// What a texture stage accepts.
+class IDirect3DBaseTexture9 : public IUnknown
+{
+public:
+    virtual DWORD GetLevelCount() = 0;
+};

@@ -1,0 +1,288 @@
+#include "platform/d3d9/SoftwareDevice.h"
+
+#include "platform/d3d9/DrawPipeline.h"
+#include "platform/d3d9/SoftwareTexture.h"
+
+#include <new>
+
+namespace {
+
+DeviceCall MakeCall(DeviceCall::Kind kind, DWORD stage = 0, DWORD state = 0, DWORD value = 0)
+{
+    DeviceCall call;
+    call.kind = kind;
+    call.stage = stage;
+    call.state = state;
+    call.value = value;
+    return call;
+}
+
+} // namespace
+
+SoftwareDevice* SoftwareDevice::Create(const D3DPRESENT_PARAMETERS& params)
+{
+    SoftwareSwapChain* chain = SoftwareSwapChain::Create(params);
+    if (!chain)
+        return nullptr;
+    auto* device = new (std::nothrow) SoftwareDevice(chain);
+    if (!device)
+        chain->Release();
+    return device;
+}
+
+SoftwareDevice* SoftwareDevice::From(IDirect3DDevice9* device)
+{
+    return dynamic_cast<SoftwareDevice*>(device);
+}
+
+SoftwareDevice::SoftwareDevice(SoftwareSwapChain* swapChain)
+    : swapChain_(swapChain), renderTarget_(swapChain->BackBuffer())
+{
+    renderTarget_->AddRef();
+}
+
+SoftwareDevice::~SoftwareDevice()
+{
+    for (IDirect3DBaseTexture9* texture : state_.textures)
+        if (texture)
+            texture->Release();
+    renderTarget_->Release();
+    swapChain_->Release();
+}
+
+void SoftwareDevice::Log(DeviceCall call)
+{
+    if (logging_)
+        log_.push_back(std::move(call));
+}
+
+HRESULT SoftwareDevice::GetSwapChain(UINT iSwapChain, IDirect3DSwapChain9** pSwapChain)
+{
+    if (!pSwapChain)
+        return D3DERR_INVALIDCALL;
+    *pSwapChain = nullptr;
+    if (iSwapChain != 0)
+        return D3DERR_INVALIDCALL;
+    swapChain_->AddRef();
+    *pSwapChain = swapChain_;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::CreateAdditionalSwapChain(D3DPRESENT_PARAMETERS* pPresentationParameters,
+                                                  IDirect3DSwapChain9** pSwapChain)
+{
+    if (!pSwapChain)
+        return D3DERR_INVALIDCALL;
+    *pSwapChain = nullptr;
+    if (!pPresentationParameters || !pPresentationParameters->hDeviceWindow ||
+        pPresentationParameters->BackBufferWidth == 0 || pPresentationParameters->BackBufferHeight == 0)
+        return D3DERR_INVALIDCALL;
+    *pSwapChain = SoftwareSwapChain::Create(*pPresentationParameters);
+    return *pSwapChain ? D3D_OK : E_OUTOFMEMORY;
+}
+
+HRESULT SoftwareDevice::CreateTexture(UINT Width, UINT Height, UINT Levels, DWORD, D3DFORMAT Format, D3DPOOL,
+                                      IDirect3DTexture9** ppTexture, HANDLE* pSharedHandle)
+{
+    if (!ppTexture)
+        return D3DERR_INVALIDCALL;
+    *ppTexture = nullptr;
+    if (Levels > 1 || Format != D3DFMT_A8R8G8B8 || pSharedHandle || Width == 0 || Height == 0 ||
+        Width > PixelBuffer::kMaxSide || Height > PixelBuffer::kMaxSide)
+        return D3DERR_INVALIDCALL;
+    *ppTexture = SoftwareTexture::Create(static_cast<int>(Width), static_cast<int>(Height));
+    return *ppTexture ? D3D_OK : E_OUTOFMEMORY;
+}
+
+HRESULT SoftwareDevice::SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurface9* pRenderTarget)
+{
+    SoftwareSurface* target = SoftwareSurface::From(pRenderTarget);
+    if (RenderTargetIndex != 0 || !target)
+        return D3DERR_INVALIDCALL;
+    DeviceCall call = MakeCall(DeviceCall::Kind::SetRenderTarget, RenderTargetIndex);
+    call.object = pRenderTarget;
+    Log(std::move(call));
+    target->AddRef();
+    renderTarget_->Release();
+    renderTarget_ = target;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::GetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurface9** ppRenderTarget)
+{
+    if (!ppRenderTarget || RenderTargetIndex != 0)
+        return D3DERR_INVALIDCALL;
+    renderTarget_->AddRef();
+    *ppRenderTarget = renderTarget_;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::BeginScene()
+{
+    if (inScene_)
+        return D3DERR_INVALIDCALL;
+    inScene_ = true;
+    Log(MakeCall(DeviceCall::Kind::BeginScene));
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::EndScene()
+{
+    if (!inScene_)
+        return D3DERR_INVALIDCALL;
+    inScene_ = false;
+    Log(MakeCall(DeviceCall::Kind::EndScene));
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D3DCOLOR Color, float, DWORD)
+{
+    if (Count != 0 || pRects)
+        return D3DERR_INVALIDCALL;
+    DeviceCall call = MakeCall(DeviceCall::Kind::Clear, 0, 0, Color);
+    call.flags = Flags;
+    Log(std::move(call));
+    if (Flags & D3DCLEAR_TARGET) {
+        // The back buffer is XRGB: its alpha byte always reads as opaque.
+        const std::uint32_t fill = renderTarget_->Format() == D3DFMT_X8R8G8B8 ? (Color | 0xFF000000u) : Color;
+        std::vector<std::uint32_t>& pixels = renderTarget_->Pixels().pixels;
+        std::fill(pixels.begin(), pixels.end(), fill);
+    }
+    return D3D_OK;
+}
+
+D3DXMATRIX* SoftwareDevice::TransformSlot(D3DTRANSFORMSTATETYPE state)
+{
+    switch (state) {
+    case D3DTS_WORLD:
+        return &state_.world;
+    case D3DTS_VIEW:
+        return &state_.view;
+    case D3DTS_PROJECTION:
+        return &state_.projection;
+    }
+    return nullptr;
+}
+
+HRESULT SoftwareDevice::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* pMatrix)
+{
+    D3DXMATRIX* slot = TransformSlot(State);
+    if (!slot || !pMatrix)
+        return D3DERR_INVALIDCALL;
+    DeviceCall call = MakeCall(DeviceCall::Kind::SetTransform, 0, State);
+    call.matrix = *pMatrix;
+    Log(std::move(call));
+    *slot = D3DXMATRIX(*pMatrix);
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::GetTransform(D3DTRANSFORMSTATETYPE State, D3DMATRIX* pMatrix)
+{
+    D3DXMATRIX* slot = TransformSlot(State);
+    if (!slot || !pMatrix)
+        return D3DERR_INVALIDCALL;
+    *pMatrix = *slot;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
+{
+    if (State >= DeviceState::kRenderStateCount)
+        return D3DERR_INVALIDCALL;
+    Log(MakeCall(DeviceCall::Kind::SetRenderState, 0, State, Value));
+    state_.renderStates[State] = Value;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::GetRenderState(D3DRENDERSTATETYPE State, DWORD* pValue)
+{
+    if (State >= DeviceState::kRenderStateCount || !pValue)
+        return D3DERR_INVALIDCALL;
+    *pValue = state_.renderStates[State];
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::SetFVF(DWORD FVF)
+{
+    Log(MakeCall(DeviceCall::Kind::SetFVF, 0, 0, FVF));
+    state_.fvf = FVF;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::GetFVF(DWORD* pFVF)
+{
+    if (!pFVF)
+        return D3DERR_INVALIDCALL;
+    *pFVF = state_.fvf;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT PrimitiveCount,
+                                        const void* pVertexStreamZeroData, UINT VertexStreamZeroStride)
+{
+    const DrawPipeline::Batch batch{PrimitiveType, PrimitiveCount,
+                                    static_cast<const std::uint8_t*>(pVertexStreamZeroData),
+                                    VertexStreamZeroStride};
+    const std::size_t vertexCount = DrawPipeline::VertexCount(state_.fvf, batch);
+    if (vertexCount == 0)
+        return D3DERR_INVALIDCALL;
+    if (logging_) {
+        DeviceCall call = MakeCall(DeviceCall::Kind::DrawPrimitiveUP);
+        call.primitiveType = PrimitiveType;
+        call.primitiveCount = PrimitiveCount;
+        call.stride = VertexStreamZeroStride;
+        call.fvf = state_.fvf;
+        call.vertices.assign(batch.vertices, batch.vertices + vertexCount * VertexStreamZeroStride);
+        log_.push_back(std::move(call));
+    }
+    return DrawPipeline::Draw(state_, renderTarget_->Pixels(), batch) ? D3D_OK : E_OUTOFMEMORY;
+}
+
+HRESULT SoftwareDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)
+{
+    if (Stage >= DeviceState::kStageCount || (pTexture && !SoftwareTexture::From(pTexture)))
+        return D3DERR_INVALIDCALL;
+    DeviceCall call = MakeCall(DeviceCall::Kind::SetTexture, Stage);
+    call.object = pTexture;
+    Log(std::move(call));
+    if (pTexture)
+        pTexture->AddRef();
+    if (state_.textures[Stage])
+        state_.textures[Stage]->Release();
+    state_.textures[Stage] = pTexture;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::GetTexture(DWORD Stage, IDirect3DBaseTexture9** ppTexture)
+{
+    if (Stage >= DeviceState::kStageCount || !ppTexture)
+        return D3DERR_INVALIDCALL;
+    *ppTexture = state_.textures[Stage];
+    if (*ppTexture)
+        (*ppTexture)->AddRef();
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::SetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD Value)
+{
+    if (Stage >= DeviceState::kStageCount || Type >= DeviceState::kStageStateCount)
+        return D3DERR_INVALIDCALL;
+    Log(MakeCall(DeviceCall::Kind::SetTextureStageState, Stage, Type, Value));
+    state_.stageStates[Stage][Type] = Value;
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::GetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD* pValue)
+{
+    if (Stage >= DeviceState::kStageCount || Type >= DeviceState::kStageStateCount || !pValue)
+        return D3DERR_INVALIDCALL;
+    *pValue = state_.stageStates[Stage][Type];
+    return D3D_OK;
+}
+
+HRESULT SoftwareDevice::Present(const RECT* pSourceRect, const RECT* pDestRect, HWND hDestWindowOverride,
+                                const RGNDATA* pDirtyRegion)
+{
+    Log(MakeCall(DeviceCall::Kind::Present));
+    return swapChain_->Present(pSourceRect, pDestRect, hDestWindowOverride, pDirtyRegion, 0);
+}

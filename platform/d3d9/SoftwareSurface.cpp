@@ -1,0 +1,50 @@
+#include "platform/d3d9/SoftwareSurface.h"
+
+#include <new>
+
+SoftwareSurface* SoftwareSurface::Create(int width, int height, D3DFORMAT format, std::uint32_t fill)
+{
+    auto* surface = new (std::nothrow) SoftwareSurface(format);
+    if (!surface)
+        return nullptr;
+    if (!surface->pixels_.Allocate(width, height, fill)) {
+        surface->Release();
+        return nullptr;
+    }
+    return surface;
+}
+
+SoftwareSurface* SoftwareSurface::From(IDirect3DSurface9* surface)
+{
+    return dynamic_cast<SoftwareSurface*>(surface);
+}
+
+HRESULT SoftwareSurface::GetDesc(D3DSURFACE_DESC* pDesc)
+{
+    if (!pDesc)
+        return D3DERR_INVALIDCALL;
+    *pDesc = D3DSURFACE_DESC{};
+    pDesc->Format = format_;
+    pDesc->Type = D3DRTYPE_SURFACE;
+    pDesc->Width = static_cast<UINT>(pixels_.width);
+    pDesc->Height = static_cast<UINT>(pixels_.height);
+    return D3D_OK;
+}
+
+HRESULT SoftwareSurface::LockRect(D3DLOCKED_RECT* pLockedRect, const RECT* pRect, DWORD)
+{
+    if (!pLockedRect || pRect || locked_)
+        return D3DERR_INVALIDCALL;
+    pLockedRect->Pitch = pixels_.width * static_cast<int>(sizeof(std::uint32_t));
+    pLockedRect->pBits = pixels_.pixels.data();
+    locked_ = true;
+    return D3D_OK;
+}
+
+HRESULT SoftwareSurface::UnlockRect()
+{
+    if (!locked_)
+        return D3DERR_INVALIDCALL;
+    locked_ = false;
+    return D3D_OK;
+}
