@@ -1,0 +1,98 @@
+#include "render/Resource.h"
+
+#include "core/Echo.h"
+
+#include <cstdio>
+
+namespace {
+
+// Tried in order after the bare name (the leading empty entry); the trailing
+// empty entry ends the search.
+const wchar_t* const kSearchDirectories[] = {L"", L"./Textures", L"Textures", L"./MeshFiles", L"MeshFiles",
+                                             L""};
+
+// Paths are wide inside the program and UTF-8 at the file system.
+std::string Utf8(const std::wstring& text)
+{
+    std::string out;
+    for (const wchar_t wide : text) {
+        auto c = static_cast<std::uint32_t>(wide);
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool OpensForReading(const std::wstring& path)
+{
+    std::FILE* file = std::fopen(Utf8(path).c_str(), "r");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
+} // namespace
+
+TAVD3D_Resource::~TAVD3D_Resource()
+{
+    TAVD3D_Resource::Unload();
+}
+
+bool TAVD3D_Resource::Load(IDirect3DDevice9* device, const std::wstring& name)
+{
+    Unload();
+    device_ = device;
+    if (!device_)
+        return false;
+    device_->AddRef();
+    fileName_ = name;
+
+    std::wstring path;
+    FindFile(name, path);
+    if (path.empty()) {
+        EchoMessage(L"**ERROR** [" + name + L"]: file not found!");
+        return false;
+    }
+    if (CreateFromFile(path))
+        return true;
+    EchoMessage(L"**ERROR** [" + name + L"]: open for loading failed!");
+    return false;
+}
+
+void TAVD3D_Resource::Unload()
+{
+    if (device_) {
+        device_->Release();
+        device_ = nullptr;
+    }
+    fileName_.clear();
+}
+
+void TAVD3D_Resource::FindFile(const std::wstring& name, std::wstring& path) const
+{
+    path.clear();
+    std::wstring candidate = name;
+    int i = 0;
+    do {
+        if (OpensForReading(candidate))
+            path = candidate;
+        ++i;
+        candidate = std::wstring(kSearchDirectories[i]) + L"/" + name;
+    } while (path.empty() && kSearchDirectories[i][0] != L'\0');
+}

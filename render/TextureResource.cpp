@@ -1,0 +1,20 @@
+#include "render/TextureResource.h"
+
+TAVD3D_TextureResource::~TAVD3D_TextureResource()
+{
+    TAVD3D_TextureResource::Unload();
+}
+
+void TAVD3D_TextureResource::Unload()
+{
+    TAVD3D_Resource::Unload();
+    if (texture_) {
+        texture_->Release();
+        texture_ = nullptr;
+    }
+}
+
+bool TAVD3D_TextureResource::CreateFromFile(const std::wstring& path)
+{
+    return SUCCEEDED(D3DXCreateTextureFromFileW(device_, path.c_str(), &texture_));
+}
