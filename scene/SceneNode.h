@@ -1,0 +1,71 @@
+#pragma once
+#include "core/PointerArray.h"
+#include "primitives/BoundingBox.h"
+#include "scene/XformInfo.h"
+
+#include <string>
+
+class TAV_DrawHelper;
+class TAV_Primitive;
+
+// An element of the scene graph. A node owns its primitive and its non-null
+// children; a removed child leaves a null slot, so the slot count never shrinks
+// and every walk skips null slots. There is no parent pointer: whoever needs a
+// parent searches from the root.
+class TAV_SceneNode
+{
+public:
+    explicit TAV_SceneNode(const wchar_t* name);
+    virtual ~TAV_SceneNode();
+    TAV_SceneNode(const TAV_SceneNode&) = delete;
+    TAV_SceneNode& operator=(const TAV_SceneNode&) = delete;
+
+    virtual const wchar_t* GetName() const { return name_.c_str(); }
+
+    // One character per kind of node, also the first field of its model-file line.
+    char GetTypeCode() const { return typeCode_; }
+    void SetTypeCode(char code) { typeCode_ = code; }
+
+    // Deletes the primitive held so far; null is allowed.
+    void SetPrimitive(TAV_Primitive* primitive);
+    TAV_Primitive* GetPrimitive() const { return primitive_; }
+
+    // Appends a slot; the node takes ownership. Returns the child.
+    TAV_SceneNode* AddChild(TAV_SceneNode* child);
+    // Empties every slot holding child without deleting it; the slot count stays.
+    void RemoveChild(const TAV_SceneNode* child);
+    int NumChildren() const { return children_.Count(); }
+    // Null for an index out of range and for an emptied slot.
+    TAV_SceneNode* GetChild(int index) const;
+    // Hands over all child slots, leaving the node with none.
+    TAV_PointerArray<TAV_SceneNode> ReleaseChildren();
+
+    TAV_XformInfo GetXformInfo() const { return xform_; }
+    void SetXformInfo(const TAV_XformInfo& xform) { xform_ = xform; }
+    void SetPivotVisible(bool visible) { showPivot_ = visible; }
+    bool IsPivotVisible() const { return showPivot_; }
+
+    // Draws the subtree under the helper's current matrix, which carries the
+    // transforms of this node's ancestors.
+    void Draw(int lod, TAV_DrawHelper& helper);
+    // Box of this node's own primitive (children excluded), in the frame of the
+    // helper's current matrix; the empty box when there is nothing to measure.
+    // With draw set, the primitive's box is outlined in the node's own frame.
+    TAV_BoundingBox GetWorldBoundingBox(TAV_DrawHelper& helper, bool draw);
+    // Searches this subtree for target and sets box to its world box. With draw
+    // set, outlines it in its own frame and then world-aligned. False, and the box
+    // untouched, when target is not in the subtree.
+    bool FindWorldBoundingBox(const TAV_SceneNode* target, TAV_BoundingBox& box, TAV_DrawHelper& helper,
+                              bool draw);
+
+private:
+    bool FindWorldBoundingBox(const TAV_SceneNode* target, TAV_BoundingBox& box, TAV_DrawHelper& helper,
+                              bool draw, int depth);
+
+    char typeCode_ = 0;
+    TAV_Primitive* primitive_ = nullptr;
+    TAV_PointerArray<TAV_SceneNode> children_{true};
+    TAV_XformInfo xform_;
+    bool showPivot_ = false;
+    std::wstring name_;
+};
