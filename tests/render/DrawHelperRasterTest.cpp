@@ -46,30 +46,34 @@ protected:
     }
     void TearDown() override
     {
+        if (IDirect3DDevice9* device = Graphics().GetDevice())
+            device->EndScene();
         if (target_ != nullptr)
             target_->Release();
         DrawHelperDeviceTest::TearDown();
     }
 
-    std::uint32_t Pixel(int x, int row)
+    std::uint32_t Pixel(int x, int row) const { return Rgb(SoftwareSurface::From(target_)->PixelAt(x, row)); }
+
+    // A solid red circle with a blue shade colour, centred on the centre of pixel
+    // (7, row 8), radius 8 pixels, rim vertices every 45 degrees.
+    void DrawRedCircleWithBlueShade(int shadeMode)
     {
-        Graphics().GetDevice()->EndScene();
-        return Rgb(SoftwareSurface::From(target_)->PixelAt(x, row));
+        helper_.SetColor(TAV_Color(255, 0, 0, 255));
+        helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
+        helper_.SetShadeMode(shadeMode);
+        helper_.SetFillMode(2);
+        helper_.SetLod(0);
+        ASSERT_TRUE(helper_.DrawCircle(-0.0625f, -0.0625f, 0, 1));
     }
 
     IDirect3DSurface9* target_ = nullptr;
+    TAVD3D_DrawHelper helper_;
 };
 
 TEST_F(DrawHelperRaster, RedCircleWithBlueShadeRunsFromBlueCentreToRedRim)
 {
-    TAVD3D_DrawHelper helper;
-    helper.SetColor(TAV_Color(255, 0, 0, 255));
-    helper.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    helper.SetShadeMode(1);
-    helper.SetFillMode(2);
-    helper.SetLod(0);
-    // Centre on the centre of pixel (7, row 8), radius 8 pixels; rim vertices every 45 degrees.
-    ASSERT_TRUE(helper.DrawCircle(-0.0625f, -0.0625f, 0, 1));
+    DrawRedCircleWithBlueShade(1);
 
     EXPECT_EQ(Pixel(7, 8), 0x0000FFu);
     // Along the edge to the first rim vertex: 6 of 8 pixels out, 3/4 of the way to red.
@@ -85,12 +89,7 @@ TEST_F(DrawHelperRaster, RedCircleWithBlueShadeRunsFromBlueCentreToRedRim)
 
 TEST_F(DrawHelperRaster, FlatCircleIsRedThroughout)
 {
-    TAVD3D_DrawHelper helper;
-    helper.SetColor(TAV_Color(255, 0, 0, 255));
-    helper.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    helper.SetShadeMode(0);
-    helper.SetFillMode(2);
-    ASSERT_TRUE(helper.DrawCircle(-0.0625f, -0.0625f, 0, 1));
+    DrawRedCircleWithBlueShade(0);
     for (int x = 2; x <= 13; ++x)
         EXPECT_EQ(Pixel(x, 8), 0xFF0000u) << "x " << x;
     EXPECT_EQ(Pixel(0, 0), Grey);
@@ -98,12 +97,11 @@ TEST_F(DrawHelperRaster, FlatCircleIsRedThroughout)
 
 TEST_F(DrawHelperRaster, RectangleCoversExactlyItsPixels)
 {
-    TAVD3D_DrawHelper helper;
-    helper.SetColor(TAV_Color(0, 255, 0, 255));
-    helper.SetShadeMode(0);
-    helper.SetFillMode(2);
+    helper_.SetColor(TAV_Color(0, 255, 0, 255));
+    helper_.SetShadeMode(0);
+    helper_.SetFillMode(2);
     // Pixels 4..7 across and rows 8..11 (clip y from -0.5 up to 0).
-    ASSERT_TRUE(helper.DrawRectangle(-0.5f, -0.5f, 0, 0, 0, 0));
+    ASSERT_TRUE(helper_.DrawRectangle(-0.5f, -0.5f, 0, 0, 0, 0));
     for (int row = 6; row <= 13; ++row)
         for (int x = 2; x <= 9; ++x) {
             const bool inside = x >= 4 && x <= 7 && row >= 8 && row <= 11;

@@ -29,6 +29,18 @@ public:
     bool texturing = true;
 };
 
+void ExpectShapesAndStackOperationsFail(TAV_DrawHelper& helper)
+{
+    EXPECT_FALSE(helper.DrawPoint(0, 0, 0));
+    EXPECT_FALSE(helper.DrawLine(0, 0, 0, 1, 1, 0));
+    EXPECT_FALSE(helper.DrawCircle(0, 0, 0, 1));
+    EXPECT_FALSE(helper.DrawRectangle(0, 0, 0, 1, 1, 0));
+    EXPECT_FALSE(helper.InitializeModelTransform());
+    EXPECT_FALSE(helper.PushModelTransform());
+    EXPECT_FALSE(helper.AccumulateModelTransform(1, 2, 0, 1, 1, 1, 0, 0, 0, 0));
+    EXPECT_FALSE(helper.PopModelTransform());
+}
+
 } // namespace
 
 TEST(DrawHelperState, ConstructionGivesTheDefaultsWithoutReachingDerivedEnables)
@@ -75,14 +87,7 @@ TEST(DrawHelperState, InterfaceDrawsAndTransformsNothing)
 {
     TAV_DrawHelper helper;
     TAV_Vector3 point(1, 2, 3);
-    EXPECT_FALSE(helper.DrawPoint(0, 0, 0));
-    EXPECT_FALSE(helper.DrawLine(0, 0, 0, 1, 1, 0));
-    EXPECT_FALSE(helper.DrawCircle(0, 0, 0, 1));
-    EXPECT_FALSE(helper.DrawRectangle(0, 0, 0, 1, 1, 0));
-    EXPECT_FALSE(helper.InitializeModelTransform());
-    EXPECT_FALSE(helper.PushModelTransform());
-    EXPECT_FALSE(helper.AccumulateModelTransform(1, 2, 0, 1, 1, 1, 0, 0, 0, 0));
-    EXPECT_FALSE(helper.PopModelTransform());
+    ExpectShapesAndStackOperationsFail(helper);
     EXPECT_FALSE(helper.TransformPoint(point));
     EXPECT_FLOAT_EQ(point.x, 1.0f);
 }
@@ -92,14 +97,7 @@ TEST(DrawHelperState, WithoutDeviceNothingIsDrawnAndOnlyModesAreStored)
 {
     ASSERT_EQ(TAVD3D_GraphicsSystem::GetInstance().GetDevice(), nullptr);
     TAVD3D_DrawHelper helper;
-    EXPECT_FALSE(helper.DrawPoint(0, 0, 0));
-    EXPECT_FALSE(helper.DrawLine(0, 0, 0, 1, 1, 0));
-    EXPECT_FALSE(helper.DrawCircle(0, 0, 0, 1));
-    EXPECT_FALSE(helper.DrawRectangle(0, 0, 0, 1, 1, 0));
-    EXPECT_FALSE(helper.InitializeModelTransform());
-    EXPECT_FALSE(helper.PushModelTransform());
-    EXPECT_FALSE(helper.AccumulateModelTransform(1, 2, 0, 1, 1, 1, 0, 0, 0, 0));
-    EXPECT_FALSE(helper.PopModelTransform());
+    ExpectShapesAndStackOperationsFail(helper);
     EXPECT_FALSE(helper.EnableBlending(true));
     EXPECT_FALSE(helper.EnableTexture(true));
     helper.SetShadeMode(0);
