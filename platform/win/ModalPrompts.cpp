@@ -2,14 +2,17 @@
 
 #include "platform/win/WindowHandles.h"
 
+#include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 namespace {
 
-ModalPrompts::MessageBoxAnswerer& MessageBoxHook()
+template <typename Answerer> Answerer& Hook()
 {
-    static ModalPrompts::MessageBoxAnswerer hook;
+    static Answerer hook;
     return hook;
 }
 
@@ -17,7 +20,7 @@ int ShowMessageBox(const ModalPrompts::MessageBoxRequest& request)
 {
     QMessageBox box(WindowHandles::WidgetOf(request.owner));
     box.setText(QString::fromStdWString(request.text));
-    // An empty caption gets the platform's default, the application name.
+    // An empty caption gets the platform's default.
     box.setWindowTitle(request.caption.empty() ? QStringLiteral("Error")
                                                : QString::fromStdWString(request.caption));
     if (request.type & MB_ICONERROR)
@@ -33,16 +36,73 @@ int ShowMessageBox(const ModalPrompts::MessageBoxRequest& request)
     return IDOK;
 }
 
+std::optional<std::wstring> ShowFileDialog(const ModalPrompts::FileDialogRequest& request)
+{
+    QFileDialog dialog(WindowHandles::WidgetOf(request.owner));
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // Without the must-exist option an open dialog takes any typed name.
+    dialog.setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                                           : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & OFN_OVERWRITEPROMPT));
+    QStringList filters;
+    for (const auto& filter : request.filters)
+        filters << QStringLiteral("%1 (%2)").arg(QString::fromStdWString(filter.description),
+                                                 QString::fromStdWString(filter.pattern).replace(';', ' '));
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (!request.defaultExtension.empty())
+        dialog.setDefaultSuffix(QString::fromStdWString(request.defaultExtension));
+    if (!request.fileName.empty())
+        dialog.selectFile(QString::fromStdWString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdWString();
+}
+
+UINT ShowPopupMenu(const ModalPrompts::PopupMenuRequest& request)
+{
+    QMenu menu(WindowHandles::WidgetOf(request.owner));
+    menu.setTitle(QString::fromStdWString(request.title));
+    for (const auto& item : request.items)
+        menu.addAction(QString::fromStdWString(item.text))->setData(item.id);
+    QAction* chosen = menu.exec(QPoint(request.screenPoint.x, request.screenPoint.y));
+    return chosen ? chosen->data().toUInt() : 0;
+}
+
 } // namespace
 
 void ModalPrompts::SetMessageBoxAnswerer(MessageBoxAnswerer answerer)
 {
-    MessageBoxHook() = std::move(answerer);
+    Hook<MessageBoxAnswerer>() = std::move(answerer);
+}
+
+void ModalPrompts::SetFileDialogAnswerer(FileDialogAnswerer answerer)
+{
+    Hook<FileDialogAnswerer>() = std::move(answerer);
+}
+
+void ModalPrompts::SetPopupMenuAnswerer(PopupMenuAnswerer answerer)
+{
+    Hook<PopupMenuAnswerer>() = std::move(answerer);
 }
 
 int ModalPrompts::AskMessageBox(const MessageBoxRequest& request)
 {
-    if (MessageBoxHook())
-        return MessageBoxHook()(request);
+    if (const auto& hook = Hook<MessageBoxAnswerer>())
+        return hook(request);
     return ShowMessageBox(request);
+}
+
+std::optional<std::wstring> ModalPrompts::AskFileDialog(const FileDialogRequest& request)
+{
+    if (const auto& hook = Hook<FileDialogAnswerer>())
+        return hook(request);
+    return ShowFileDialog(request);
+}
+
+UINT ModalPrompts::AskPopupMenu(const PopupMenuRequest& request)
+{
+    if (const auto& hook = Hook<PopupMenuAnswerer>())
+        return hook(request);
+    return ShowPopupMenu(request);
 }

@@ -2,11 +2,13 @@
 #include "platform/win/WinTypes.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
-// The one seam through which every modal prompt passes. Tests install an
-// answerer and the prompt is answered without showing anything; without one
-// the real Qt dialog is shown.
+// The one seam through which every modal prompt passes: message boxes, file
+// dialogs and popup menus. Tests install an answerer and the prompt is answered
+// without showing anything; without one the real Qt dialog is shown.
 class ModalPrompts
 {
 public:
@@ -19,7 +21,45 @@ public:
     };
     using MessageBoxAnswerer = std::function<int(const MessageBoxRequest&)>;
 
+    struct FileFilter
+    {
+        std::wstring description;
+        std::wstring pattern; // several patterns are separated by ';'
+    };
+    struct FileDialogRequest
+    {
+        HWND owner = nullptr;
+        bool open = true;
+        std::vector<FileFilter> filters;
+        std::wstring defaultExtension;
+        std::wstring fileName;
+        DWORD flags = 0;
+    };
+    // The chosen full path, or nothing when the dialog was cancelled.
+    using FileDialogAnswerer = std::function<std::optional<std::wstring>(const FileDialogRequest&)>;
+
+    struct MenuItem
+    {
+        UINT id = 0;
+        std::wstring text;
+    };
+    struct PopupMenuRequest
+    {
+        HWND owner = nullptr;
+        std::wstring title;
+        std::vector<MenuItem> items;
+        POINT screenPoint;
+        UINT flags = 0;
+    };
+    // The chosen item's id, or 0 when the menu was dismissed.
+    using PopupMenuAnswerer = std::function<UINT(const PopupMenuRequest&)>;
+
     // An empty answerer restores the real dialogs.
     static void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+    static void SetFileDialogAnswerer(FileDialogAnswerer answerer);
+    static void SetPopupMenuAnswerer(PopupMenuAnswerer answerer);
+
     static int AskMessageBox(const MessageBoxRequest& request);
+    static std::optional<std::wstring> AskFileDialog(const FileDialogRequest& request);
+    static UINT AskPopupMenu(const PopupMenuRequest& request);
 };

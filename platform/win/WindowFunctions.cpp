@@ -1,12 +1,11 @@
 #include "platform/win/WindowFunctions.h"
 
 #include "platform/win/ModalPrompts.h"
+#include "platform/win/WidgetTraits.h"
+#include "platform/win/WindowBridge.h"
 #include "platform/win/WindowHandles.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -15,6 +14,12 @@ namespace {
 RECT ToRect(const QRect& r)
 {
     return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+QPointer<QWidget>& CapturedWindow()
+{
+    static QPointer<QWidget> captured;
+    return captured;
 }
 
 } // namespace
@@ -90,17 +95,7 @@ BOOL SetWindowTextW(HWND window, const wchar_t* text)
     QWidget* widget = WindowHandles::WidgetOf(window);
     if (!widget)
         return FALSE;
-    const QString value = QString::fromWCharArray(text ? text : L"");
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(value);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->setText(value);
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(value);
-    else if (auto* group = qobject_cast<QGroupBox*>(widget))
-        group->setTitle(value);
-    else
-        widget->setWindowTitle(value);
+    WidgetTraits::SetText(widget, QString::fromWCharArray(text ? text : L""));
     return TRUE;
 }
 
@@ -109,18 +104,7 @@ int GetWindowTextW(HWND window, wchar_t* text, int maxCount)
     QWidget* widget = WindowHandles::WidgetOf(window);
     if (!widget || !text || maxCount <= 0)
         return 0;
-    QString value;
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        value = label->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        value = button->text();
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        value = edit->text();
-    else if (auto* group = qobject_cast<QGroupBox*>(widget))
-        value = group->title();
-    else
-        value = widget->windowTitle();
-    const std::wstring wide = value.left(maxCount - 1).toStdWString();
+    const std::wstring wide = WidgetTraits::Text(widget).left(maxCount - 1).toStdWString();
     std::copy(wide.begin(), wide.end(), text);
     text[wide.size()] = L'\0';
     return static_cast<int>(wide.size());
@@ -131,6 +115,7 @@ BOOL DestroyWindow(HWND window)
     QWidget* widget = WindowHandles::WidgetOf(window);
     if (!widget)
         return FALSE;
+    WindowBridge::SendDestroy(widget);
     delete widget;
     return TRUE;
 }
@@ -138,4 +123,34 @@ BOOL DestroyWindow(HWND window)
 int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
     return ModalPrompts::AskMessageBox({owner, text ? text : L"", caption ? caption : L"", type});
+}
+
+HWND SetCapture(HWND window)
+{
+    const HWND previous = GetCapture();
+    QWidget* widget = WindowHandles::WidgetOf(window);
+    if (!widget)
+        return previous;
+    if (QWidget* old = WindowHandles::WidgetOf(previous); old && old != widget)
+        old->releaseMouse();
+    CapturedWindow() = widget;
+    // A hidden widget cannot grab; it still counts as the capture owner.
+    if (widget->isVisible())
+        widget->grabMouse();
+    return previous;
+}
+
+BOOL ReleaseCapture()
+{
+    QPointer<QWidget>& captured = CapturedWindow();
+    if (captured)
+        captured->releaseMouse();
+    captured = nullptr;
+    return TRUE;
+}
+
+HWND GetCapture()
+{
+    QWidget* captured = CapturedWindow();
+    return captured ? WindowHandles::HandleOf(captured) : nullptr;
 }

@@ -14,3 +14,8 @@ BOOL SetWindowTextW(HWND window, const wchar_t* text);
 int GetWindowTextW(HWND window, wchar_t* text, int maxCount);
 BOOL DestroyWindow(HWND window);
 int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
+
+// Mouse capture: the captured window gets the mouse messages until released.
+HWND SetCapture(HWND window);
+BOOL ReleaseCapture();
+HWND GetCapture();

@@ -1,0 +1,367 @@
+#include "platform/win/Wnd.h"
+
+#include "platform/win/DataExchange.h"
+#include "platform/win/Icons.h"
+#include "platform/win/WidgetTraits.h"
+#include "platform/win/WindowBridge.h"
+#include "platform/win/WindowFunctions.h"
+#include "platform/win/WindowHandles.h"
+
+#include <QAbstractButton>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+QWidget* WidgetOf(HWND window)
+{
+    return WindowHandles::WidgetOf(window);
+}
+
+QString TimerName(UINT_PTR id)
+{
+    return QStringLiteral("quorvelTimer%1").arg(id);
+}
+
+QAbstractButton* ButtonOf(const QWidget* dialog, int id)
+{
+    return qobject_cast<QAbstractButton*>(WidgetTraits::FindChild(dialog, id));
+}
+
+} // namespace
+
+CWnd::CWnd() = default;
+
+CWnd::~CWnd()
+{
+    if (WidgetOf(m_hWnd))
+        CWnd::DestroyWindow();
+}
+
+CWnd* CWnd::FromHandle(HWND window)
+{
+    QWidget* widget = WidgetOf(window);
+    if (!widget)
+        return nullptr;
+    WindowBridge* bridge = WindowBridge::Of(widget, true);
+    return bridge->Owner() ? bridge->Owner() : bridge->StandIn();
+}
+
+BOOL CWnd::Attach(HWND window)
+{
+    QWidget* widget = WidgetOf(window);
+    if (m_hWnd || !widget)
+        return FALSE;
+    WindowBridge* bridge = WindowBridge::Of(widget, true);
+    if (bridge->Owner())
+        return FALSE;
+    bridge->Bind(this);
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    const HWND window = m_hWnd;
+    if (WindowBridge* bridge = WindowBridge::Of(WidgetOf(window), false); bridge && bridge->Owner() == this)
+        bridge->Unbind();
+    m_hWnd = nullptr;
+    return window;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    if (!parent)
+        return FALSE;
+    QWidget* control = WidgetTraits::FindChild(WidgetOf(parent->m_hWnd), static_cast<int>(id));
+    return control && Attach(WindowHandles::HandleOf(control));
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* windowName, DWORD style, const RECT& rect, CWnd* parent,
+                    UINT id)
+{
+    QWidget* parentWidget = parent ? WidgetOf(parent->m_hWnd) : nullptr;
+    if (m_hWnd || ((style & WS_CHILD) && !parentWidget))
+        return FALSE;
+    auto* widget = new QWidget(parentWidget, (style & WS_CHILD) ? Qt::Widget : Qt::Window);
+    widget->setWindowTitle(QString::fromWCharArray(windowName ? windowName : L""));
+    // Moves arrive without a button held too, as the platform sends them.
+    widget->setMouseTracking(true);
+    widget->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    widget->setEnabled(!(style & WS_DISABLED));
+    WidgetTraits::SetControlId(widget, static_cast<int>(id));
+    WidgetTraits::SetStyles(widget, style, exStyle);
+    WindowBridge::Of(widget, true)->Bind(this);
+    widget->setVisible(style & WS_VISIBLE);
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    // Only the handle is used from here on: destroying a stand-in's window retires the stand-in.
+    return ::DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::GetDlgItem(int id) const
+{
+    return FromHandle(WindowHandles::HandleOf(WidgetTraits::FindChild(WidgetOf(m_hWnd), id)));
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return WidgetTraits::ControlId(WidgetOf(m_hWnd));
+}
+
+CWnd* CWnd::GetParent() const
+{
+    return FromHandle(::GetParent(m_hWnd));
+}
+
+DWORD CWnd::GetStyle() const
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget)
+        return 0;
+    DWORD style = WidgetTraits::Style(widget) & ~(WS_VISIBLE | WS_DISABLED);
+    if (!widget->isHidden())
+        style |= WS_VISIBLE;
+    if (widget->testAttribute(Qt::WA_ForceDisabled))
+        style |= WS_DISABLED;
+    return style;
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return WidgetTraits::ExStyle(WidgetOf(m_hWnd));
+}
+
+BOOL CWnd::ShowWindow(int command)
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget)
+        return FALSE;
+    const bool wasShown = !widget->isHidden();
+    const bool show = command != SW_HIDE;
+    widget->setVisible(show);
+    if (show != wasShown)
+        if (CWnd* owner = WindowBridge::OwnerOf(widget))
+            owner->OnShowWindow(show, 0);
+    return wasShown;
+}
+
+BOOL CWnd::IsWindowVisible() const
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    return widget && widget->isVisible();
+}
+
+BOOL CWnd::EnableWindow(BOOL enable)
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget)
+        return FALSE;
+    const bool wasDisabled = widget->testAttribute(Qt::WA_ForceDisabled);
+    widget->setEnabled(enable);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    return widget && widget->isEnabled();
+}
+
+void CWnd::SetWindowText(const wchar_t* text)
+{
+    SetWindowTextW(m_hWnd, text);
+}
+
+std::wstring CWnd::GetWindowText() const
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    return widget ? WidgetTraits::Text(widget).toStdWString() : std::wstring();
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
+{
+    ::MoveWindow(m_hWnd, x, y, width, height, repaint);
+}
+
+void CWnd::MoveWindow(const RECT* rect, BOOL repaint)
+{
+    if (rect)
+        MoveWindow(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, repaint);
+}
+
+void CWnd::GetWindowRect(RECT* rect) const
+{
+    ::GetWindowRect(m_hWnd, rect);
+}
+
+void CWnd::GetClientRect(RECT* rect) const
+{
+    ::GetClientRect(m_hWnd, rect);
+}
+
+void CWnd::ScreenToClient(POINT* point) const
+{
+    ::ScreenToClient(m_hWnd, point);
+}
+
+void CWnd::ScreenToClient(RECT* rect) const
+{
+    if (!rect)
+        return;
+    POINT topLeft{rect->left, rect->top}, bottomRight{rect->right, rect->bottom};
+    ScreenToClient(&topLeft);
+    ScreenToClient(&bottomRight);
+    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+void CWnd::ClientToScreen(POINT* point) const
+{
+    ::ClientToScreen(m_hWnd, point);
+}
+
+void CWnd::ClientToScreen(RECT* rect) const
+{
+    if (!rect)
+        return;
+    POINT topLeft{rect->left, rect->top}, bottomRight{rect->right, rect->bottom};
+    ClientToScreen(&topLeft);
+    ClientToScreen(&bottomRight);
+    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+BOOL CWnd::BringWindowToTop()
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget)
+        return FALSE;
+    widget->raise();
+    return TRUE;
+}
+
+void CWnd::UpdateWindow()
+{
+    if (QWidget* widget = WidgetOf(m_hWnd); widget && widget->isVisible())
+        widget->repaint();
+}
+
+void CWnd::Invalidate(BOOL)
+{
+    if (QWidget* widget = WidgetOf(m_hWnd))
+        widget->update();
+}
+
+void CWnd::MapDialogRect(RECT* rect) const
+{
+    if (!rect)
+        return;
+    const DialogBaseUnits base = WidgetTraits::BaseUnits(WidgetOf(m_hWnd));
+    *rect = RECT{MulDiv(rect->left, base.x, 4), MulDiv(rect->top, base.y, 8), MulDiv(rect->right, base.x, 4),
+                 MulDiv(rect->bottom, base.y, 8)};
+}
+
+CFont* CWnd::GetFont() const
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget)
+        return nullptr;
+    const QFont font = widget->font();
+    m_font = CFont{font.family().toStdWString(), font.pointSize(), font.bold(), font.italic()};
+    return &m_font;
+}
+
+void CWnd::SetFont(const CFont* font, BOOL redraw)
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget || !font)
+        return;
+    QFont qfont(QString::fromStdWString(font->m_face), font->m_pointSize);
+    qfont.setBold(font->m_bold);
+    qfont.setItalic(font->m_italic);
+    widget->setFont(qfont);
+    if (redraw)
+        widget->update();
+}
+
+void CWnd::SetIcon(HICON icon, BOOL)
+{
+    if (QWidget* widget = WidgetOf(m_hWnd))
+        widget->setWindowIcon(Icons::IconOf(icon));
+}
+
+void CWnd::CheckRadioButton(int firstId, int lastId, int checkId)
+{
+    QWidget* dialog = WidgetOf(m_hWnd);
+    for (int id = firstId; id <= lastId; ++id)
+        if (QAbstractButton* button = ButtonOf(dialog, id))
+            button->setChecked(id == checkId);
+}
+
+int CWnd::GetCheckedRadioButton(int firstId, int lastId) const
+{
+    QWidget* dialog = WidgetOf(m_hWnd);
+    for (int id = firstId; id <= lastId; ++id)
+        if (QAbstractButton* button = ButtonOf(dialog, id); button && button->isChecked())
+            return id;
+    return 0;
+}
+
+void CWnd::CheckDlgButton(int id, UINT check)
+{
+    if (QAbstractButton* button = ButtonOf(WidgetOf(m_hWnd), id))
+        button->setChecked(check == BST_CHECKED);
+}
+
+UINT CWnd::IsDlgButtonChecked(int id) const
+{
+    QAbstractButton* button = ButtonOf(WidgetOf(m_hWnd), id);
+    return button && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void*)
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    if (!widget)
+        return 0;
+    auto* timer = widget->findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly);
+    if (!timer) {
+        timer = new QTimer(widget);
+        timer->setObjectName(TimerName(id));
+        QObject::connect(timer, &QTimer::timeout, widget,
+                         [widget, id] { WindowBridge::SendTimer(widget, id); });
+    }
+    timer->start(static_cast<int>(elapse));
+    return id == 0 ? 1 : id;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR id)
+{
+    QWidget* widget = WidgetOf(m_hWnd);
+    auto* timer = widget ? widget->findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly) : nullptr;
+    delete timer;
+    return timer != nullptr;
+}
+
+CWnd* CWnd::SetCapture()
+{
+    return FromHandle(::SetCapture(m_hWnd));
+}
+
+CWnd* CWnd::GetCapture()
+{
+    return FromHandle(::GetCapture());
+}
+
+int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type)
+{
+    return MessageBoxW(m_hWnd, text, caption, type);
+}
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange exchange(this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
