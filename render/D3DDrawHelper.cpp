@@ -33,13 +33,38 @@ IDirect3DDevice9* Device()
     return TAVD3D_GraphicsSystem::GetInstance().GetDevice();
 }
 
-int CircleVertexCount(int lod)
+// Cosine and sine of a rim angle, rounded to float.
+struct RimDirection
 {
-    if (lod == 0)
-        return 10;
-    if (lod == 1)
-        return 20;
-    return MaxCircleVertices;
+    float c, s;
+};
+
+// The three circle tessellations: 10, 20 or 40 vertices, so n - 2 rim points each.
+constexpr int CircleVertexCounts[3] = {10, 20, MaxCircleVertices};
+
+int CircleLevel(int lod)
+{
+    return (lod == 0 || lod == 1) ? lod : 2;
+}
+
+// Rim directions of each tessellation, counter-clockwise from +x, evaluated once:
+// angle i * step in float, step = 360 / (n - 2) degrees, cos and sin in double.
+const RimDirection* UnitRim(int level)
+{
+    using Table = std::array<RimDirection, MaxCircleVertices - 2>;
+    static const std::array<Table, 3> tables = [] {
+        std::array<Table, 3> result{};
+        for (int k = 0; k < 3; ++k) {
+            const int n = CircleVertexCounts[k];
+            const float step = static_cast<float>((360.0 / (n - 2)) * static_cast<double>(DegreesToRadians));
+            for (int i = 0; i < n - 2; ++i) {
+                const double a = static_cast<double>(static_cast<float>(i) * step);
+                result[k][i] = {static_cast<float>(std::cos(a)), static_cast<float>(std::sin(a))};
+            }
+        }
+        return result;
+    }();
+    return tables[level].data();
 }
 
 void DrawFan(IDirect3DDevice9* device, const ShapeVertex* vertices, int vertexCount)
@@ -91,16 +116,16 @@ bool TAVD3D_DrawHelper::DrawCircle(float cx, float cy, float, float radius)
     IDirect3DDevice9* device = Device();
     if (device == nullptr || !(radius > 0.0f))
         return false;
-    const int n = CircleVertexCount(GetLod());
-    const float step = static_cast<float>((360.0 / (n - 2)) * static_cast<double>(DegreesToRadians));
+    const int level = CircleLevel(GetLod());
+    const int n = CircleVertexCounts[level];
+    const RimDirection* rim = UnitRim(level);
     const D3DCOLOR color = GetColor().GetARGB();
-    std::array<ShapeVertex, MaxCircleVertices> vertices;
     const D3DCOLOR centerColor = GetShadeMode() == 1 ? GetShadeColor().GetARGB() : color;
+    std::array<ShapeVertex, MaxCircleVertices> vertices;
     vertices[0] = {cx, cy, 0.0f, centerColor, 0.5f, 0.5f};
     for (int i = 0; i < n - 2; ++i) {
-        const float a = static_cast<float>(i) * step;
-        const float c = static_cast<float>(std::cos(static_cast<double>(a)));
-        const float s = static_cast<float>(std::sin(static_cast<double>(a)));
+        const float c = rim[i].c;
+        const float s = rim[i].s;
         vertices[i + 1] = {cx + radius * c, cy + radius * s, 0.0f, color, 0.5f + 0.5f * c, 0.5f - 0.5f * s};
     }
     vertices[n - 1] = vertices[1];
