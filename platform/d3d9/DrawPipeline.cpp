@@ -1,11 +1,185 @@
 #include "platform/d3d9/DrawPipeline.h"
 
-std::size_t DrawPipeline::VertexCount(DWORD, const Batch&)
+#include "platform/d3d9/Rasterizer.h"
+#include "platform/d3d9/SoftwareTexture.h"
+
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+// More primitives than this in one call are refused.
+constexpr UINT kMaxPrimitives = 1u << 24;
+
+constexpr DWORD kKnownFvfBits = D3DFVF_XYZ | D3DFVF_PSIZE | D3DFVF_DIFFUSE | D3DFVF_TEX1;
+
+// Byte offsets of the fields in a vertex of the format; -1 when absent.
+struct VertexLayout
 {
+    int pointSize = -1;
+    int diffuse = -1;
+    int texCoords = -1;
+    UINT size = 12;
+
+    explicit VertexLayout(DWORD fvf)
+    {
+        if (fvf & D3DFVF_PSIZE) {
+            pointSize = static_cast<int>(size);
+            size += 4;
+        }
+        if (fvf & D3DFVF_DIFFUSE) {
+            diffuse = static_cast<int>(size);
+            size += 4;
+        }
+        if (fvf & D3DFVF_TEX1) {
+            texCoords = static_cast<int>(size);
+            size += 8;
+        }
+    }
+};
+
+template <typename T> T Read(const std::uint8_t* at)
+{
+    T value;
+    std::memcpy(&value, at, sizeof(T));
+    return value;
+}
+
+std::size_t VerticesFor(D3DPRIMITIVETYPE type, std::size_t primitives)
+{
+    switch (type) {
+    case D3DPT_POINTLIST:
+        return primitives;
+    case D3DPT_LINELIST:
+        return primitives * 2;
+    case D3DPT_LINESTRIP:
+        return primitives + 1;
+    case D3DPT_TRIANGLELIST:
+        return primitives * 3;
+    case D3DPT_TRIANGLESTRIP:
+    case D3DPT_TRIANGLEFAN:
+        return primitives + 2;
+    }
     return 0;
 }
 
-bool DrawPipeline::Draw(const DeviceState&, PixelBuffer&, const Batch&)
+RasterState RasterStateOf(const DeviceState& state)
 {
-    return false;
+    RasterState raster;
+    const auto& rs = state.renderStates;
+    raster.gouraud = rs[D3DRS_SHADEMODE] != D3DSHADE_FLAT;
+    raster.blend = rs[D3DRS_ALPHABLENDENABLE] != FALSE;
+    raster.srcBlend = static_cast<D3DBLEND>(rs[D3DRS_SRCBLEND]);
+    raster.destBlend = static_cast<D3DBLEND>(rs[D3DRS_DESTBLEND]);
+    raster.blendOp = static_cast<D3DBLENDOP>(rs[D3DRS_BLENDOP]);
+    raster.pointSprite = rs[D3DRS_POINTSPRITEENABLE] != FALSE;
+    raster.colorOp = static_cast<D3DTEXTUREOP>(state.stageStates[0][D3DTSS_COLOROP]);
+    raster.alphaOp = static_cast<D3DTEXTUREOP>(state.stageStates[0][D3DTSS_ALPHAOP]);
+    // A disabled stage, or one without a texture, passes the vertex colour through.
+    if (raster.colorOp != D3DTOP_DISABLE && state.textures[0])
+        if (const SoftwareTexture* texture = SoftwareTexture::From(state.textures[0]))
+            raster.texture = &texture->Texels();
+    return raster;
+}
+
+} // namespace
+
+std::size_t DrawPipeline::VertexCount(DWORD fvf, const Batch& batch)
+{
+    if (!batch.vertices || batch.primitiveCount == 0 || batch.primitiveCount > kMaxPrimitives)
+        return 0;
+    if ((fvf & D3DFVF_XYZ) == 0 || (fvf & ~kKnownFvfBits) != 0 || batch.stride < VertexLayout(fvf).size)
+        return 0;
+    return VerticesFor(batch.type, batch.primitiveCount);
+}
+
+bool DrawPipeline::Transform(const DeviceState& state, const PixelBuffer& target, const Batch& batch,
+                             std::size_t count)
+{
+    try {
+        screen_.resize(count);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const VertexLayout layout(state.fvf);
+    const D3DXMATRIX toClip = state.world * state.view * state.projection;
+    const double halfWidth = target.width / 2.0, halfHeight = target.height / 2.0;
+    const float defaultSize = state.PointSize();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint8_t* at = batch.vertices + i * batch.stride;
+        const double x = Read<float>(at), y = Read<float>(at + 4), z = Read<float>(at + 8);
+        const double cx = x * toClip._11 + y * toClip._21 + z * toClip._31 + toClip._41;
+        const double cy = x * toClip._12 + y * toClip._22 + z * toClip._32 + toClip._42;
+        const double w = x * toClip._14 + y * toClip._24 + z * toClip._34 + toClip._44;
+        ScreenVertex& v = screen_[i];
+        // Clip space [-1, 1]² covers the target with y up; nothing behind the eye is drawn.
+        if (w > 0.0) {
+            v.x = (cx / w + 1.0) * halfWidth;
+            v.y = (1.0 - cy / w) * halfHeight;
+        } else {
+            v.x = v.y = std::numeric_limits<double>::quiet_NaN();
+        }
+        v.pointSize = layout.pointSize >= 0 ? Read<float>(at + layout.pointSize) : defaultSize;
+        v.color = layout.diffuse >= 0 ? Read<std::uint32_t>(at + layout.diffuse) : 0xFFFFFFFFu;
+        v.u = layout.texCoords >= 0 ? Read<float>(at + layout.texCoords) : 0.0f;
+        v.v = layout.texCoords >= 0 ? Read<float>(at + layout.texCoords + 4) : 0.0f;
+    }
+    return true;
+}
+
+bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Batch& batch)
+{
+    const std::size_t count = VertexCount(state.fvf, batch);
+    if (!Transform(state, target, batch, count))
+        return false;
+    const RasterState raster = RasterStateOf(state);
+    Rasterizer rasterizer(target, raster);
+    const std::vector<ScreenVertex>& v = screen_;
+    const UINT n = batch.primitiveCount;
+
+    switch (batch.type) {
+    case D3DPT_POINTLIST:
+        for (const ScreenVertex& vertex : v)
+            rasterizer.DrawPoint(vertex);
+        return true;
+    case D3DPT_LINELIST:
+    case D3DPT_LINESTRIP:
+        for (UINT i = 0; i < n; ++i) {
+            const std::size_t first = batch.type == D3DPT_LINELIST ? 2 * i : i;
+            rasterizer.DrawLine(v[first], v[first + 1], v[first].color);
+        }
+        return true;
+    default:
+        break;
+    }
+
+    const DWORD fill = state.renderStates[D3DRS_FILLMODE];
+    if (fill == D3DFILL_POINT) {
+        for (const ScreenVertex& vertex : v)
+            rasterizer.DrawPoint(vertex);
+        return true;
+    }
+    for (UINT i = 0; i < n; ++i) {
+        // Flat shading takes the colour of the triangle's first vertex; in a fan
+        // that is its first rim vertex, not the shared centre.
+        std::size_t a = 3 * i, b = 3 * i + 1, c = 3 * i + 2, first = a;
+        if (batch.type == D3DPT_TRIANGLESTRIP) {
+            a = first = i;
+            b = i + 1;
+            c = i + 2;
+        } else if (batch.type == D3DPT_TRIANGLEFAN) {
+            a = 0;
+            b = first = i + 1;
+            c = i + 2;
+        }
+        if (fill == D3DFILL_WIREFRAME) {
+            rasterizer.DrawLine(v[a], v[b], v[first].color);
+            rasterizer.DrawLine(v[b], v[c], v[first].color);
+            rasterizer.DrawLine(v[c], v[a], v[first].color);
+        } else {
+            rasterizer.FillTriangle(v[a], v[b], v[c], v[first].color);
+        }
+    }
+    return true;
 }

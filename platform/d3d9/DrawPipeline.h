@@ -1,12 +1,15 @@
 #pragma once
 #include "platform/d3d9/DeviceState.h"
 #include "platform/d3d9/PixelBuffer.h"
+#include "platform/d3d9/RasterTypes.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // Turns user-memory vertices into pixels: reads them by the vertex format,
-// transforms them to target pixels and hands the primitives to the rasterizer.
+// takes them through world × view × projection to target space and hands the
+// primitives to the rasterizer by fill mode.
 class DrawPipeline
 {
 public:
@@ -19,8 +22,14 @@ public:
     };
 
     // How many vertices the batch reads; 0 when the batch or format is invalid
-    // (no data, no primitives, unknown type or format, stride too small).
+    // (no data, no primitives, unknown type or format bits, stride too small).
     static std::size_t VertexCount(DWORD fvf, const Batch& batch);
     // Draws a batch that VertexCount accepted; false when memory runs out.
-    static bool Draw(const DeviceState& state, PixelBuffer& target, const Batch& batch);
+    bool Draw(const DeviceState& state, PixelBuffer& target, const Batch& batch);
+
+private:
+    bool Transform(const DeviceState& state, const PixelBuffer& target, const Batch& batch,
+                   std::size_t count);
+
+    std::vector<ScreenVertex> screen_; // reused from draw to draw
 };

@@ -1,6 +1,5 @@
 #include "platform/d3d9/SoftwareDevice.h"
 
-#include "platform/d3d9/DrawPipeline.h"
 #include "platform/d3d9/SoftwareTexture.h"
 
 #include <new>
@@ -97,7 +96,8 @@ HRESULT SoftwareDevice::CreateTexture(UINT Width, UINT Height, UINT Levels, DWOR
 HRESULT SoftwareDevice::SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurface9* pRenderTarget)
 {
     SoftwareSurface* target = SoftwareSurface::From(pRenderTarget);
-    if (RenderTargetIndex != 0 || !target)
+    // Only back buffers: every pixel written is given an opaque alpha byte.
+    if (RenderTargetIndex != 0 || !target || target->Format() != D3DFMT_X8R8G8B8)
         return D3DERR_INVALIDCALL;
     DeviceCall call = MakeCall(DeviceCall::Kind::SetRenderTarget, RenderTargetIndex);
     call.object = pRenderTarget;
@@ -143,8 +143,8 @@ HRESULT SoftwareDevice::Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D
     call.flags = Flags;
     Log(std::move(call));
     if (Flags & D3DCLEAR_TARGET) {
-        // The back buffer is XRGB: its alpha byte always reads as opaque.
-        const std::uint32_t fill = renderTarget_->Format() == D3DFMT_X8R8G8B8 ? (Color | 0xFF000000u) : Color;
+        // The target is XRGB: its alpha byte always reads as opaque.
+        const std::uint32_t fill = Color | 0xFF000000u;
         std::vector<std::uint32_t>& pixels = renderTarget_->Pixels().pixels;
         std::fill(pixels.begin(), pixels.end(), fill);
     }
@@ -235,7 +235,7 @@ HRESULT SoftwareDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT Pri
         call.vertices.assign(batch.vertices, batch.vertices + vertexCount * VertexStreamZeroStride);
         log_.push_back(std::move(call));
     }
-    return DrawPipeline::Draw(state_, renderTarget_->Pixels(), batch) ? D3D_OK : E_OUTOFMEMORY;
+    return pipeline_.Draw(state_, renderTarget_->Pixels(), batch) ? D3D_OK : E_OUTOFMEMORY;
 }
 
 HRESULT SoftwareDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)

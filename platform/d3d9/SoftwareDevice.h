@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/d3d9/DeviceCall.h"
 #include "platform/d3d9/DeviceState.h"
+#include "platform/d3d9/DrawPipeline.h"
 #include "platform/d3d9/IDirect3DDevice9.h"
 #include "platform/d3d9/RefCounted.h"
 #include "platform/d3d9/SoftwareSwapChain.h"
@@ -68,6 +69,7 @@ private:
     SoftwareSwapChain* swapChain_;  // one reference
     SoftwareSurface* renderTarget_; // one reference
     DeviceState state_;
+    DrawPipeline pipeline_;
     bool inScene_ = false;
     bool logging_ = false;
     std::vector<DeviceCall> log_;

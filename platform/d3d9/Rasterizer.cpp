@@ -1,0 +1,231 @@
+#include "platform/d3d9/Rasterizer.h"
+
+#include "platform/d3d9/GuardBand.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using FixedPoint::CeilStepper;
+using FixedPoint::FirstCentreAtOrAfter;
+using FixedPoint::kHalf;
+using FixedPoint::kOne;
+using FixedPoint::SubPoint;
+
+namespace {
+
+bool Finite(const ScreenVertex& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y);
+}
+
+SubPoint Snap(const ScreenVertex& v)
+{
+    return {std::llround(v.x * kOne), std::llround(v.y * kOne)};
+}
+
+// The vertex moved onto its snapped position, so shading planes match coverage exactly.
+ScreenVertex Snapped(const ScreenVertex& v)
+{
+    ScreenVertex out = v;
+    const SubPoint p = Snap(v);
+    out.x = static_cast<double>(p.x) / kOne;
+    out.y = static_cast<double>(p.y) / kOne;
+    return out;
+}
+
+double ChannelOf(D3DCOLOR color, int channel)
+{
+    return static_cast<double>((color >> (24 - 8 * channel)) & 0xFFu);
+}
+
+// The plane through three values at three positions; constant for a degenerate triangle.
+Plane PlaneThrough(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c, double fa, double fb,
+                   double fc)
+{
+    Plane plane{a.x, a.y, fa, 0.0, 0.0};
+    const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
+    const double det = bx * cy - cx * by;
+    if (det != 0.0) {
+        plane.dx = ((fb - fa) * cy - (fc - fa) * by) / det;
+        plane.dy = ((fc - fa) * bx - (fb - fa) * cx) / det;
+    }
+    return plane;
+}
+
+// The plane that varies along the segment's major axis only.
+Plane PlaneAlong(const ScreenVertex& a, const ScreenVertex& b, double fa, double fb)
+{
+    Plane plane{a.x, a.y, fa, 0.0, 0.0};
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    if (std::abs(dx) >= std::abs(dy))
+        plane.dx = dx != 0.0 ? (fb - fa) / dx : 0.0;
+    else
+        plane.dy = (fb - fa) / dy;
+    return plane;
+}
+
+} // namespace
+
+Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state)
+    : target_(target), state_(state), shader_(target, state)
+{
+}
+
+void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
+                               D3DCOLOR flatColor)
+{
+    if (state_.gouraud) {
+        std::array<Plane, 4> channels;
+        for (int k = 0; k < 4; ++k)
+            channels[k] =
+                PlaneThrough(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k));
+        shader_.SetColorPlanes(channels);
+    } else {
+        shader_.SetColor(flatColor);
+    }
+    if (state_.texture) {
+        const double w = state_.texture->width, h = state_.texture->height;
+        shader_.SetTexelPlanes(PlaneThrough(a, b, c, a.u * w, b.u * w, c.u * w),
+                               PlaneThrough(a, b, c, a.v * h, b.v * h, c.v * h));
+    }
+}
+
+void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
+                              D3DCOLOR flatColor)
+{
+    if (!Finite(a) || !Finite(b) || !Finite(c))
+        return;
+    if (GuardBand::Inside(a) && GuardBand::Inside(b) && GuardBand::Inside(c)) {
+        ShadeTriangle(Snapped(a), Snapped(b), Snapped(c), flatColor);
+        CoverTriangle(Snap(a), Snap(b), Snap(c));
+        return;
+    }
+    const std::vector<ScreenVertex> polygon = GuardBand::ClipTriangle(a, b, c);
+    if (polygon.size() < 3)
+        return;
+    ShadeTriangle(a, b, c, flatColor);
+    for (std::size_t i = 1; i + 1 < polygon.size(); ++i)
+        CoverTriangle(Snap(polygon[0]), Snap(polygon[i]), Snap(polygon[i + 1]));
+}
+
+void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
+{
+    // Top to bottom; rows whose centres lie in [top, bottom) are covered.
+    if (b.y < a.y)
+        std::swap(a, b);
+    if (c.y < b.y)
+        std::swap(b, c);
+    if (b.y < a.y)
+        std::swap(a, b);
+    const std::int64_t height = target_.height;
+    const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(a.y), 0);
+    const std::int64_t endRow = std::min<std::int64_t>(FirstCentreAtOrAfter(c.y), height);
+    const std::int64_t cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    if (firstRow >= endRow || cross == 0)
+        return;
+    const std::int64_t midRow = std::clamp<std::int64_t>(FirstCentreAtOrAfter(b.y), firstRow, endRow);
+
+    // The long edge a→c lies on the left when b is right of it.
+    const bool longEdgeLeft = cross > 0;
+    CeilStepper longEdge = FixedPoint::EdgeColumns(a, c, firstRow);
+    CeilStepper shortEdge =
+        firstRow < midRow ? FixedPoint::EdgeColumns(a, b, firstRow) : FixedPoint::EdgeColumns(b, c, midRow);
+    const std::int64_t width = target_.width;
+    for (std::int64_t row = firstRow; row < endRow; ++row) {
+        if (row == midRow && row != firstRow)
+            shortEdge = FixedPoint::EdgeColumns(b, c, midRow);
+        const std::int64_t left =
+            std::max<std::int64_t>(longEdgeLeft ? longEdge.Value() : shortEdge.Value(), 0);
+        const std::int64_t right = std::min(longEdgeLeft ? shortEdge.Value() : longEdge.Value(), width);
+        if (left < right)
+            shader_.Fill(static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
+        longEdge.Step();
+        shortEdge.Step();
+    }
+}
+
+void Rasterizer::DrawLine(const ScreenVertex& from, const ScreenVertex& to, D3DCOLOR flatColor)
+{
+    if (!Finite(from) || !Finite(to))
+        return;
+    if (state_.gouraud) {
+        std::array<Plane, 4> channels;
+        for (int k = 0; k < 4; ++k)
+            channels[k] = PlaneAlong(from, to, ChannelOf(from.color, k), ChannelOf(to.color, k));
+        shader_.SetColorPlanes(channels);
+    } else {
+        shader_.SetColor(flatColor);
+    }
+    if (state_.texture) {
+        const double w = state_.texture->width, h = state_.texture->height;
+        shader_.SetTexelPlanes(PlaneAlong(from, to, from.u * w, to.u * w),
+                               PlaneAlong(from, to, from.v * h, to.v * h));
+    }
+    ScreenVertex a = from, b = to;
+    if (!GuardBand::ClipSegment(a, b))
+        return;
+    SubPoint p = Snap(a), q = Snap(b);
+    // Walk the major axis as "x"; a steep line swaps the axes.
+    const bool steep = std::abs(q.y - p.y) > std::abs(q.x - p.x);
+    if (steep) {
+        std::swap(p.x, p.y);
+        std::swap(q.x, q.y);
+    }
+    const std::int64_t dx = q.x - p.x, dy = q.y - p.y;
+    if (dx == 0)
+        return;
+    // Major-axis pixels whose centres lie from the start up to, not including, the end.
+    std::int64_t first = FirstCentreAtOrAfter(p.x), end = FirstCentreAtOrAfter(q.x);
+    if (dx < 0) {
+        first = FixedPoint::FloorDiv(q.x - kHalf, kOne) + 1;
+        end = FixedPoint::FloorDiv(p.x - kHalf, kOne) + 1;
+    }
+    const std::int64_t majorSize = steep ? target_.height : target_.width;
+    const std::int64_t minorSize = steep ? target_.width : target_.height;
+    first = std::max<std::int64_t>(first, 0);
+    end = std::min(end, majorSize);
+    if (first >= end)
+        return;
+    // The minor pixel holding the line at each major centre: floor(n / d), stepped exactly.
+    const std::int64_t sign = dx > 0 ? 1 : -1;
+    const std::int64_t d = kOne * dx * sign;
+    const std::int64_t n = (p.y * dx + (first * kOne + kHalf - p.x) * dy) * sign;
+    CeilStepper minor(n - d + 1, kOne * dy * sign, d);
+    for (std::int64_t major = first; major < end; ++major) {
+        const std::int64_t m = minor.Value();
+        if (m >= 0 && m < minorSize) {
+            const int x = static_cast<int>(steep ? m : major);
+            const int row = static_cast<int>(steep ? major : m);
+            shader_.Fill(row, x, x + 1);
+        }
+        minor.Step();
+    }
+}
+
+void Rasterizer::DrawPoint(const ScreenVertex& v)
+{
+    if (!Finite(v) || !GuardBand::Inside(v))
+        return;
+    const float size = std::isfinite(v.pointSize) ? std::clamp(v.pointSize, 1.0f, 256.0f) : 1.0f;
+    const double left = v.x - size / 2.0, top = v.y - size / 2.0;
+    shader_.SetColor(v.color);
+    if (state_.texture) {
+        const double w = state_.texture->width, h = state_.texture->height;
+        if (state_.pointSprite)
+            shader_.SetTexelPlanes(Plane{left, top, 0.0, w / size, 0.0},
+                                   Plane{left, top, 0.0, 0.0, h / size});
+        else
+            shader_.SetTexelPlanes(Plane{v.x, v.y, v.u * w, 0.0, 0.0}, Plane{v.x, v.y, v.v * h, 0.0, 0.0});
+    }
+    const SubPoint corner = Snap(ScreenVertex{left, top});
+    const SubPoint opposite = Snap(ScreenVertex{left + size, top + size});
+    const std::int64_t x0 = std::max<std::int64_t>(FirstCentreAtOrAfter(corner.x), 0);
+    const std::int64_t x1 = std::min<std::int64_t>(FirstCentreAtOrAfter(opposite.x), target_.width);
+    const std::int64_t y0 = std::max<std::int64_t>(FirstCentreAtOrAfter(corner.y), 0);
+    const std::int64_t y1 = std::min<std::int64_t>(FirstCentreAtOrAfter(opposite.y), target_.height);
+    if (x0 >= x1)
+        return;
+    for (std::int64_t row = y0; row < y1; ++row)
+        shader_.Fill(static_cast<int>(row), static_cast<int>(x0), static_cast<int>(x1));
+}

@@ -1,0 +1,118 @@
+#pragma once
+#include "platform/d3d9/d3d9.h"
+#include "platform/win/WindowHandles.h"
+
+#include <QWidget>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <vector>
+
+// The vertex layouts the renderer sends.
+struct ColorVertex // D3DFVF_XYZ | D3DFVF_DIFFUSE
+{
+    float x, y, z;
+    D3DCOLOR color;
+};
+struct ShapeVertex // D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1
+{
+    float x, y, z;
+    D3DCOLOR color;
+    float u, v;
+};
+struct PointVertex // D3DFVF_XYZ | D3DFVF_PSIZE | D3DFVF_DIFFUSE
+{
+    float x, y, z;
+    float size;
+    D3DCOLOR color;
+};
+
+constexpr DWORD kColorFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE;
+constexpr DWORD kShapeFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1;
+constexpr DWORD kPointFvf = D3DFVF_XYZ | D3DFVF_PSIZE | D3DFVF_DIFFUSE;
+
+constexpr D3DCOLOR kBlack = 0xFF000000u;
+constexpr D3DCOLOR kWhite = 0xFFFFFFFFu;
+constexpr D3DCOLOR kRed = 0xFFFF0000u;
+constexpr D3DCOLOR kGreen = 0xFF00FF00u;
+constexpr D3DCOLOR kBlue = 0xFF0000FFu;
+
+// A device on a 16 x 16 window; vertices are given in target pixels (x right,
+// y down from the top-left corner), which the identity transforms map as
+// clip x = px / 8 - 1, clip y = 1 - py / 8.
+class DeviceTest : public ::testing::Test
+{
+public:
+    static constexpr int Size = 16;
+
+    static float ClipX(float px) { return px / (Size / 2.0f) - 1.0f; }
+    static float ClipY(float py) { return 1.0f - py / (Size / 2.0f); }
+    static ColorVertex At(float px, float py, D3DCOLOR color) { return {ClipX(px), ClipY(py), 0.0f, color}; }
+    static ShapeVertex Textured(float px, float py, float u, float v, D3DCOLOR color = kWhite)
+    {
+        return {ClipX(px), ClipY(py), 0.0f, color, u, v};
+    }
+
+protected:
+    void SetUp() override
+    {
+        window_.resize(Size, Size);
+        direct3D_ = Direct3DCreate9(D3D_SDK_VERSION);
+        ASSERT_NE(direct3D_, nullptr);
+        D3DPRESENT_PARAMETERS params{};
+        params.Windowed = TRUE;
+        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+        ASSERT_EQ(direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, Window(),
+                                          D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device_),
+                  D3D_OK);
+        device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+        device_->SetRenderState(D3DRS_LIGHTING, FALSE);
+        device_->Clear(0, nullptr, D3DCLEAR_TARGET, kBlack, 0.0f, 0);
+    }
+
+    void TearDown() override
+    {
+        if (device_)
+            device_->Release();
+        if (direct3D_)
+            direct3D_->Release();
+    }
+
+    HWND Window() { return WindowHandles::HandleOf(&window_); }
+
+    template <typename V>
+    void Draw(D3DPRIMITIVETYPE type, UINT count, const std::vector<V>& vertices, DWORD fvf)
+    {
+        device_->SetFVF(fvf);
+        ASSERT_EQ(device_->DrawPrimitiveUP(type, count, vertices.data(), sizeof(V)), D3D_OK);
+    }
+    void DrawFan(const std::vector<ColorVertex>& vertices)
+    {
+        Draw(D3DPT_TRIANGLEFAN, static_cast<UINT>(vertices.size() - 2), vertices, kColorFvf);
+    }
+
+    D3DCOLOR Pixel(int x, int row)
+    {
+        IDirect3DSurface9* target = nullptr;
+        device_->GetRenderTarget(0, &target);
+        const D3DCOLOR color = SoftwareSurface::From(target)->PixelAt(x, row);
+        target->Release();
+        return color;
+    }
+
+    // How many pixels of the target differ from the background colour.
+    int CountNot(D3DCOLOR background)
+    {
+        int count = 0;
+        for (int row = 0; row < Size; ++row)
+            for (int x = 0; x < Size; ++x)
+                count += Pixel(x, row) != background;
+        return count;
+    }
+
+    QWidget window_;
+    IDirect3D9* direct3D_ = nullptr;
+    IDirect3DDevice9* device_ = nullptr;
+};
