@@ -1,141 +1,72 @@
 #include "platform/d3d9/d3d9.h"
 #include "platform/win/WindowHandles.h"
-#include "primitives/PrimitiveCircle.h"
-#include "primitives/PrimitiveLine.h"
 #include "primitives/PrimitiveList.h"
-#include "primitives/PrimitiveRectangleXY.h"
 #include "render/D3DDrawHelper.h"
 #include "render/GraphicsSystem.h"
+#include "scene/Crab.h"
 
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <memory>
-#include <vector>
 
 namespace {
 
-constexpr int PrimitiveCount = 10000;
+// 527 crabs of 19 shapes each (5 circles, 12 rectangles, 2 lines): 10,013 primitives.
+constexpr int CrabCount = 527;
 
-// One node of a crab-like figure: a transform and the list it draws, in the
-// node's own coordinates.
-struct BenchNode
+int CountPrimitives(const TAV_SceneNode& node)
 {
-    float tx, ty, rotation, px, py;
-    std::unique_ptr<TAV_PrimitiveList> list;
-};
-
-TAV_PrimitiveCircle* Circle(float x, float y, float r, TAV_Color color, int shadeMode)
-{
-    auto* circle = new TAV_PrimitiveCircle;
-    circle->SetCenter(x, y, 0);
-    circle->SetRadius(r);
-    circle->SetColor(color);
-    circle->SetShadeMode(shadeMode);
-    return circle;
+    int count = 0;
+    if (auto* list = dynamic_cast<TAV_PrimitiveList*>(node.GetPrimitive()))
+        count += list->NumPrimitives();
+    for (int i = 0; i < node.NumChildren(); ++i)
+        if (const TAV_SceneNode* child = node.GetChild(i))
+            count += CountPrimitives(*child);
+    return count;
 }
 
-TAV_PrimitiveRectangleXY* Rectangle(float x1, float y1, float x2, float y2, TAV_Color color, bool blend)
-{
-    auto* rect = new TAV_PrimitiveRectangleXY;
-    rect->SetCorners(x1, y1, 0, x2, y2, 0);
-    rect->SetColor(color);
-    rect->SetShadeMode(0);
-    rect->SetBlending(blend);
-    return rect;
-}
-
-TAV_PrimitiveLine* Line(float x1, float y1, float x2, float y2)
-{
-    auto* line = new TAV_PrimitiveLine;
-    line->SetStartPoint(x1, y1, 0);
-    line->SetEndPoint(x2, y2, 0);
-    line->SetShadeMode(0);
-    return line;
-}
-
-// The crab's mix: a body of 5 circles, 4 rectangles and 2 lines, then eight
-// jointed single-rectangle parts, each under its own transform (19 shapes).
-void AddCrab(std::vector<BenchNode>& nodes, float x, float y, int& remaining)
-{
-    const TAV_Color black(0, 0, 0, 255);
-    const TAV_Color translucentRed(200, 0, 0, 100);
-    auto body = std::make_unique<TAV_PrimitiveList>();
-    TAV_Primitive* shapes[] = {Circle(0, 0, 3, translucentRed, 0),
-                               Rectangle(-0.7f, 2.9f, -0.5f, 4.5f, black, false),
-                               Rectangle(0.7f, 2.9f, 0.5f, 4.5f, black, false),
-                               Circle(-0.6f, 4.8f, 0.3f, black, 0),
-                               Circle(-0.6f, 4.8f, 0.15f, black, 1),
-                               Line(-0.9f, 5.4f, -0.1f, 5.1f),
-                               Line(0, 5.1f, 0.8f, 5.4f),
-                               Circle(0.6f, 4.8f, 0.3f, black, 0),
-                               Circle(0.6f, 4.8f, 0.15f, black, 1),
-                               Rectangle(-1.5f, -5, -1, -2.8f, black, false),
-                               Rectangle(1.5f, -5, 1, -2.8f, black, false)};
-    for (TAV_Primitive* shape : shapes) {
-        if (remaining-- > 0)
-            body->AddPrimitive(shape);
-        else
-            delete shape;
-    }
-    nodes.push_back({x, y, 0, 0, 0, std::move(body)});
-    const float partPivots[8][2] = {{2, 0},  {2, 3.5f},  {2.3f, 7.5f},  {3, 7.5f},
-                                    {-2, 0}, {-2, 3.5f}, {-2.7f, 7.5f}, {-2, 7.5f}};
-    for (const auto& pivot : partPivots) {
-        if (remaining-- <= 0)
-            return;
-        auto part = std::make_unique<TAV_PrimitiveList>();
-        part->AddPrimitive(Rectangle(pivot[0], pivot[1], pivot[0] + 1, pivot[1] + 4, translucentRed, true));
-        nodes.push_back({x, y, 0.785f, pivot[0], pivot[1], std::move(part)});
-    }
-}
-
-// 10,000 shapes on crabs spread over the world window (-25, -25)..(25, 25).
+// Crabs spread over the world window (-25, -25)..(25, 25) of an 800 x 600 view.
 class CrabField
 {
 public:
-    CrabField()
+    CrabField() : root_(L"Big Daddy")
     {
         window_.resize(800, 600);
         TAVD3D_GraphicsSystem::GetInstance().CreateGraphicsContext(WindowHandles::HandleOf(&window_));
-        int remaining = PrimitiveCount;
-        for (int i = 0; remaining > 0; ++i)
-            AddCrab(nodes_, static_cast<float>(i % 23) * 2 - 22, static_cast<float>(i / 23) * 2 - 22,
-                    remaining);
+        for (int i = 0; i < CrabCount; ++i)
+            root_.AddChild(new CCrab(static_cast<float>(i % 23) * 1.6f - 17.6f,
+                                     static_cast<float>(i / 23) * 1.6f - 20.0f, 0));
+        primitives_ = CountPrimitives(root_);
     }
     ~CrabField() { TAVD3D_GraphicsSystem::GetInstance().ReleaseGraphicsContext(); }
     CrabField(const CrabField&) = delete;
     CrabField& operator=(const CrabField&) = delete;
 
     IDirect3DDevice9* Device() const { return TAVD3D_GraphicsSystem::GetInstance().GetDevice(); }
+    int Primitives() const { return primitives_; }
 
-    // The world window onto clip space; an offset of 10 clip units puts every shape off the target.
+    // The world window onto clip space; a clip offset of 10 puts every shape above the
+    // target, where the rasterizer rejects each triangle before its first row.
     void SetView(float clipOffset)
     {
         D3DXMATRIX scale, shift, view;
         D3DXMatrixScaling(&scale, 1.0f / 25, 1.0f / 25, 1);
-        D3DXMatrixTranslation(&shift, clipOffset, 0, 0);
+        D3DXMatrixTranslation(&shift, 0, clipOffset, 0);
         D3DXMatrixMultiply(&view, &scale, &shift);
         Device()->SetTransform(D3DTS_VIEW, &view);
     }
 
-    // Draws every node as a scene node does: push, compose, draw the list, pop.
     void Draw()
     {
         helper_.InitializeModelTransform();
-        for (BenchNode& node : nodes_) {
-            helper_.PushModelTransform();
-            helper_.AccumulateModelTransform(node.tx, node.ty, 0, 1, 1, 1, node.rotation, node.px, node.py,
-                                             0);
-            node.list->Draw(2, helper_);
-            helper_.PopModelTransform();
-        }
+        root_.Draw(2, helper_);
     }
 
 private:
     QWidget window_;
+    TAV_SceneNode root_;
     TAVD3D_DrawHelper helper_;
-    std::vector<BenchNode> nodes_;
+    int primitives_ = 0;
 };
 
 double Seconds(std::chrono::steady_clock::duration d)
@@ -145,7 +76,7 @@ double Seconds(std::chrono::steady_clock::duration d)
 
 // Time per primitive drawn into an 800 x 600 back buffer, and the share of it
 // spent outside the rasterizer: the same calls with every shape off the target,
-// where the device transforms and rejects them without filling a pixel.
+// so vertices are built, states set and matrices composed, but no pixel is filled.
 void BM_DrawHelperCrabMix(benchmark::State& state)
 {
     CrabField field;
@@ -170,7 +101,8 @@ void BM_DrawHelperCrabMix(benchmark::State& state)
         outside += Seconds(end - drawn);
     }
     device->EndScene();
-    const double draws = static_cast<double>(state.iterations()) * PrimitiveCount;
+    const double draws = static_cast<double>(state.iterations()) * field.Primitives();
+    state.counters["primitives"] = field.Primitives();
     state.counters["ns_per_primitive"] = inside / draws * 1e9;
     state.counters["offscreen_ns_per_primitive"] = outside / draws * 1e9;
     state.counters["outside_raster_share"] = outside / inside;
