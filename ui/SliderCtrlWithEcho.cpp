@@ -1,0 +1,131 @@
+#include "ui/SliderCtrlWithEcho.h"
+
+#include "platform/win/WideFormat.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr int kEchoWidth = 50;
+constexpr int kEchoHeight = 20;
+constexpr DWORD kEchoStyle = WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTERIMAGE; // 0x50001200
+constexpr UINT kEchoId = 0xFFFF;
+
+} // namespace
+
+TAVMFC_SliderCtrlWithEcho::~TAVMFC_SliderCtrlWithEcho()
+{
+    m_echo.DestroyWindow();
+    DestroyWindow();
+}
+
+void TAVMFC_SliderCtrlWithEcho::SetRangeAndValue(float minimum, float maximum, float value)
+{
+    if (!m_hWnd)
+        return;
+    // Written so that a NaN anywhere is rejected like any other bad input.
+    if (!(minimum < maximum) || !(value >= minimum && value <= maximum))
+        return;
+    if (!m_echo.m_hWnd && GetParent())
+        CreateEcho();
+    m_minimum = minimum;
+    m_range = maximum - minimum;
+    SetRange(0, m_steps, TRUE);
+    SetValue(value);
+    UpdateEcho();
+}
+
+bool TAVMFC_SliderCtrlWithEcho::SetValue(float value)
+{
+    if (!(value >= m_minimum && value <= m_minimum + m_range))
+        return false;
+    SetPos(ValueToPosition(value));
+    Invalidate();
+    UpdateEcho();
+    return true;
+}
+
+float TAVMFC_SliderCtrlWithEcho::GetValue() const
+{
+    const int position = GetPos();
+    return PositionToValue(IsVertical() ? m_steps - position : position);
+}
+
+int TAVMFC_SliderCtrlWithEcho::ValueToPosition(float value) const
+{
+    double position = (static_cast<double>(value) - m_minimum) * m_steps / m_range + 0.5;
+    // Truncated toward zero; values far outside the range stop at the int limits.
+    if (!(position > INT_MIN))
+        position = std::isnan(position) ? 0.0 : INT_MIN;
+    else if (position > INT_MAX)
+        position = INT_MAX;
+    const int truncated = static_cast<int>(position);
+    return IsVertical() ? m_steps - truncated : truncated;
+}
+
+float TAVMFC_SliderCtrlWithEcho::PositionToValue(int position) const
+{
+    return static_cast<float>(static_cast<double>(position) / m_steps * m_range + m_minimum);
+}
+
+void TAVMFC_SliderCtrlWithEcho::UpdateEcho()
+{
+    if (m_echo.m_hWnd)
+        m_echo.SetWindowText(FormatWide(L" %.2f", GetValue()).c_str());
+}
+
+void TAVMFC_SliderCtrlWithEcho::OnValueChanged(float) {}
+
+void TAVMFC_SliderCtrlWithEcho::HScroll(UINT, UINT)
+{
+    FollowUserMove();
+}
+
+void TAVMFC_SliderCtrlWithEcho::VScroll(UINT, UINT)
+{
+    FollowUserMove();
+}
+
+void TAVMFC_SliderCtrlWithEcho::OnShowWindow(BOOL show, UINT status)
+{
+    CSliderCtrl::OnShowWindow(show, status);
+    if (m_echo.m_hWnd)
+        m_echo.ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+bool TAVMFC_SliderCtrlWithEcho::IsVertical() const
+{
+    return GetStyle() & TBS_VERT;
+}
+
+void TAVMFC_SliderCtrlWithEcho::CreateEcho()
+{
+    CWnd* parent = GetParent();
+    // Both rectangles start on the screen and end in the parent's client area.
+    RECT slider;
+    GetWindowRect(&slider);
+    RECT echo;
+    if (IsVertical()) {
+        echo.left = slider.left + (slider.right - slider.left) / 2 - kEchoWidth / 2;
+        echo.top = slider.top;
+        slider.top += kEchoHeight;
+        echo.right = echo.left + kEchoWidth;
+        echo.bottom = echo.top + kEchoHeight;
+    } else {
+        echo = RECT{slider.right - kEchoWidth, slider.top, slider.right, slider.bottom};
+        slider.right -= kEchoWidth;
+    }
+    parent->ScreenToClient(&slider);
+    parent->ScreenToClient(&echo);
+    m_echo.Create(L"XXXX", kEchoStyle, echo, parent, kEchoId);
+    MoveWindow(&slider, TRUE);
+    m_echo.SetFont(parent->GetFont(), TRUE);
+}
+
+void TAVMFC_SliderCtrlWithEcho::FollowUserMove()
+{
+    const float value = GetValue();
+    UpdateEcho();
+    OnValueChanged(value);
+}

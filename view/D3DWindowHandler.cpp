@@ -1,0 +1,81 @@
+#include "view/D3DWindowHandler.h"
+
+#include "render/GraphicsSystem.h"
+
+namespace {
+
+template <typename Interface> void ReleaseAndClear(Interface*& pointer)
+{
+    if (pointer) {
+        pointer->Release();
+        pointer = nullptr;
+    }
+}
+
+} // namespace
+
+TAVD3D_WindowHandler::~TAVD3D_WindowHandler()
+{
+    TAVD3D_WindowHandler::DetachFromWindow();
+    // A frame that never ended must not keep its back buffer alive.
+    ReleaseAndClear(backBuffer_);
+}
+
+bool TAVD3D_WindowHandler::IsInitialized() const
+{
+    return device_ != nullptr && swapChain_ != nullptr;
+}
+
+bool TAVD3D_WindowHandler::AttachToWindow(HWND window)
+{
+    DetachFromWindow();
+    if (!TAV_WindowHandler::AttachToWindow(window))
+        return false;
+    TAVD3D_GraphicsSystem& graphics = TAVD3D_GraphicsSystem::GetInstance();
+    IDirect3DDevice9* device = graphics.GetDevice();
+    if (!device)
+        return false;
+    device->AddRef();
+    device_ = device;
+    swapChain_ = graphics.CreateSwapChain(GetWindow());
+    return IsInitialized();
+}
+
+void TAVD3D_WindowHandler::DetachFromWindow()
+{
+    ReleaseAndClear(swapChain_);
+    ReleaseAndClear(device_);
+}
+
+void TAVD3D_WindowHandler::BeginDraw()
+{
+    if (!swapChain_ || !device_)
+        return;
+    ReleaseAndClear(backBuffer_);
+    swapChain_->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer_);
+    device_->SetRenderTarget(0, backBuffer_);
+    device_->BeginScene();
+}
+
+void TAVD3D_WindowHandler::EndDraw()
+{
+    if (device_)
+        device_->EndScene();
+    if (swapChain_)
+        swapChain_->Present(nullptr, nullptr, GetWindow(), nullptr, 0);
+    ReleaseAndClear(backBuffer_);
+}
+
+void TAVD3D_WindowHandler::SetupViewTransform()
+{
+    if (!device_)
+        return;
+    const TAV_BoundingBox box = GetWorldWindow();
+    const TAV_Vector3 lo = box.GetMin(), hi = box.GetMax();
+    D3DXMATRIX translation, scaling, view;
+    D3DXMatrixTranslation(&translation, -(lo.x + hi.x) / 2.0f, -(lo.y + hi.y) / 2.0f, 0.0f);
+    D3DXMatrixScaling(&scaling, 2.0f / (hi.x - lo.x), 2.0f / (hi.y - lo.y), 1.0f);
+    // Row vectors: translate first, then scale.
+    D3DXMatrixMultiply(&view, &translation, &scaling);
+    device_->SetTransform(D3DTS_VIEW, &view);
+}
