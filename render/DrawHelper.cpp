@@ -1,5 +1,7 @@
 #include "render/DrawHelper.h"
 
+#include <utility>
+
 TAV_DrawHelper::TAV_DrawHelper()
 {
     // Runs this class's own ResetAttributes: a new drawing object changes no device state.
@@ -89,21 +91,15 @@ bool TAV_DrawHelper::EnableTexture(bool)
 
 TAV_Color TAV_DrawHelper::SetColor(TAV_Color color)
 {
-    const TAV_Color previous = color_;
-    color_ = color;
-    return previous;
+    return std::exchange(color_, color);
 }
 
 TAV_Color TAV_DrawHelper::SetShadeColor(TAV_Color color)
 {
-    const TAV_Color previous = shadeColor_;
-    shadeColor_ = color;
-    return previous;
+    return std::exchange(shadeColor_, color);
 }
 
 float TAV_DrawHelper::SetPointSize(float size)
 {
-    const float previous = pointSize_;
-    pointSize_ = size;
-    return previous;
+    return std::exchange(pointSize_, size);
 }
