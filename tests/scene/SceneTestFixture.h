@@ -2,10 +2,21 @@
 #include "platform/d3d9/SoftwareSurface.h"
 #include "platform/win/WindowHandles.h"
 #include "render/GraphicsSystem.h"
+#include "scene/SceneNode.h"
+#include "scene/World.h"
 
 #include <QWidget>
 #include <cstdint>
 #include <gtest/gtest.h>
+
+// The world box of a node's own primitive, searched from the root.
+inline TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
+{
+    TAV_BoundingBox box;
+    world.GetDrawHelper().InitializeModelTransform();
+    world.Root->FindWorldBoundingBox(node, box, world.GetDrawHelper(), false);
+    return box;
+}
 
 // A graphics context on a 16 x 16 window, cleared to black, whose back buffer is
 // the render target. The view maps a world window onto the whole buffer, y up;

@@ -5,14 +5,6 @@
 
 namespace {
 
-TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
-{
-    TAV_BoundingBox box;
-    world.GetDrawHelper().InitializeModelTransform();
-    world.Root->FindWorldBoundingBox(node, box, world.GetDrawHelper(), false);
-    return box;
-}
-
 // What the drag does: move the node's translation and pivot together.
 void MoveTo(TAV_SceneNode* node, float x, float y)
 {

@@ -9,14 +9,6 @@
 
 namespace {
 
-TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
-{
-    TAV_BoundingBox box;
-    world.GetDrawHelper().InitializeModelTransform();
-    world.Root->FindWorldBoundingBox(node, box, world.GetDrawHelper(), false);
-    return box;
-}
-
 // The pick measured by a search from the root for every node, as the editor first did it.
 void ReferencePick(CWorld& world, float x, float y, bool& found, TAV_SceneNode* node, TAV_SceneNode*& hit)
 {
