@@ -94,9 +94,11 @@ void TAV_BoundingBox::Add(const TAV_BoundingBox& other)
     max_ = ComponentMax(max_, other.max_);
 }
 
-// Validity is not checked: for an invalid box the comparisons apply as they stand.
+// An empty (invalid) box covers no point, so it overlaps nothing.
 bool TAV_BoundingBox::Intersects(const TAV_BoundingBox& o) const
 {
+    if (!IsValid() || !o.IsValid())
+        return false;
     if (o.max_.x < min_.x || o.min_.x > max_.x)
         return false;
     if (o.max_.y < min_.y || o.min_.y > max_.y)

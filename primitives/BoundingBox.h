@@ -3,8 +3,8 @@
 
 // An axis-aligned box. It is valid when max >= min on every axis (zero size
 // allowed); the empty box, min (1, 1, 1) and max (-1, -1, -1), is the neutral
-// element of Add. A default box has zero size at the origin, so a union starts
-// with MakeInvalid. Containment and overlap include the faces.
+// element of Add and overlaps nothing. A default box has zero size at the origin,
+// so a union starts with MakeInvalid. Containment and overlap include the faces.
 class TAV_BoundingBox : public TAV_BoundingVolume
 {
 public:

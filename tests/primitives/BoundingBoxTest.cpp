@@ -110,13 +110,18 @@ TEST(BoundingBox, BoxesTouchingAtAnEdgeOrCornerIntersect)
     EXPECT_FALSE(box.Intersects(&otherPlane));
 }
 
-// Regression: a null volume used to be dereferenced; it now simply does not intersect.
-TEST(BoundingBox, NullAndOtherKindsNeverIntersect)
+// Regression: a null volume used to be dereferenced, and the empty box overlapped
+// every box around the origin; neither intersects anything now.
+TEST(BoundingBox, NullOtherKindsAndEmptyBoxesNeverIntersect)
 {
-    const TAV_BoundingBox box({0, 0, 0}, {2, 2, 0});
+    const TAV_BoundingBox box({-2, -2, -1}, {2, 2, 1});
+    const TAV_BoundingBox empty = EmptyBox();
     const OtherVolume other;
     EXPECT_FALSE(box.Intersects(static_cast<const TAV_BoundingVolume*>(nullptr)));
     EXPECT_FALSE(box.Intersects(&other));
+    EXPECT_FALSE(box.Intersects(&empty));
+    EXPECT_FALSE(empty.Intersects(&box));
+    EXPECT_FALSE(empty.Intersects(&empty));
 }
 
 TEST(BoundingBox, OutlineIsFourLinesAtMinZCounterClockwise)
