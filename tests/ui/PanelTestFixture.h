@@ -1,0 +1,123 @@
+#pragma once
+// The panels as the main window holds them: the selection panel placed into
+// the main window's controls placeholder, with the hierarchy popup it owns and
+// the scene tree, transform and attribute panels inside. The helpers drive the
+// real controls the way a user does.
+#include "platform/win/Dialog.h"
+#include "platform/win/TreeItemHandles.h"
+#include "platform/win/WidgetTraits.h"
+#include "platform/win/WindowHandles.h"
+#include "resources/ResourceIds.h"
+#include "scene/SceneNode.h"
+#include "scene/World.h"
+#include "ui/PlaceControlDialog.h"
+#include "ui/PrimitiveSelect.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+inline QWidget* WidgetOf(const CWnd& window)
+{
+    return WindowHandles::WidgetOf(window.m_hWnd);
+}
+
+template <typename T> T* ControlOf(const CWnd& dialog, int id)
+{
+    return qobject_cast<T*>(WidgetTraits::FindChild(WidgetOf(dialog), id));
+}
+
+inline void Click(const CWnd& dialog, int id)
+{
+    auto* button = ControlOf<QAbstractButton>(dialog, id);
+    ASSERT_NE(button, nullptr) << "no button " << id;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline bool IsChecked(const CWnd& dialog, int id)
+{
+    auto* button = ControlOf<QAbstractButton>(dialog, id);
+    return button && button->isChecked();
+}
+
+inline QString LabelText(const CWnd& dialog, int id)
+{
+    auto* label = ControlOf<QLabel>(dialog, id);
+    return label ? label->text() : QStringLiteral("<no label>");
+}
+
+// Drags the thumb to position as the user does: press, move, release.
+inline void MoveSlider(QSlider* slider, int position)
+{
+    ASSERT_NE(slider, nullptr);
+    slider->setSliderDown(true);
+    slider->setSliderPosition(position);
+    slider->setSliderDown(false);
+}
+
+// The text of the echo that sits at the slider's right end.
+inline QString EchoOf(const QSlider* slider)
+{
+    const QRect bar = slider->geometry();
+    for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (WidgetTraits::ControlId(label) == 0xFFFF && label->geometry().top() == bar.top() &&
+            label->geometry().left() == bar.right() + 1)
+            return label->text();
+    return QStringLiteral("<no echo>");
+}
+
+class PanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.Create(IDD_QUORVEL_DIALOG));
+        ASSERT_TRUE(PlaceControlDialog(&m_host, IDC_MAIN_CONTROLS, &m_select, IDD_PRIMITIVE_SELECT));
+    }
+
+    CSceneTreeControl& SceneTree() { return m_select.GetHierarchy().GetSceneTree(); }
+    CXformInfoControl& Xform() { return SceneTree().GetXformPanel(); }
+    CPrimitiveControl& Attributes() { return SceneTree().GetPrimitivePanel(); }
+    QTreeWidget* Tree() { return qobject_cast<QTreeWidget*>(WidgetOf(SceneTree().GetTreeCtrl())); }
+
+    void ShowPopup()
+    {
+        Click(m_select, IDC_VIEW_HIERARCHY);
+        ASSERT_TRUE(m_select.GetHierarchy().IsWindowVisible());
+    }
+
+    // Hangs node under the root and brings the tree in line with the world.
+    template <typename Node> Node* AddTopLevel(Node* node)
+    {
+        world.Root->AddChild(node);
+        SceneTree().RebuildTree();
+        return node;
+    }
+
+    QTreeWidgetItem* ItemOf(const TAV_SceneNode* node)
+    {
+        for (QTreeWidgetItemIterator it(Tree()); *it; ++it)
+            if (TreeItemHandles::Param(*it) == reinterpret_cast<LPARAM>(node))
+                return *it;
+        return nullptr;
+    }
+
+    // Clicks the node's item, opening its ancestors first.
+    void SelectNode(const TAV_SceneNode* node)
+    {
+        QTreeWidgetItem* item = ItemOf(node);
+        ASSERT_NE(item, nullptr);
+        for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+            parent->setExpanded(true);
+        Tree()->scrollToItem(item);
+        QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, Tree()->visualItemRect(item).center());
+        ASSERT_EQ(Tree()->currentItem(), item);
+    }
+
+    CWorld world;
+    CDialog m_host;
+    primitiveSelect m_select{world};
+};

@@ -1,0 +1,105 @@
+#include "PanelTestFixture.h"
+
+#include "core/Echo.h"
+
+#include <QLineEdit>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Records every echoed text with the primitive type the world held at that moment.
+class PrimitiveSelectTest : public PanelTest
+{
+protected:
+    void SetUp() override
+    {
+        echoLine = std::make_unique<QLineEdit>();
+        QObject::connect(echoLine.get(), &QLineEdit::textChanged, echoLine.get(),
+                         [this](const QString& text) {
+                             if (!text.isEmpty())
+                                 echoes.emplace_back(text, world.PrimitiveType);
+                         });
+        EchoWindow = WindowHandles::HandleOf(echoLine.get());
+        PanelTest::SetUp();
+    }
+
+    void TearDown() override { EchoWindow = nullptr; }
+
+    std::unique_ptr<QLineEdit> echoLine;
+    std::vector<std::pair<QString, int>> echoes;
+};
+
+TEST_F(PrimitiveSelectTest, StartsWithRectangleGridOnPopupHiddenAndNothingEchoed)
+{
+    EXPECT_TRUE(IsChecked(m_select, IDC_RECTANGLE));
+    EXPECT_FALSE(IsChecked(m_select, IDC_CIRCLE));
+    EXPECT_FALSE(IsChecked(m_select, IDC_CRAB));
+    EXPECT_TRUE(IsChecked(m_select, IDC_GRID));
+    EXPECT_FALSE(m_select.GetHierarchy().IsWindowVisible());
+    EXPECT_NE(m_select.GetHierarchy().m_hWnd, nullptr);
+    EXPECT_EQ(world.PrimitiveType, 2);
+    EXPECT_TRUE(echoes.empty());
+}
+
+TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
+{
+    Click(m_select, IDC_CIRCLE);
+    Click(m_select, IDC_CRAB);
+    Click(m_select, IDC_RECTANGLE);
+    echoLine->clear();
+    Click(m_select, IDC_RECTANGLE);
+
+    const std::vector<std::pair<QString, int>> expected{
+        {"Circle selected", 1},
+        {"Crab Selected, get ready for some pinching!!", 0},
+        {"Rectangle selected", 2},
+        {"Rectangle selected", 2},
+    };
+    EXPECT_EQ(echoes, expected);
+    EXPECT_EQ(world.PrimitiveType, 2);
+    EXPECT_TRUE(IsChecked(m_select, IDC_RECTANGLE));
+    EXPECT_FALSE(IsChecked(m_select, IDC_CRAB));
+}
+
+TEST_F(PrimitiveSelectTest, TheGridBoxAndShowGridToggleTogether)
+{
+    Click(m_select, IDC_GRID);
+    EXPECT_FALSE(IsChecked(m_select, IDC_GRID));
+    EXPECT_FALSE(world.ShowGrid);
+
+    Click(m_select, IDC_GRID);
+    EXPECT_TRUE(IsChecked(m_select, IDC_GRID));
+    EXPECT_TRUE(world.ShowGrid);
+}
+
+TEST_F(PrimitiveSelectTest, ViewHierarchyShowsAndHidesThePopup)
+{
+    Click(m_select, IDC_VIEW_HIERARCHY);
+    EXPECT_TRUE(m_select.GetHierarchy().IsWindowVisible());
+    Click(m_select, IDC_VIEW_HIERARCHY);
+    EXPECT_FALSE(m_select.GetHierarchy().IsWindowVisible());
+}
+
+TEST_F(PrimitiveSelectTest, ViewHierarchyShowsThePopupAtOnceAfterItWasClosed)
+{
+    hierarchyControl& popup = m_select.GetHierarchy();
+    Click(m_select, IDC_VIEW_HIERARCHY);
+    Click(popup, IDOK);
+    ASSERT_FALSE(popup.IsWindowVisible());
+
+    Click(m_select, IDC_VIEW_HIERARCHY);
+    EXPECT_TRUE(popup.IsWindowVisible());
+
+    Click(popup, IDCANCEL);
+    ASSERT_FALSE(popup.IsWindowVisible());
+    Click(m_select, IDC_VIEW_HIERARCHY);
+    EXPECT_TRUE(popup.IsWindowVisible());
+
+    ASSERT_TRUE(WidgetOf(popup)->close());
+    ASSERT_FALSE(popup.IsWindowVisible());
+    Click(m_select, IDC_VIEW_HIERARCHY);
+    EXPECT_TRUE(popup.IsWindowVisible());
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/win/Dialog.h"
+#include "ui/HierarchyControl.h"
+
+class CWorld;
+
+// The main window's small selection panel: which kind of node a click in the
+// main view creates, the grid switch, and the button that shows or hides the
+// hierarchy popup, which this panel owns.
+class primitiveSelect : public CDialog
+{
+public:
+    explicit primitiveSelect(CWorld& world);
+
+    hierarchyControl& GetHierarchy() { return m_hierarchy; }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void SelectType(int primitiveType, const wchar_t* text);
+    void OnGrid();
+    void OnViewHierarchy();
+
+    CWorld& m_world;
+    hierarchyControl m_hierarchy;
+    int m_grid = 1;
+};

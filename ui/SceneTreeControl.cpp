@@ -1,0 +1,115 @@
+#include "ui/SceneTreeControl.h"
+
+#include "platform/win/DataExchange.h"
+#include "platform/win/WideFormat.h"
+#include "primitives/PrimitiveList.h"
+#include "resources/ResourceIds.h"
+#include "scene/SceneNode.h"
+#include "scene/World.h"
+#include "ui/PlaceControlDialog.h"
+
+CSceneTreeControl* SceneTreePanel = nullptr;
+
+CSceneTreeControl::CSceneTreeControl(CWorld& world) : m_world(world) {}
+
+void CSceneTreeControl::FillTree(TAV_SceneNode* node, HTREEITEM parent)
+{
+    if (!node)
+        return;
+    const HTREEITEM item = m_tree.InsertItem(node->GetName(), parent, TVI_LAST);
+    m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
+    // The count is read again on every step.
+    for (int i = 0; i < node->NumChildren(); ++i)
+        FillTree(node->GetChild(i), item);
+}
+
+void CSceneTreeControl::RebuildTree()
+{
+    ReleaseEditedObjects();
+    m_tree.DeleteAllItems();
+    FillTree(m_world.Root, TVI_ROOT);
+}
+
+void CSceneTreeControl::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_SCENE_TREE, m_tree);
+    DDX_Text(dx, IDC_INDEX_LABEL, m_indexText);
+    DDX_Control(dx, IDC_INDEX_SLIDER, m_indexSlider);
+}
+
+BOOL CSceneTreeControl::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_indexSlider.SetRange(0, 0, TRUE);
+    ShowIndex(0);
+    m_currentList = nullptr;
+    PlaceControlDialog(this, IDC_PRIMITIVE_PLACEHOLDER, &m_primitivePanel, IDD_PRIMITIVE_CONTROL);
+    PlaceControlDialog(this, IDC_XFORM_PLACEHOLDER, &m_xformPanel, IDD_XFORM_INFO);
+    m_xformPanel.TranslationLimits = {-10.0f, 10.0f};
+    m_xformPanel.ScaleLimits = {0.1f, 3.0f};
+    m_xformPanel.RotationLimits = {-180.0f, 180.0f};
+    m_xformPanel.RefreshFromNode();
+    FillTree(m_world.Root, TVI_ROOT);
+    m_tree.SelectItem(m_tree.GetFirstVisibleItem());
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CSceneTreeControl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (static_cast<int>(wParam) != IDC_SCENE_TREE || !header || header->code != TVN_SELCHANGED)
+        return CDialog::OnNotify(wParam, lParam, result);
+    OnSelectionChanged(reinterpret_cast<const NMTREEVIEWW*>(header)->itemNew.hItem);
+    *result = 0;
+    return TRUE;
+}
+
+void CSceneTreeControl::OnHScroll(UINT code, UINT position, CWnd* bar)
+{
+    if (m_currentList) {
+        m_indexText = FormatWide(L"%d", m_indexSlider.GetPos());
+        UpdateData(FALSE);
+    }
+    CDialog::OnHScroll(code, position, bar);
+}
+
+void CSceneTreeControl::OnSelectionChanged(HTREEITEM item)
+{
+    auto* node = item ? reinterpret_cast<TAV_SceneNode*>(m_tree.GetItemData(item)) : nullptr;
+    if (!node) {
+        // The world's current node stays as it was.
+        ReleaseEditedObjects();
+        return;
+    }
+    m_xformPanel.ShowWindow(SW_SHOW);
+    m_primitivePanel.ShowWindow(SW_SHOW);
+    m_xformPanel.SetNode(node);
+    m_world.CurrentNode = node;
+    m_currentList = dynamic_cast<TAV_PrimitiveList*>(node->GetPrimitive());
+    if (m_currentList) {
+        m_indexSlider.SetRange(0, m_currentList->NumPrimitives() - 1, TRUE);
+        ShowIndex(0);
+        m_primitivePanel.SetPrimitive(m_currentList->GetPrimitive(0));
+    } else {
+        // The index slider and its label keep what they showed.
+        m_primitivePanel.SetPrimitive(node->GetPrimitive());
+    }
+}
+
+// Hides both editing panels and makes them forget their node and primitive.
+void CSceneTreeControl::ReleaseEditedObjects()
+{
+    m_currentList = nullptr;
+    m_xformPanel.SetNode(nullptr);
+    m_primitivePanel.SetPrimitive(nullptr);
+    m_xformPanel.ShowWindow(SW_HIDE);
+}
+
+void CSceneTreeControl::ShowIndex(int index)
+{
+    m_indexSlider.SetPos(index);
+    m_indexText = FormatWide(L"%d", index);
+    UpdateData(FALSE);
+}

@@ -1,0 +1,147 @@
+#include "ui/XformInfoControl.h"
+
+#include "platform/win/DataExchange.h"
+#include "resources/ResourceIds.h"
+#include "scene/SceneNode.h"
+
+void CXformInfoControl::SetNode(TAV_SceneNode* node)
+{
+    m_node = node;
+    RefreshFromNode();
+}
+
+void CXformInfoControl::RefreshFromNode()
+{
+    if (!m_node || !m_hWnd)
+        return;
+    const TAV_XformInfo xform = m_node->GetXformInfo();
+    const auto load = [this](Limits limits, float x, float y) {
+        m_xSlider.SetRangeAndValue(limits.minimum, limits.maximum, x);
+        m_ySlider.SetRangeAndValue(limits.minimum, limits.maximum, y);
+    };
+    const Mode mode = CheckedMode();
+    switch (mode) {
+    case Mode::Translate:
+        load(TranslationLimits, xform.GetTranslation().x, xform.GetTranslation().y);
+        break;
+    case Mode::Scale:
+        load(ScaleLimits, xform.GetScale().x, xform.GetScale().y);
+        break;
+    case Mode::Rotation:
+        load(RotationLimits, xform.GetRotationInDegrees(), 0.0f);
+        break;
+    case Mode::Pivot:
+        load(TranslationLimits, xform.GetPivot().x, xform.GetPivot().y);
+        break;
+    case Mode::None:
+        break;
+    }
+    if (mode != Mode::None)
+        m_ySlider.EnableWindow(mode != Mode::Rotation);
+    m_showPivot = m_node->IsPivotVisible() ? 1 : 0;
+    UpdateData(FALSE);
+}
+
+void CXformInfoControl::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_X_SLIDER, m_xSlider);
+    DDX_Control(dx, IDC_Y_SLIDER, m_ySlider);
+    DDX_Control(dx, IDC_Z_SLIDER, m_zSlider);
+    DDX_Check(dx, IDC_SHOW_PIVOT, m_showPivot);
+}
+
+BOOL CXformInfoControl::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_node = nullptr;
+    CheckRadioButton(IDC_TRANSLATE, IDC_ROTATION, IDC_TRANSLATE);
+    CheckDlgButton(IDC_PIVOT, BST_UNCHECKED);
+    RefreshFromNode();
+    return TRUE;
+}
+
+BOOL CXformInfoControl::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) != BN_CLICKED)
+        return CDialog::OnCommand(wParam, lParam);
+    switch (static_cast<int>(LOWORD(wParam))) {
+    case IDC_TRANSLATE:
+    case IDC_SCALE:
+    case IDC_ROTATION:
+    case IDC_PIVOT:
+        RefreshFromNode();
+        return TRUE;
+    case IDC_RESET:
+        OnReset();
+        return TRUE;
+    case IDC_SHOW_PIVOT:
+        OnShowPivot();
+        return TRUE;
+    default:
+        return CDialog::OnCommand(wParam, lParam);
+    }
+}
+
+void CXformInfoControl::OnHScroll(UINT code, UINT position, CWnd* bar)
+{
+    // Without a node the message stops here, so the echo does not move either.
+    if (!m_node)
+        return;
+    ApplySliders();
+    CDialog::OnHScroll(code, position, bar);
+}
+
+CXformInfoControl::Mode CXformInfoControl::CheckedMode() const
+{
+    if (IsDlgButtonChecked(IDC_TRANSLATE) == BST_CHECKED)
+        return Mode::Translate;
+    if (IsDlgButtonChecked(IDC_SCALE) == BST_CHECKED)
+        return Mode::Scale;
+    if (IsDlgButtonChecked(IDC_ROTATION) == BST_CHECKED)
+        return Mode::Rotation;
+    if (IsDlgButtonChecked(IDC_PIVOT) == BST_CHECKED)
+        return Mode::Pivot;
+    return Mode::None;
+}
+
+// Both sliders are read on every movement; the edited vector's z is always
+// overwritten (0 for positions, 1 for scale), the other vectors keep theirs.
+void CXformInfoControl::ApplySliders()
+{
+    const float x = m_xSlider.GetValue();
+    const float y = m_ySlider.GetValue();
+    TAV_XformInfo xform = m_node->GetXformInfo();
+    switch (CheckedMode()) {
+    case Mode::Translate:
+        xform.SetTranslation(x, y, 0.0f);
+        break;
+    case Mode::Scale:
+        xform.SetScale(x, y, 1.0f);
+        break;
+    case Mode::Rotation:
+        xform.SetRotationInDegrees(x);
+        break;
+    case Mode::Pivot:
+        xform.SetPivot(x, y, 0.0f);
+        break;
+    case Mode::None:
+        break;
+    }
+    m_node->SetXformInfo(xform);
+}
+
+void CXformInfoControl::OnReset()
+{
+    if (!m_node)
+        return;
+    m_node->SetXformInfo(TAV_XformInfo());
+    RefreshFromNode();
+}
+
+void CXformInfoControl::OnShowPivot()
+{
+    UpdateData(TRUE);
+    if (m_node)
+        m_node->SetPivotVisible(m_showPivot == 1);
+}

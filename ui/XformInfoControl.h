@@ -1,0 +1,52 @@
+#pragma once
+#include "platform/win/Dialog.h"
+#include "ui/SliderCtrlWithEcho.h"
+
+class TAV_SceneNode;
+
+// Edits the transform of one scene node. The four mode buttons pick what the X
+// and Y sliders show: translation, scale, rotation (in degrees, on X only) or
+// pivot. Every slider movement writes the whole transform back to the node at
+// once; "Show Pivot" switches the node's pivot marker.
+class CXformInfoControl : public CDialog
+{
+public:
+    struct Limits
+    {
+        float minimum;
+        float maximum;
+    };
+
+    // Slider ranges per mode; the owner narrows them after placing the panel.
+    Limits TranslationLimits{-10.0f, 10.0f};
+    Limits ScaleLimits{0.1f, 10.0f};
+    Limits RotationLimits{-180.0f, 180.0f};
+
+    // Points the panel at a node (not owned; null for none) and reloads it.
+    void SetNode(TAV_SceneNode* node);
+    TAV_SceneNode* GetNode() const { return m_node; }
+    // Loads the sliders and the check box from the node. A component outside the
+    // mode's limits leaves its slider as it was.
+    void RefreshFromNode();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnHScroll(UINT code, UINT position, CWnd* bar) override;
+
+private:
+    enum class Mode { None, Translate, Scale, Rotation, Pivot };
+    // The checked mode button; no other control counts, whatever its id.
+    Mode CheckedMode() const;
+    void ApplySliders();
+    void OnReset();
+    void OnShowPivot();
+
+    TAVMFC_SliderCtrlWithEcho m_xSlider;
+    TAVMFC_SliderCtrlWithEcho m_ySlider;
+    TAVMFC_SliderCtrlWithEcho m_zSlider;
+    int m_showPivot = 0;
+    // The node being edited; owned by the scene.
+    TAV_SceneNode* m_node = nullptr;
+};
