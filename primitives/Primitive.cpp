@@ -1,6 +1,5 @@
 #include "primitives/Primitive.h"
 
-#include "core/Vector3.h"
 #include "primitives/BoundingVolume.h"
 #include "render/DrawHelper.h"
 
