@@ -128,24 +128,14 @@ int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT ty
 HWND SetCapture(HWND window)
 {
     const HWND previous = GetCapture();
-    QWidget* widget = WindowHandles::WidgetOf(window);
-    if (!widget)
-        return previous;
-    if (QWidget* old = WindowHandles::WidgetOf(previous); old && old != widget)
-        old->releaseMouse();
-    CapturedWindow() = widget;
-    // A hidden widget cannot grab; it still counts as the capture owner.
-    if (widget->isVisible())
-        widget->grabMouse();
+    if (QWidget* widget = WindowHandles::WidgetOf(window))
+        CapturedWindow() = widget;
     return previous;
 }
 
 BOOL ReleaseCapture()
 {
-    QPointer<QWidget>& captured = CapturedWindow();
-    if (captured)
-        captured->releaseMouse();
-    captured = nullptr;
+    CapturedWindow() = nullptr;
     return TRUE;
 }
 

@@ -15,7 +15,9 @@ int GetWindowTextW(HWND window, wchar_t* text, int maxCount);
 BOOL DestroyWindow(HWND window);
 int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
 
-// Mouse capture: the captured window gets the mouse messages until released.
+// Mouse capture, taken on a button press. The window system already sends every
+// mouse message to the pressed window until the last button is released, outside
+// positions included; these record which window holds the capture.
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();

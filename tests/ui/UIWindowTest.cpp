@@ -1,0 +1,229 @@
+#include "ui/UIWindow.h"
+#include "platform/win/Dialog.h"
+#include "platform/win/FramePresenter.h"
+#include "platform/win/WindowFunctions.h"
+#include "platform/win/WindowHandles.h"
+#include "tests/ui/MessageRecorder.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Counts what the window asks of its handler.
+class CountingHandler : public TAV_IWindowHandler
+{
+public:
+    explicit CountingHandler(bool accepts = true) : accepts_(accepts) {}
+    std::vector<std::string> calls;
+    HWND attachedTo = nullptr;
+
+    bool IsInitialized() const override { return attachedTo != nullptr; }
+    bool AttachToWindow(HWND window) override
+    {
+        calls.push_back("attach");
+        attachedTo = window;
+        return accepts_;
+    }
+    void DetachFromWindow() override { calls.push_back("detach"); }
+    void BeginDraw() override {}
+    void EndDraw() override {}
+    void DrawGraphics() override { calls.push_back("draw"); }
+    void OnMouseButton(bool down, unsigned flags, int x, int y) override
+    {
+        calls.push_back(std::string(down ? "down " : "up ") + std::to_string(flags) + " " +
+                        std::to_string(x) + "," + std::to_string(y));
+    }
+    void OnMouseMove(unsigned flags, int x, int y) override
+    {
+        calls.push_back("move " + std::to_string(flags) + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+
+private:
+    bool accepts_;
+};
+
+void Mouse(HWND window, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
+{
+    QWidget* widget = WindowHandles::WidgetOf(window);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+struct ViewWindow : ::testing::Test
+{
+    void SetUp() override
+    {
+        ASSERT_TRUE(main.Create(102));
+        main.ShowWindow(SW_SHOW);
+    }
+
+    // A view over placeholder 1008 with the handler attached, its attach call forgotten.
+    void AttachView(TAVMFC_UIWindow& view, CountingHandler& handler)
+    {
+        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+        ASSERT_TRUE(view.AttachViewport(&handler));
+        handler.calls.clear();
+    }
+
+    CDialog main;
+    MessageRecorder recorder;
+    std::vector<ModalPrompts::MessageBoxRequest>& messages = recorder.messages;
+};
+
+} // namespace
+
+TEST_F(ViewWindow, ReplacementKeepsThePlaceholdersRectangleAndId)
+{
+    CWnd* placeholder = main.GetDlgItem(1008);
+    ASSERT_NE(placeholder, nullptr);
+    const HWND old = placeholder->m_hWnd;
+    RECT before;
+    placeholder->GetWindowRect(&before);
+
+    TAVMFC_UIWindow view(true);
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_EQ(main.GetDlgItem(1008), &view);
+    EXPECT_EQ(view.GetDlgCtrlID(), 1008);
+    RECT after;
+    view.GetWindowRect(&after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
+    EXPECT_TRUE(view.IsWindowVisible());
+    EXPECT_TRUE(view.GetStyle() & WS_BORDER); // the placeholder's own style is kept
+
+    TAVMFC_UIWindow missing(true);
+    EXPECT_FALSE(missing.ReplaceDialogControl(main.m_hWnd, 4711));
+    EXPECT_TRUE(messages.empty()); // a missing placeholder is silent
+}
+
+TEST_F(ViewWindow, AttachingTheSameHandlerAgainCallsNothing)
+{
+    TAVMFC_UIWindow view(true);
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    CountingHandler handler;
+    EXPECT_TRUE(view.AttachViewport(&handler));
+    EXPECT_EQ(handler.attachedTo, view.m_hWnd);
+    EXPECT_TRUE(view.AttachViewport(&handler));
+    EXPECT_EQ(handler.calls, (std::vector<std::string>{"attach"}));
+}
+
+TEST_F(ViewWindow, HandlerRememberedBeforeTheWindowIsDetachedWhenReplaced)
+{
+    TAVMFC_UIWindow view(true);
+    CountingHandler first, second;
+    EXPECT_TRUE(view.AttachViewport(&first)); // no window yet: only remembered
+    EXPECT_TRUE(first.calls.empty());
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1009));
+    EXPECT_TRUE(view.AttachViewport(&second));
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"detach"}));
+    EXPECT_EQ(second.calls, (std::vector<std::string>{"attach"}));
+}
+
+TEST_F(ViewWindow, RefusedHandlerLeavesTheWindowWithoutOneAndSaysSo)
+{
+    TAVMFC_UIWindow view(true);
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    CountingHandler refusing(false);
+    EXPECT_FALSE(view.AttachViewport(&refusing));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, L"Error attaching viewport to window!");
+    EXPECT_EQ(messages[0].caption, L"TAVMFC_UIWindow::AttachViewport");
+    EXPECT_EQ(messages[0].type, MB_ICONERROR);
+    EXPECT_EQ(messages[0].owner, view.m_hWnd);
+
+    Mouse(view.m_hWnd, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(3, 3));
+    EXPECT_EQ(refusing.calls, (std::vector<std::string>{"attach"})); // the mouse has no effect
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ViewWindow, WithoutHandlerTheNoticeIsCentredOnWhite)
+{
+    TAVMFC_UIWindow view(true);
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    const QImage shot = WindowHandles::WidgetOf(view.m_hWnd)->grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(Qt::white));
+    // Ink lies only on the middle rows, and about as far from the left as from the right.
+    int top = shot.height(), bottom = -1, left = shot.width(), right = -1;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (qGray(shot.pixel(x, y)) < 128) {
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+            }
+    ASSERT_GE(bottom, 0) << "no text drawn";
+    EXPECT_NEAR((top + bottom) / 2.0, shot.height() / 2.0, 4.0);
+    EXPECT_NEAR((left + right) / 2.0, shot.width() / 2.0, 4.0);
+}
+
+TEST_F(ViewWindow, PaintAsksForAFrameOnlyWhenNotSuppressed)
+{
+    TAVMFC_UIWindow drawing(false), suppressed(true);
+    ASSERT_TRUE(drawing.ReplaceDialogControl(main.m_hWnd, 1008));
+    ASSERT_TRUE(suppressed.ReplaceDialogControl(main.m_hWnd, 1009));
+    CountingHandler a, b;
+    ASSERT_TRUE(drawing.AttachViewport(&a));
+    ASSERT_TRUE(suppressed.AttachViewport(&b));
+    WindowHandles::WidgetOf(drawing.m_hWnd)->grab();
+    WindowHandles::WidgetOf(suppressed.m_hWnd)->grab();
+    EXPECT_EQ(a.calls, (std::vector<std::string>{"attach", "draw"}));
+    EXPECT_EQ(b.calls, (std::vector<std::string>{"attach"}));
+}
+
+TEST_F(ViewWindow, ReleaseFlagsCarryTheReleasedButtonAndEndTheCapture)
+{
+    TAVMFC_UIWindow view(true);
+    CountingHandler handler;
+    AttachView(view, handler);
+    const HWND window = view.m_hWnd;
+
+    Mouse(window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(10, 12));
+    EXPECT_EQ(GetCapture(), window);
+    Mouse(window, QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
+          QPoint(11, 12));
+    Mouse(window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, QPoint(-5, -7));
+    Mouse(window, QEvent::MouseButtonRelease, Qt::RightButton, Qt::LeftButton, QPoint(-5, -7));
+    EXPECT_EQ(GetCapture(), nullptr);
+    Mouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(2, 3));
+    Mouse(window, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, QPoint(4, 4));
+    Mouse(window, QEvent::MouseButtonRelease, Qt::MiddleButton, Qt::NoButton, QPoint(4, 4));
+    EXPECT_EQ(handler.calls,
+              (std::vector<std::string>{"down 1 10,12", "down 3 11,12", "move 3 -5,-7", "up 3 -5,-7",
+                                        "up 1 2,3", "down 16 4,4", "up 16 4,4"}));
+}
+
+TEST_F(ViewWindow, DoubleClickActsAsTwoClicks)
+{
+    TAVMFC_UIWindow view(true);
+    CountingHandler handler;
+    AttachView(view, handler);
+    // The sequence a quick double click produces.
+    Mouse(view.m_hWnd, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(5, 5));
+    Mouse(view.m_hWnd, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
+    Mouse(view.m_hWnd, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(5, 5));
+    Mouse(view.m_hWnd, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
+    EXPECT_EQ(handler.calls, (std::vector<std::string>{"down 1 5,5", "up 1 5,5", "down 1 5,5", "up 1 5,5"}));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ViewWindow, DestroyingTheWindowLeavesTheHandlerAttached)
+{
+    CountingHandler handler;
+    {
+        TAVMFC_UIWindow view(true);
+        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+        ASSERT_TRUE(view.AttachViewport(&handler));
+    }
+    EXPECT_EQ(handler.calls, (std::vector<std::string>{"attach"}));
+    EXPECT_EQ(main.GetDlgItem(1008), nullptr);
+}
