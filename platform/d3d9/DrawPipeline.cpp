@@ -83,6 +83,18 @@ RasterState RasterStateOf(const DeviceState& state)
     return raster;
 }
 
+// Whether every triangle of a fan comes out in one colour: in flat shading each
+// takes its first rim vertex's colour, so the last vertex and the centre do not count.
+bool OneColor(const RasterState& raster, const std::vector<ScreenVertex>& fan)
+{
+    const std::size_t first = raster.gouraud ? 0 : 1;
+    const std::size_t end = raster.gouraud ? fan.size() : fan.size() - 1;
+    for (std::size_t i = first; i < end; ++i)
+        if (fan[i].color != fan[1].color)
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::size_t DrawPipeline::VertexCount(DWORD fvf, const Batch& batch)
@@ -160,6 +172,9 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
             rasterizer.DrawPoint(vertex);
         return true;
     }
+    if (batch.type == D3DPT_TRIANGLEFAN && fill == D3DFILL_SOLID && !raster.texture && OneColor(raster, v) &&
+        rasterizer.FillConvexFan(v.data(), v.size(), v[1].color))
+        return true;
     for (UINT i = 0; i < n; ++i) {
         // Flat shading takes the colour of the triangle's first vertex; in a fan
         // that is its first rim vertex, not the shared centre.

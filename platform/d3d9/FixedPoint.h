@@ -44,14 +44,13 @@ public:
     }
 
     std::int64_t Value() const { return value_; }
+    // Branch-free: whether the remainder wraps is data, not a pattern to predict.
     void Step()
     {
-        value_ += quotient_;
         remainder_ -= stepRemainder_;
-        if (remainder_ < 0) {
-            ++value_;
-            remainder_ += divisor_;
-        }
+        const std::int64_t wrap = remainder_ >> 63; // -1 when negative, else 0
+        value_ += quotient_ - wrap;
+        remainder_ += divisor_ & wrap;
     }
 
 private:

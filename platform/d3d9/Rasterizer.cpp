@@ -1,10 +1,12 @@
 #include "platform/d3d9/Rasterizer.h"
 
+#include "platform/d3d9/ConvexFan.h"
 #include "platform/d3d9/GuardBand.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 using FixedPoint::CeilStepper;
 using FixedPoint::FirstCentreAtOrAfter;
@@ -19,9 +21,17 @@ bool Finite(const ScreenVertex& v)
     return std::isfinite(v.x) && std::isfinite(v.y);
 }
 
+// Nearest 1/256 pixel; the caller keeps coordinates inside the guard band.
+std::int64_t ToSub(double coordinate)
+{
+    const double scaled = coordinate * kOne + 0.5;
+    const auto truncated = static_cast<std::int64_t>(scaled);
+    return truncated > scaled ? truncated - 1 : truncated;
+}
+
 SubPoint Snap(const ScreenVertex& v)
 {
-    return {std::llround(v.x * kOne), std::llround(v.y * kOne)};
+    return {ToSub(v.x), ToSub(v.y)};
 }
 
 // The vertex moved onto its snapped position, so shading planes match coverage exactly.
@@ -118,9 +128,8 @@ void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
         std::swap(b, c);
     if (b.y < a.y)
         std::swap(a, b);
-    const std::int64_t height = target_.height;
     const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(a.y), 0);
-    const std::int64_t endRow = std::min<std::int64_t>(FirstCentreAtOrAfter(c.y), height);
+    const std::int64_t endRow = std::min<std::int64_t>(FirstCentreAtOrAfter(c.y), target_.height);
     const std::int64_t cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     if (firstRow >= endRow || cross == 0)
         return;
@@ -128,21 +137,107 @@ void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
 
     // The long edge a→c lies on the left when b is right of it.
     const bool longEdgeLeft = cross > 0;
-    CeilStepper longEdge = FixedPoint::EdgeColumns(a, c, firstRow);
-    CeilStepper shortEdge =
-        firstRow < midRow ? FixedPoint::EdgeColumns(a, b, firstRow) : FixedPoint::EdgeColumns(b, c, midRow);
     const std::int64_t width = target_.width;
-    for (std::int64_t row = firstRow; row < endRow; ++row) {
-        if (row == midRow && row != firstRow)
-            shortEdge = FixedPoint::EdgeColumns(b, c, midRow);
-        const std::int64_t left =
-            std::max<std::int64_t>(longEdgeLeft ? longEdge.Value() : shortEdge.Value(), 0);
-        const std::int64_t right = std::min(longEdgeLeft ? shortEdge.Value() : longEdge.Value(), width);
-        if (left < right)
-            shader_.Fill(static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
-        longEdge.Step();
-        shortEdge.Step();
+    shader_.Paint([&](const auto& paint) {
+        CeilStepper longEdge = FixedPoint::EdgeColumns(a, c, firstRow);
+        CeilStepper shortEdge = firstRow < midRow ? FixedPoint::EdgeColumns(a, b, firstRow)
+                                                  : FixedPoint::EdgeColumns(b, c, midRow);
+        for (std::int64_t row = firstRow; row < endRow; ++row) {
+            if (row == midRow && row != firstRow)
+                shortEdge = FixedPoint::EdgeColumns(b, c, midRow);
+            const CeilStepper& leftEdge = longEdgeLeft ? longEdge : shortEdge;
+            const CeilStepper& rightEdge = longEdgeLeft ? shortEdge : longEdge;
+            const std::int64_t left = std::max<std::int64_t>(leftEdge.Value(), 0);
+            const std::int64_t right = std::min(rightEdge.Value(), width);
+            if (left < right)
+                paint(static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
+            longEdge.Step();
+            shortEdge.Step();
+        }
+    });
+}
+
+bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
+{
+    fan_.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!Finite(fan[i]) || !GuardBand::Inside(fan[i]))
+            return false;
+        fan_.push_back(Snap(fan[i]));
     }
+    if (!ConvexFan::Outline(fan_, outline_))
+        return false;
+    shader_.SetColor(color);
+    CoverConvexPolygon(outline_);
+    return true;
+}
+
+namespace {
+
+// One side of a convex polygon, walked from its top vertex down to its bottom
+// vertex in the direction step (+1 or -1 around the outline).
+class Chain
+{
+public:
+    Chain(const std::vector<SubPoint>& outline, std::size_t top, int step)
+        : outline_(outline), index_(top), step_(step)
+    {
+    }
+
+    // Moves to the edge that covers the row, skipping edges that cover none.
+    void Reach(std::int64_t row)
+    {
+        while (endRow_ <= row) {
+            const std::size_t from = index_;
+            index_ = (index_ + outline_.size() + step_) % outline_.size();
+            endRow_ = FirstCentreAtOrAfter(outline_[index_].y);
+            if (endRow_ > row)
+                edge_ = FixedPoint::EdgeColumns(outline_[from], outline_[index_], row);
+        }
+    }
+    std::int64_t Column() const { return edge_.Value(); }
+    void Step() { edge_.Step(); }
+
+private:
+    const std::vector<SubPoint>& outline_;
+    std::size_t index_;
+    int step_;
+    std::int64_t endRow_ = std::numeric_limits<std::int64_t>::min();
+    CeilStepper edge_;
+};
+
+} // namespace
+
+void Rasterizer::CoverConvexPolygon(const std::vector<SubPoint>& outline)
+{
+    std::size_t top = 0, bottom = 0;
+    for (std::size_t i = 1; i < outline.size(); ++i) {
+        if (outline[i].y < outline[top].y)
+            top = i;
+        if (outline[i].y > outline[bottom].y)
+            bottom = i;
+    }
+    const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(outline[top].y), 0);
+    const std::int64_t endRow =
+        std::min<std::int64_t>(FirstCentreAtOrAfter(outline[bottom].y), target_.height);
+    if (firstRow >= endRow)
+        return;
+    const std::int64_t width = target_.width;
+    shader_.Paint([&](const auto& paint) {
+        // The two chains never cross, so whichever is further left starts the span.
+        Chain forward(outline, top, 1), backward(outline, top, -1);
+        for (std::int64_t row = firstRow; row < endRow; ++row) {
+            forward.Reach(row);
+            backward.Reach(row);
+            const std::int64_t left =
+                std::max<std::int64_t>(std::min(forward.Column(), backward.Column()), 0);
+            const std::int64_t right = std::min(std::max(forward.Column(), backward.Column()), width);
+            if (left < right)
+                paint(static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
+            forward.Step();
+            backward.Step();
+        }
+    });
 }
 
 void Rasterizer::DrawLine(const ScreenVertex& from, const ScreenVertex& to, D3DCOLOR flatColor)
@@ -191,16 +286,18 @@ void Rasterizer::DrawLine(const ScreenVertex& from, const ScreenVertex& to, D3DC
     const std::int64_t sign = dx > 0 ? 1 : -1;
     const std::int64_t d = kOne * dx * sign;
     const std::int64_t n = (p.y * dx + (first * kOne + kHalf - p.x) * dy) * sign;
-    CeilStepper minor(n - d + 1, kOne * dy * sign, d);
-    for (std::int64_t major = first; major < end; ++major) {
-        const std::int64_t m = minor.Value();
-        if (m >= 0 && m < minorSize) {
-            const int x = static_cast<int>(steep ? m : major);
-            const int row = static_cast<int>(steep ? major : m);
-            shader_.Fill(row, x, x + 1);
+    shader_.Paint([&](const auto& paint) {
+        CeilStepper minor(n - d + 1, kOne * dy * sign, d);
+        for (std::int64_t major = first; major < end; ++major) {
+            const std::int64_t m = minor.Value();
+            if (m >= 0 && m < minorSize) {
+                const int x = static_cast<int>(steep ? m : major);
+                const int row = static_cast<int>(steep ? major : m);
+                paint(row, x, x + 1);
+            }
+            minor.Step();
         }
-        minor.Step();
-    }
+    });
 }
 
 void Rasterizer::DrawPoint(const ScreenVertex& v)
@@ -224,8 +321,10 @@ void Rasterizer::DrawPoint(const ScreenVertex& v)
     const std::int64_t x1 = std::min<std::int64_t>(FirstCentreAtOrAfter(opposite.x), target_.width);
     const std::int64_t y0 = std::max<std::int64_t>(FirstCentreAtOrAfter(corner.y), 0);
     const std::int64_t y1 = std::min<std::int64_t>(FirstCentreAtOrAfter(opposite.y), target_.height);
-    if (x0 >= x1)
+    if (x0 >= x1 || y0 >= y1)
         return;
-    for (std::int64_t row = y0; row < y1; ++row)
-        shader_.Fill(static_cast<int>(row), static_cast<int>(x0), static_cast<int>(x1));
+    shader_.Paint([&](const auto& paint) {
+        for (std::int64_t row = y0; row < y1; ++row)
+            paint(static_cast<int>(row), static_cast<int>(x0), static_cast<int>(x1));
+    });
 }

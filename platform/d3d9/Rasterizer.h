@@ -3,6 +3,9 @@
 #include "platform/d3d9/RasterTypes.h"
 #include "platform/d3d9/SpanShader.h"
 
+#include <cstddef>
+#include <vector>
+
 // Draws triangles, lines and points into a target, in target space (pixels
 // from the top-left corner, y down, pixel centres at half-integers).
 //
@@ -21,13 +24,20 @@ public:
                       D3DCOLOR flatColor);
     void DrawLine(const ScreenVertex& a, const ScreenVertex& b, D3DCOLOR flatColor);
     void DrawPoint(const ScreenVertex& v);
+    // Fills a triangle fan in one colour as the convex polygon it tiles, with
+    // the same pixels as its triangles; false, drawing nothing, when the fan
+    // does not tile a convex polygon (see ConvexFan.h).
+    bool FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color);
 
 private:
     void ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
                        D3DCOLOR flatColor);
     void CoverTriangle(FixedPoint::SubPoint a, FixedPoint::SubPoint b, FixedPoint::SubPoint c);
+    void CoverConvexPolygon(const std::vector<FixedPoint::SubPoint>& outline);
 
     PixelBuffer& target_;
     const RasterState& state_;
     SpanShader shader_;
+    std::vector<FixedPoint::SubPoint> fan_;     // reused from fan to fan
+    std::vector<FixedPoint::SubPoint> outline_; // reused from fan to fan
 };

@@ -1,13 +1,8 @@
 #pragma once
-#include "platform/d3d9/RasterTypes.h"
+#include "platform/d3d9/SpanPainters.h"
 
-#include <array>
-#include <cstdint>
-
-// Colours the pixels of horizontal spans for one primitive at a time: one
-// colour or Gouraud-interpolated channels, optionally through texture stage 0,
-// then written or blended into the target. Attributes step in 16.16 fixed point
-// along the span, so the inner loop has no division.
+// Chooses the span painter for each primitive from the raster state and the
+// primitive's colours, and hands it to the code that walks the primitive's rows.
 class SpanShader
 {
 public:
@@ -19,24 +14,51 @@ public:
     // Texture coordinates in texels (u × width, v × height); unused without a texture.
     void SetTexelPlanes(const Plane& u, const Plane& v);
 
-    // Shades pixels [x0, x1) of the row; requires 0 <= x0 < x1 <= width and 0 <= row < height.
-    void Fill(int row, int x0, int x1);
+    // Calls walk(painter) once; walk calls painter(row, x0, x1) for each span,
+    // with 0 <= x0 < x1 <= width and 0 <= row < height.
+    template <class Walk> void Paint(Walk&& walk)
+    {
+        switch (writer_) {
+        case Writer::Opaque:
+            PaintWith(SpanPainters::OpaqueWrite{}, walk);
+            break;
+        case Writer::SourceAlpha:
+            PaintWith(SpanPainters::SourceAlphaWrite{}, walk);
+            break;
+        case Writer::Generic:
+            PaintWith(SpanPainters::GenericWrite{state_}, walk);
+            break;
+        }
+    }
 
 private:
     enum class Writer { Opaque, SourceAlpha, Generic };
 
-    template <class WriterOp>
-    void FillWith(std::uint32_t* pixels, double x, double y, int count, WriterOp op);
-    template <class Source, class WriterOp>
-    static void Run(std::uint32_t* pixels, int count, Source source, WriterOp op);
+    template <class Write, class Walk> void PaintWith(Write write, Walk& walk)
+    {
+        using namespace SpanPainters;
+        if (!state_.texture) {
+            if (gouraud_)
+                walk(GouraudPainter<Write>{target_, planes_, write});
+            else
+                walk(ConstantPainter<Write>{target_, color_, write});
+            return;
+        }
+        if (gouraud_) {
+            auto diffuse = [this](int x0, int row, int count) { return planes_.At(x0, row, count); };
+            walk(TexturedPainter<decltype(diffuse), Write>{target_, state_, u_, v_, diffuse, write});
+        } else {
+            auto diffuse = [this](int, int, int) { return ConstantSource{color_}; };
+            walk(TexturedPainter<decltype(diffuse), Write>{target_, state_, u_, v_, diffuse, write});
+        }
+    }
 
     PixelBuffer& target_;
     const RasterState& state_;
     Writer writer_;
     bool gouraud_ = false;
     D3DCOLOR color_ = 0;
-    std::array<Plane, 4> channels_{};
-    std::array<std::int32_t, 4> channelSteps_{};
+    SpanPainters::GouraudPlanes planes_;
     Plane u_;
     Plane v_;
 };

@@ -1,0 +1,225 @@
+#pragma once
+// Span painters: each colours the pixels [x0, x1) of one row of the target for
+// the primitive being drawn. The rasterizer picks one painter per primitive, so
+// the per-span work is only what that primitive needs: a fill, a blend with one
+// colour, or colours and texel coordinates stepped in 16.16 fixed point.
+#include "platform/d3d9/PixelOps.h"
+#include "platform/d3d9/RasterTypes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace SpanPainters {
+
+constexpr double kFixedOne = 65536.0;
+
+struct OpaqueWrite
+{
+    std::uint32_t operator()(std::uint32_t src, std::uint32_t) const { return src | PixelOps::kOpaque; }
+};
+
+struct SourceAlphaWrite
+{
+    std::uint32_t operator()(std::uint32_t src, std::uint32_t dst) const
+    {
+        return PixelOps::SourceAlphaBlend::Blend(src, dst);
+    }
+};
+
+struct GenericWrite
+{
+    const RasterState& state;
+    std::uint32_t operator()(std::uint32_t src, std::uint32_t dst) const
+    {
+        return PixelOps::BlendGeneric(state, src, dst);
+    }
+};
+
+struct ConstantSource
+{
+    std::uint32_t color;
+    std::uint32_t Next() { return color; }
+};
+
+// a, r, g, b in 16.16 with a half added, so the shift rounds. Values are never
+// negative and stay below 256: GouraudPlanes clamps every span into 0..255.
+struct GouraudSource
+{
+    std::array<std::int32_t, 4> value;
+    std::array<std::int32_t, 4> step;
+
+#if defined(__SSE2__)
+    // One pixel per step with the four channels side by side, blue in the lowest
+    // lane so the packed bytes are the pixel.
+    __m128i lanes;
+    __m128i laneSteps;
+
+    void Start()
+    {
+        lanes = _mm_setr_epi32(value[3], value[2], value[1], value[0]);
+        laneSteps = _mm_setr_epi32(step[3], step[2], step[1], step[0]);
+    }
+    std::uint32_t Next()
+    {
+        __m128i bytes = _mm_srli_epi32(lanes, 16);
+        bytes = _mm_packs_epi32(bytes, bytes);
+        bytes = _mm_packus_epi16(bytes, bytes);
+        lanes = _mm_add_epi32(lanes, laneSteps);
+        return static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
+    }
+#else
+    void Start() {}
+    std::uint32_t Next()
+    {
+        const std::uint32_t out = ((static_cast<std::uint32_t>(value[0]) >> 16) << 24) |
+                                  ((static_cast<std::uint32_t>(value[1]) >> 16) << 16) |
+                                  ((static_cast<std::uint32_t>(value[2]) >> 16) << 8) |
+                                  (static_cast<std::uint32_t>(value[3]) >> 16);
+        for (int k = 0; k < 4; ++k)
+            value[k] += step[k];
+        return out;
+    }
+#endif
+};
+
+// The colour planes of a triangle in fixed point, relative to a pixel near it.
+class GouraudPlanes
+{
+public:
+    GouraudPlanes() = default;
+    explicit GouraudPlanes(const std::array<Plane, 4>& channels);
+
+    // The source for pixels [x0, x0 + count) of the row. Inside a triangle the
+    // values stay within 0..255; a span whose ends round outside is
+    // interpolated between clamped ends instead, so channels never overflow.
+    GouraudSource At(int x0, int row, int count) const
+    {
+        GouraudSource source;
+        for (int k = 0; k < 4; ++k) {
+            const std::int64_t start = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
+            const std::int64_t end = start + dx_[k] * (count - 1);
+            if (start >= 0 && start < kLimit && end >= 0 && end < kLimit) {
+                source.value[k] = static_cast<std::int32_t>(start);
+                source.step[k] = static_cast<std::int32_t>(dx_[k]);
+            } else {
+                const std::int64_t from = std::clamp<std::int64_t>(start, 0, kLimit - 1);
+                const std::int64_t to = std::clamp<std::int64_t>(end, 0, kLimit - 1);
+                source.value[k] = static_cast<std::int32_t>(from);
+                source.step[k] = count > 1 ? static_cast<std::int32_t>((to - from) / (count - 1)) : 0;
+            }
+        }
+        source.Start();
+        return source;
+    }
+
+private:
+    static constexpr std::int64_t kLimit = std::int64_t{256} << 16;
+
+    int refX_ = 0;
+    int refY_ = 0;
+    std::array<std::int64_t, 4> base_{};
+    std::array<std::int64_t, 4> dx_{};
+    std::array<std::int64_t, 4> dy_{};
+};
+
+// One texel coordinate in 16.16, kept inside [0, size) so addressing wraps.
+struct WrappedCoordinate
+{
+    std::int32_t value;
+    std::int32_t step;
+    std::int32_t limit;
+
+    WrappedCoordinate(double start, double perPixel, int size)
+        : value(Wrap(start, size)), step(Wrap(perPixel, size)), limit(size << 16)
+    {
+    }
+
+    int Texel() const { return value >> 16; }
+    void Advance()
+    {
+        value += step;
+        if (value >= limit)
+            value -= limit;
+    }
+
+    static std::int32_t Wrap(double texels, int size);
+};
+
+// Nearest texel at each pixel centre, combined with the vertex colour by the stage.
+template <class Diffuse> struct TexturedSource
+{
+    Diffuse diffuse;
+    const RasterState& state;
+    const PixelBuffer& texels;
+    WrappedCoordinate u;
+    WrappedCoordinate v;
+
+    std::uint32_t Next()
+    {
+        const std::uint32_t texel = texels.Row(v.Texel())[u.Texel()];
+        u.Advance();
+        v.Advance();
+        return PixelOps::Stage(state, texel, diffuse.Next());
+    }
+};
+
+template <class Source, class Writer> void Run(std::uint32_t* pixels, int count, Source source, Writer write)
+{
+    for (int i = 0; i < count; ++i)
+        pixels[i] = write(source.Next(), pixels[i]);
+}
+
+template <class Writer> struct ConstantPainter
+{
+    PixelBuffer& target;
+    std::uint32_t color;
+    Writer write;
+
+    void operator()(int row, int x0, int x1) const
+    {
+        Run(target.Row(row) + x0, x1 - x0, ConstantSource{color}, write);
+    }
+};
+
+template <class Writer> struct GouraudPainter
+{
+    PixelBuffer& target;
+    const GouraudPlanes& planes;
+    Writer write;
+
+    void operator()(int row, int x0, int x1) const
+    {
+        Run(target.Row(row) + x0, x1 - x0, planes.At(x0, row, x1 - x0), write);
+    }
+};
+
+// Diffuse colours come from makeDiffuse(x0, row, count): constant or Gouraud.
+template <class MakeDiffuse, class Writer> struct TexturedPainter
+{
+    PixelBuffer& target;
+    const RasterState& state;
+    const Plane& u;
+    const Plane& v;
+    MakeDiffuse makeDiffuse;
+    Writer write;
+
+    void operator()(int row, int x0, int x1) const
+    {
+        const PixelBuffer& texels = *state.texture;
+        // Texel coordinates are sampled at pixel centres.
+        const double x = x0 + 0.5, y = row + 0.5;
+        const WrappedCoordinate tu(u.At(x, y), u.dx, texels.width);
+        const WrappedCoordinate tv(v.At(x, y), v.dx, texels.height);
+        using Diffuse = decltype(makeDiffuse(x0, row, x1 - x0));
+        Run(target.Row(row) + x0, x1 - x0,
+            TexturedSource<Diffuse>{makeDiffuse(x0, row, x1 - x0), state, texels, tu, tv}, write);
+    }
+};
+
+} // namespace SpanPainters
