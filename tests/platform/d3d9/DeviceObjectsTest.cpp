@@ -1,0 +1,188 @@
+#include "DeviceFixture.h"
+
+#include "platform/win/FramePresenter.h"
+
+#include <memory>
+
+namespace {
+
+D3DPRESENT_PARAMETERS Windowed(HWND window = nullptr, UINT width = 0, UINT height = 0)
+{
+    D3DPRESENT_PARAMETERS params{};
+    params.Windowed = TRUE;
+    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    params.hDeviceWindow = window;
+    params.BackBufferWidth = width;
+    params.BackBufferHeight = height;
+    return params;
+}
+
+D3DSURFACE_DESC DescOf(IDirect3DSwapChain9* chain)
+{
+    IDirect3DSurface9* surface = nullptr;
+    D3DSURFACE_DESC desc;
+    chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &surface);
+    surface->GetDesc(&desc);
+    surface->Release();
+    return desc;
+}
+
+} // namespace
+
+TEST(Direct3D, CreationNeedsTheSdkVersionAndALiveSizedWindow)
+{
+    EXPECT_EQ(Direct3DCreate9(31), nullptr);
+    IDirect3D9* direct3D = Direct3DCreate9(D3D_SDK_VERSION);
+    ASSERT_NE(direct3D, nullptr);
+
+    IDirect3DDevice9* device = reinterpret_cast<IDirect3DDevice9*>(direct3D);
+    D3DPRESENT_PARAMETERS params = Windowed();
+    EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0x20, &params, &device)));
+    EXPECT_EQ(device, nullptr);
+
+    auto empty = std::make_unique<QWidget>();
+    empty->resize(0, 10);
+    EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, WindowHandles::HandleOf(empty.get()), 0x20,
+                                              &params, &device)));
+    const HWND dead = WindowHandles::HandleOf(empty.get());
+    empty.reset();
+    empty = std::make_unique<QWidget>();
+    empty->resize(10, 10);
+    EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, dead, 0x20, &params, &device)));
+    EXPECT_EQ(device, nullptr);
+    EXPECT_EQ(direct3D->Release(), 0u);
+}
+
+TEST(Direct3D, ZeroBackBufferSizeTakesTheClientSize)
+{
+    QWidget window;
+    window.resize(20, 10);
+    IDirect3D9* direct3D = Direct3DCreate9(D3D_SDK_VERSION);
+    D3DDISPLAYMODE mode;
+    ASSERT_EQ(direct3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode), D3D_OK);
+    D3DPRESENT_PARAMETERS params = Windowed();
+    params.BackBufferFormat = mode.Format;
+    IDirect3DDevice9* device = nullptr;
+    ASSERT_EQ(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, WindowHandles::HandleOf(&window),
+                                     D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device),
+              D3D_OK);
+
+    IDirect3DSwapChain9* chain = nullptr;
+    ASSERT_EQ(device->GetSwapChain(0, &chain), D3D_OK);
+    EXPECT_EQ(DescOf(chain).Width, 20u);
+    EXPECT_EQ(DescOf(chain).Height, 10u);
+    EXPECT_EQ(DescOf(chain).Format, D3DFMT_X8R8G8B8);
+    EXPECT_EQ(params.BackBufferWidth, 20u);
+    chain->Release();
+    device->Release();
+    direct3D->Release();
+}
+
+TEST_F(DeviceTest, ReferenceCountsReachZeroWhateverTheOrderOfRelease)
+{
+    IDirect3DSwapChain9* chain = nullptr;
+    device_->GetSwapChain(0, &chain);
+    EXPECT_EQ(chain->AddRef(), 3u); // the device's, the GetSwapChain reference, this one
+    EXPECT_EQ(chain->Release(), 2u);
+
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(device_->CreateTexture(4, 4, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr),
+              D3D_OK);
+    device_->SetTexture(0, texture);
+    EXPECT_EQ(texture->AddRef(), 3u); // the stage holds one
+    EXPECT_EQ(texture->Release(), 2u);
+    device_->SetTexture(0, nullptr);
+    EXPECT_EQ(texture->Release(), 0u);
+
+    // The device goes first; the swap chain outlives it and still works.
+    EXPECT_EQ(device_->Release(), 0u);
+    device_ = nullptr;
+    EXPECT_EQ(DescOf(chain).Width, static_cast<UINT>(Size));
+    EXPECT_EQ(chain->Release(), 0u);
+    EXPECT_EQ(direct3D_->Release(), 0u);
+    direct3D_ = nullptr;
+}
+
+TEST_F(DeviceTest, AdditionalSwapChainsHaveTheirOwnSizeAndPresentIntoTheirWindow)
+{
+    QWidget second;
+    second.resize(8, 6);
+    D3DPRESENT_PARAMETERS params = Windowed(WindowHandles::HandleOf(&second), 8, 6);
+    IDirect3DSwapChain9* chain = nullptr;
+    ASSERT_EQ(device_->CreateAdditionalSwapChain(&params, &chain), D3D_OK);
+    EXPECT_EQ(DescOf(chain).Width, 8u);
+    EXPECT_EQ(DescOf(chain).Height, 6u);
+
+    IDirect3DSurface9* backBuffer = nullptr;
+    chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+    ASSERT_EQ(device_->SetRenderTarget(0, backBuffer), D3D_OK);
+    device_->Clear(0, nullptr, D3DCLEAR_TARGET, kRed, 0.0f, 0);
+    ASSERT_EQ(chain->Present(nullptr, nullptr, params.hDeviceWindow, nullptr, 0), D3D_OK);
+    const QImage frame = FramePresenter::LastFrame(params.hDeviceWindow);
+    ASSERT_EQ(frame.size(), QSize(8, 6));
+    EXPECT_EQ(frame.pixel(7, 5), kRed);
+    // The device's own back buffer was not touched and still presents into the focus window.
+    ASSERT_EQ(device_->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+    EXPECT_EQ(FramePresenter::LastFrame(Window()).pixel(0, 0), kBlack);
+
+    backBuffer->Release();
+    chain->Release();
+    EXPECT_EQ(device_->CreateAdditionalSwapChain(nullptr, &chain), D3DERR_INVALIDCALL);
+    EXPECT_EQ(chain, nullptr);
+}
+
+TEST_F(DeviceTest, CallLogRecordsStatesAndDrawsWithTheirVertices)
+{
+    SoftwareDevice* device = SoftwareDevice::From(device_);
+    ASSERT_NE(device, nullptr);
+    device_->SetRenderState(D3DRS_FILLMODE, D3DFILL_WIREFRAME); // not logged yet
+    device->EnableCallLog(true);
+    device_->SetRenderState(D3DRS_SHADEMODE, D3DSHADE_FLAT);
+    const std::vector<ColorVertex> line{At(1, 1, kRed), At(5, 1, kBlue)};
+    Draw(D3DPT_LINELIST, 1, line, kColorFvf);
+    device->EnableCallLog(false);
+    device_->SetRenderState(D3DRS_SHADEMODE, D3DSHADE_GOURAUD); // no longer logged
+
+    const std::vector<DeviceCall>& log = device->CallLog();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].kind, DeviceCall::Kind::SetRenderState);
+    EXPECT_EQ(log[0].state, static_cast<DWORD>(D3DRS_SHADEMODE));
+    EXPECT_EQ(log[0].value, static_cast<DWORD>(D3DSHADE_FLAT));
+    EXPECT_EQ(log[1].kind, DeviceCall::Kind::SetFVF);
+    const DeviceCall& draw = log[2];
+    EXPECT_EQ(draw.kind, DeviceCall::Kind::DrawPrimitiveUP);
+    EXPECT_EQ(draw.primitiveType, D3DPT_LINELIST);
+    EXPECT_EQ(draw.primitiveCount, 1u);
+    EXPECT_EQ(draw.stride, sizeof(ColorVertex));
+    EXPECT_EQ(draw.fvf, kColorFvf);
+    ASSERT_EQ(draw.VertexCount(), 2u);
+    EXPECT_EQ(draw.VertexAt<ColorVertex>(1).color, kBlue);
+    EXPECT_EQ(draw.VertexAt<ColorVertex>(1).x, line[1].x);
+    device->ClearCallLog();
+    EXPECT_TRUE(device->CallLog().empty());
+}
+
+TEST_F(DeviceTest, InvalidCallsAreRefusedAndDrawNothing)
+{
+    const std::vector<ColorVertex> triangle{At(0, 0, kWhite), At(16, 0, kWhite), At(0, 16, kWhite)};
+    device_->SetFVF(kColorFvf);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, nullptr, sizeof(ColorVertex)),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 0, triangle.data(), sizeof(ColorVertex)),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), 12), D3DERR_INVALIDCALL);
+    EXPECT_EQ(
+        device_->DrawPrimitiveUP(static_cast<D3DPRIMITIVETYPE>(9), 1, triangle.data(), sizeof(ColorVertex)),
+        D3DERR_INVALIDCALL);
+    device_->SetFVF(D3DFVF_DIFFUSE); // no position
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), sizeof(ColorVertex)),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(CountNot(kBlack), 0);
+
+    EXPECT_EQ(device_->EndScene(), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->BeginScene(), D3D_OK);
+    EXPECT_EQ(device_->BeginScene(), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->EndScene(), D3D_OK);
+    EXPECT_EQ(device_->SetRenderState(static_cast<D3DRENDERSTATETYPE>(4096), 0), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->SetTextureStageState(8, D3DTSS_COLOROP, D3DTOP_DISABLE), D3DERR_INVALIDCALL);
+}
