@@ -1,0 +1,141 @@
+#include "app/MainHandler.h"
+
+#include "render/D3DDrawHelper.h"
+#include "scene/SceneNode.h"
+#include "scene/World.h"
+#include "ui/SceneTreeControl.h"
+
+CMainHandler::CMainHandler(CWorld& world) : CDrawOnlyHandler(world) {}
+
+void CMainHandler::DrawOverScene()
+{
+    if (!m_zoom)
+        return;
+    // A fresh helper, so the outline is drawn with an identity model transform
+    // whatever the scene left on the world's helper.
+    TAVD3D_DrawHelper outline;
+    outline.InitializeModelTransform();
+    m_zoom->DrawWorldWindowBounds(&outline);
+}
+
+void CMainHandler::OnMouseButton(bool down, unsigned flags, int x, int y)
+{
+    float wx = 0.0f;
+    float wy = 0.0f;
+    if (!ClientToWorld(x, y, wx, wy))
+        return;
+    // The branches test the flags, not which button changed: a right release
+    // with the left button still held also runs the left-release branch.
+    if (flags & MK_LBUTTON)
+        OnLeftButton(down, wx, wy);
+    if ((flags & MK_RBUTTON) && down && m_zoom) {
+        const TAV_BoundingBox zoomWindow = m_zoom->GetWorldWindow();
+        m_rightPressSeen = true;
+        m_pressX = x; // device x equals client x
+        m_pressHalfWidth = zoomWindow.GetWidth() * 0.5f;
+        m_pressHalfHeight = zoomWindow.GetHeight() * 0.5f;
+    }
+}
+
+void CMainHandler::OnLeftButton(bool down, float wx, float wy)
+{
+    if (down) {
+        m_dragging = m_world.SelectNodeAt(wx, wy);
+        if (m_dragging)
+            m_lastDragPoint = TAV_Vector3(wx, wy, 0.0f);
+        return;
+    }
+    if (m_dragging) {
+        // The root is never dropped anywhere (the tree panel can make it current).
+        if (m_world.CurrentNode != m_world.Root)
+            m_world.AttachToOverlappingNode();
+        if (SceneTreePanel)
+            SceneTreePanel->RebuildTree();
+        return;
+    }
+    m_world.CreateNodeAt(wx, wy);
+    if (SceneTreePanel)
+        SceneTreePanel->FillTree(m_world.CurrentNode, TVI_ROOT);
+}
+
+void CMainHandler::OnMouseMove(unsigned flags, int x, int y)
+{
+    float wx = 0.0f;
+    float wy = 0.0f;
+    if (!ClientToWorld(x, y, wx, wy))
+        return;
+    if ((flags & MK_LBUTTON) && m_dragging)
+        DragCurrentNode(wx, wy);
+    if (!(flags & MK_RBUTTON))
+        CenterZoomWindowAt(wx, wy);
+    else if (m_rightPressSeen)
+        ResizeZoomWindow(x);
+}
+
+void CMainHandler::DragCurrentNode(float wx, float wy)
+{
+    TAV_SceneNode* node = m_world.CurrentNode;
+    if (node && node != m_world.Root) {
+        TAV_XformInfo xform = node->GetXformInfo();
+        const TAV_Vector3 t = xform.GetTranslation();
+        const float nx = t.x + wx - m_lastDragPoint.x;
+        const float ny = t.y + wy - m_lastDragPoint.y;
+        xform.SetTranslation(nx, ny, t.z);
+        xform.SetPivot(nx, ny, t.z);
+        node->SetXformInfo(xform);
+    }
+    m_lastDragPoint = TAV_Vector3(wx, wy, 0.0f);
+}
+
+void CMainHandler::ResizeZoomWindow(int dx)
+{
+    if (!m_zoom)
+        return;
+    // The size always derives from the size at the press, so moving back
+    // towards the press point brings it back; distances outside -44..49 and 0
+    // leave it alone, which keeps the factor between 0.12 and 1.98.
+    const int d = dx - m_pressX;
+    if (!((d >= 1 && d <= 49) || (d >= -44 && d <= -1)))
+        return;
+    const float k = 1.0f + 0.02f * static_cast<float>(d);
+    const float halfWidth = m_pressHalfWidth * k;
+    const float halfHeight = m_pressHalfHeight * k;
+    const TAV_Vector3 c = m_zoom->GetWorldWindow().GetCenter();
+    m_zoom->SetWorldWindow(TAV_BoundingBox(TAV_Vector3(c.x - halfWidth, c.y - halfHeight, 0.0f),
+                                           TAV_Vector3(c.x + halfWidth, c.y + halfHeight, 0.0f)));
+}
+
+void CMainHandler::CenterZoomWindowAt(float wx, float wy)
+{
+    if (!m_zoom)
+        return;
+    const TAV_BoundingBox g = m_zoom->GetWorldWindow();
+    const float hw = g.GetWidth() * 0.5f;
+    const float hh = g.GetHeight() * 0.5f;
+    m_zoom->SetWorldWindow(
+        TAV_BoundingBox(TAV_Vector3(wx - hw, wy - hh, 0.0f), TAV_Vector3(wx + hw, wy + hh, 0.0f)));
+}
+
+TAV_BoundingBox CMainHandler::FitHeightToAspect(const TAV_BoundingBox& box, float aspect)
+{
+    if (aspect == 0.0f)
+        return box;
+    const TAV_Vector3 min = box.GetMin();
+    const TAV_Vector3 max = box.GetMax();
+    return TAV_BoundingBox(min, TAV_Vector3(max.x, min.y + (max.x - min.x) / aspect, max.z));
+}
+
+void CMainHandler::AdjustWorldWindows()
+{
+    if (m_zoom)
+        m_zoom->SetWorldWindow(FitHeightToAspect(m_zoom->GetWorldWindow(), m_zoom->GetAspectRatio()));
+
+    const TAV_BoundingBox before = GetWorldWindow();
+    TAV_BoundingBox fitted = FitHeightToAspect(before, GetAspectRatio());
+    int width = 0;
+    int height = 0;
+    GetDeviceSize(width, height);
+    if (width > 0)
+        fitted.MoveCenterTo(before.GetCenter());
+    SetWorldWindow(fitted);
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include "app/DrawOnlyHandler.h"
+#include "core/Vector3.h"
+#include "primitives/BoundingBox.h"
+
+// The main view: draws the world with a red outline of the zoom view's world
+// window and turns mouse input into editing. A left click on empty space
+// creates a node, a left press on an object selects it, dragging moves it and
+// the release hangs it under the object it overlaps. Moving without the right
+// button brings the zoom window along under the cursor; dragging with the
+// right button resizes it.
+class CMainHandler : public CDrawOnlyHandler
+{
+public:
+    explicit CMainHandler(CWorld& world);
+
+    // The zoom view this view steers; not owned. Set before the first frame or mouse event.
+    void SetZoomHandler(CDrawOnlyHandler* zoom) { m_zoom = zoom; }
+
+    void OnMouseButton(bool down, unsigned flags, int x, int y) override;
+    void OnMouseMove(unsigned flags, int x, int y) override;
+
+    // Fits both world windows to their views' shapes: the widths stay, the
+    // heights follow the aspect ratios; the main window keeps its centre.
+    void AdjustWorldWindows();
+    // Moves the zoom world window, size unchanged, so its centre is (wx, wy).
+    void CenterZoomWindowAt(float wx, float wy);
+    // Forgets a drag under way, for when the scene it moved is cleared or replaced.
+    void CancelDrag() { m_dragging = false; }
+    bool IsDragging() const { return m_dragging; }
+
+    // box with its left, right and bottom edges kept and its height made width / aspect.
+    static TAV_BoundingBox FitHeightToAspect(const TAV_BoundingBox& box, float aspect);
+
+protected:
+    void DrawOverScene() override;
+
+private:
+    void OnLeftButton(bool down, float wx, float wy);
+    void DragCurrentNode(float wx, float wy);
+    void ResizeZoomWindow(int dx);
+
+    CDrawOnlyHandler* m_zoom = nullptr;
+    // The zoom anchor, taken at the last right press in this view (device x, half sizes).
+    bool m_rightPressSeen = false;
+    int m_pressX = 0;
+    float m_pressHalfWidth = 0.0f;
+    float m_pressHalfHeight = 0.0f;
+    // The last left press selected a node; later moves with the left button drag it.
+    bool m_dragging = false;
+    TAV_Vector3 m_lastDragPoint;
+};

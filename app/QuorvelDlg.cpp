@@ -1,0 +1,190 @@
+#include "app/QuorvelDlg.h"
+
+#include "app/KeyBindings.h"
+#include "app/ModelFile.h"
+#include "core/Echo.h"
+#include "platform/win/DataExchange.h"
+#include "platform/win/FileDialog.h"
+#include "platform/win/Icons.h"
+#include "platform/win/Menu.h"
+#include "render/GraphicsSystem.h"
+#include "resources/ResourceIds.h"
+#include "scene/World.h"
+#include "ui/PlaceControlDialog.h"
+#include "ui/SceneTreeControl.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const wchar_t* const kModelFilter = L"QVL Files (*.qvl)|*.qvl|All Files (*.*)|*.*||";
+const wchar_t* const kAlert = L"Alert";
+constexpr UINT kQuestion = MB_YESNO | MB_ICONINFORMATION;
+
+} // namespace
+
+CQuorvelDlg::CQuorvelDlg(CWorld& world)
+    : CDialog(IDD_QUORVEL_DIALOG), m_world(world), m_icon(Icons::LoadIconResource(IDR_MAINFRAME)),
+      m_zoomHandler(world), m_mainHandler(world), m_selectionPanel(world)
+{
+}
+
+CQuorvelDlg::~CQuorvelDlg() = default;
+
+void CQuorvelDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_FRAME, m_frame);
+}
+
+BOOL CQuorvelDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetIcon(m_icon, TRUE);
+    SetIcon(m_icon, FALSE);
+    m_keys = new KeyBindings(*this);
+    if (!BuildViewsAndPanel())
+        return FALSE;
+
+    m_mainHandler.SetWorldWindow(m_world.WorldBounds);
+    m_zoomHandler.SetWorldWindow(TAV_BoundingBox(TAV_Vector3(-10, -7, 0), TAV_Vector3(10, 15, 0)));
+    m_mainHandler.SetZoomHandler(&m_zoomHandler);
+    m_mainHandler.AdjustWorldWindows();
+    if (CWnd* echo = GetDlgItem(IDC_MESSAGE_ECHO))
+        EchoWindow = echo->GetSafeHwnd();
+    SetTimer(0, TickMilliseconds);
+    if (!m_startupModel.isEmpty())
+        LoadFile(m_startupModel);
+    return TRUE;
+}
+
+// Each step reports its own failure; the window then runs without what is missing.
+bool CQuorvelDlg::BuildViewsAndPanel()
+{
+    if (!TAVD3D_GraphicsSystem::GetInstance().CreateGraphicsContext(m_hWnd))
+        return false;
+    if (!m_mainHandler.GetViewWindow().ReplaceDialogControl(m_hWnd, IDC_MAIN_GRAPHICS) ||
+        !m_mainHandler.GetViewWindow().AttachViewport(&m_mainHandler))
+        return false;
+    if (!m_zoomHandler.GetViewWindow().ReplaceDialogControl(m_hWnd, IDC_ZOOM_GRAPHICS) ||
+        !m_zoomHandler.GetViewWindow().AttachViewport(&m_zoomHandler))
+        return false;
+    return PlaceControlDialog(this, IDC_MAIN_CONTROLS, &m_selectionPanel, IDD_PRIMITIVE_SELECT);
+}
+
+BOOL CQuorvelDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        EndDialog(IDOK);
+        return TRUE;
+    case IDC_LOAD_MODEL:
+        OnLoadModel();
+        return TRUE;
+    case IDC_SAVE_MODEL:
+        OnSaveModel();
+        return TRUE;
+    case IDC_DELETE_EVERYTHING:
+        OnDeleteEverything();
+        return TRUE;
+    default:
+        // The view, frame and popup-menu commands have no effect.
+        return CWnd::OnCommand(wParam, lParam);
+    }
+}
+
+void CQuorvelDlg::OnTimer(UINT_PTR)
+{
+    DrawViews();
+}
+
+void CQuorvelDlg::DrawViews()
+{
+    m_mainHandler.DrawGraphics();
+    m_zoomHandler.DrawGraphics();
+}
+
+void CQuorvelDlg::OnContextMenu(CWnd*, POINT point)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_PRIMITIVE_MENU))
+        return;
+    CWnd* exitButton = GetDlgItem(IDOK);
+    RECT r{};
+    if (exitButton)
+        exitButton->GetWindowRect(&r);
+    const bool overExit =
+        exitButton && point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom;
+    if (overExit)
+        if (CMenu* popup = menu.GetSubMenu(0))
+            popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+    menu.DestroyMenu();
+}
+
+void CQuorvelDlg::OnDestroy()
+{
+    KillTimer(0);
+    TAVD3D_GraphicsSystem::GetInstance().ReleaseGraphicsContext();
+    CDialog::OnDestroy();
+}
+
+void CQuorvelDlg::SceneReplaced()
+{
+    m_mainHandler.CancelDrag();
+    if (SceneTreePanel)
+        SceneTreePanel->RebuildTree();
+}
+
+void CQuorvelDlg::OnLoadModel()
+{
+    if (MessageBox(L"Would you like to Delete all Items prior to opening a recent model? NOTE: all work will "
+                   L"be LOST if not saved...",
+                   kAlert, kQuestion) == IDYES) {
+        m_world.DeleteAllNodes();
+        SceneReplaced();
+    }
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kModelFilter);
+    if (dialog.DoModal() != IDOK)
+        return;
+    LoadFile(QString::fromStdWString(dialog.GetPathName()));
+    UpdateData(FALSE);
+}
+
+void CQuorvelDlg::LoadFile(const QString& path)
+{
+    const ModelFile::LoadReport report = ModelFile::Load(m_world, path);
+    SceneReplaced();
+    const QString problem = ModelFile::DescribeProblem(path, report);
+    if (!problem.isEmpty())
+        EchoMessage(problem.toStdWString());
+}
+
+void CQuorvelDlg::OnSaveModel()
+{
+    UpdateData(TRUE);
+    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kModelFilter);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const QString chosen = QString::fromStdWString(dialog.GetPathName());
+    const QString path = ModelFile::WithExtension(chosen);
+    // The file dialog asked about the name it was given; a name the extension
+    // leads to another existing file is asked about here.
+    if (path != chosen && QFileInfo::exists(path)) {
+        const QString question = QStringLiteral("%1 already exists. Do you want to replace it?").arg(path);
+        if (MessageBox(question.toStdWString().c_str(), kAlert, kQuestion) != IDYES)
+            return;
+    }
+    QString error;
+    if (!ModelFile::Save(m_world, path, &error)) {
+        const QString text = QStringLiteral("The model could not be saved to %1: %2").arg(path, error);
+        MessageBox(text.toStdWString().c_str(), kAlert, MB_OK | MB_ICONERROR);
+    }
+}
+
+void CQuorvelDlg::OnDeleteEverything()
+{
+    if (MessageBox(L"Delete all Items?", kAlert, kQuestion) != IDYES)
+        return;
+    m_world.DeleteAllNodes();
+    SceneReplaced();
+}
