@@ -74,19 +74,19 @@ class PanelTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_host.Create(IDD_QUORVEL_DIALOG));
-        ASSERT_TRUE(PlaceControlDialog(&m_host, IDC_MAIN_CONTROLS, &m_select, IDD_PRIMITIVE_SELECT));
+        ASSERT_TRUE(host.Create(IDD_QUORVEL_DIALOG));
+        ASSERT_TRUE(PlaceControlDialog(&host, IDC_MAIN_CONTROLS, &selectPanel, IDD_PRIMITIVE_SELECT));
     }
 
-    CSceneTreeControl& SceneTree() { return m_select.GetHierarchy().GetSceneTree(); }
+    CSceneTreeControl& SceneTree() { return selectPanel.GetHierarchy().GetSceneTree(); }
     CXformInfoControl& Xform() { return SceneTree().GetXformPanel(); }
     CPrimitiveControl& Attributes() { return SceneTree().GetPrimitivePanel(); }
     QTreeWidget* Tree() { return qobject_cast<QTreeWidget*>(WidgetOf(SceneTree().GetTreeCtrl())); }
 
     void ShowPopup()
     {
-        Click(m_select, IDC_VIEW_HIERARCHY);
-        ASSERT_TRUE(m_select.GetHierarchy().IsWindowVisible());
+        Click(selectPanel, IDC_VIEW_HIERARCHY);
+        ASSERT_TRUE(selectPanel.GetHierarchy().IsWindowVisible());
     }
 
     // Hangs node under the root and brings the tree in line with the world.
@@ -118,6 +118,6 @@ protected:
     }
 
     CWorld world;
-    CDialog m_host;
-    primitiveSelect m_select{world};
+    CDialog host;
+    primitiveSelect selectPanel{world};
 };

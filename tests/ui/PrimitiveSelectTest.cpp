@@ -32,23 +32,23 @@ protected:
 
 TEST_F(PrimitiveSelectTest, StartsWithRectangleGridOnPopupHiddenAndNothingEchoed)
 {
-    EXPECT_TRUE(IsChecked(m_select, IDC_RECTANGLE));
-    EXPECT_FALSE(IsChecked(m_select, IDC_CIRCLE));
-    EXPECT_FALSE(IsChecked(m_select, IDC_CRAB));
-    EXPECT_TRUE(IsChecked(m_select, IDC_GRID));
-    EXPECT_FALSE(m_select.GetHierarchy().IsWindowVisible());
-    EXPECT_NE(m_select.GetHierarchy().m_hWnd, nullptr);
+    EXPECT_TRUE(IsChecked(selectPanel, IDC_RECTANGLE));
+    EXPECT_FALSE(IsChecked(selectPanel, IDC_CIRCLE));
+    EXPECT_FALSE(IsChecked(selectPanel, IDC_CRAB));
+    EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
+    EXPECT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
+    EXPECT_NE(selectPanel.GetHierarchy().m_hWnd, nullptr);
     EXPECT_EQ(world.PrimitiveType, 2);
     EXPECT_TRUE(echoes.empty());
 }
 
 TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
 {
-    Click(m_select, IDC_CIRCLE);
-    Click(m_select, IDC_CRAB);
-    Click(m_select, IDC_RECTANGLE);
+    Click(selectPanel, IDC_CIRCLE);
+    Click(selectPanel, IDC_CRAB);
+    Click(selectPanel, IDC_RECTANGLE);
     echoLine->clear();
-    Click(m_select, IDC_RECTANGLE);
+    Click(selectPanel, IDC_RECTANGLE);
 
     const std::vector<std::pair<QString, int>> expected{
         {"Circle selected", 1},
@@ -58,47 +58,44 @@ TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
     };
     EXPECT_EQ(echoes, expected);
     EXPECT_EQ(world.PrimitiveType, 2);
-    EXPECT_TRUE(IsChecked(m_select, IDC_RECTANGLE));
-    EXPECT_FALSE(IsChecked(m_select, IDC_CRAB));
+    EXPECT_TRUE(IsChecked(selectPanel, IDC_RECTANGLE));
+    EXPECT_FALSE(IsChecked(selectPanel, IDC_CRAB));
 }
 
 TEST_F(PrimitiveSelectTest, TheGridBoxAndShowGridToggleTogether)
 {
-    Click(m_select, IDC_GRID);
-    EXPECT_FALSE(IsChecked(m_select, IDC_GRID));
+    Click(selectPanel, IDC_GRID);
+    EXPECT_FALSE(IsChecked(selectPanel, IDC_GRID));
     EXPECT_FALSE(world.ShowGrid);
 
-    Click(m_select, IDC_GRID);
-    EXPECT_TRUE(IsChecked(m_select, IDC_GRID));
+    Click(selectPanel, IDC_GRID);
+    EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
     EXPECT_TRUE(world.ShowGrid);
 }
 
-TEST_F(PrimitiveSelectTest, ViewHierarchyShowsAndHidesThePopup)
+TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupAndShowsItAtOnceAfterItWasClosed)
 {
-    Click(m_select, IDC_VIEW_HIERARCHY);
-    EXPECT_TRUE(m_select.GetHierarchy().IsWindowVisible());
-    Click(m_select, IDC_VIEW_HIERARCHY);
-    EXPECT_FALSE(m_select.GetHierarchy().IsWindowVisible());
-}
+    hierarchyControl& popup = selectPanel.GetHierarchy();
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
+    EXPECT_TRUE(popup.IsWindowVisible());
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
+    EXPECT_FALSE(popup.IsWindowVisible());
 
-TEST_F(PrimitiveSelectTest, ViewHierarchyShowsThePopupAtOnceAfterItWasClosed)
-{
-    hierarchyControl& popup = m_select.GetHierarchy();
-    Click(m_select, IDC_VIEW_HIERARCHY);
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
     Click(popup, IDOK);
     ASSERT_FALSE(popup.IsWindowVisible());
 
-    Click(m_select, IDC_VIEW_HIERARCHY);
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
     EXPECT_TRUE(popup.IsWindowVisible());
 
     Click(popup, IDCANCEL);
     ASSERT_FALSE(popup.IsWindowVisible());
-    Click(m_select, IDC_VIEW_HIERARCHY);
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
     EXPECT_TRUE(popup.IsWindowVisible());
 
     ASSERT_TRUE(WidgetOf(popup)->close());
     ASSERT_FALSE(popup.IsWindowVisible());
-    Click(m_select, IDC_VIEW_HIERARCHY);
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
     EXPECT_TRUE(popup.IsWindowVisible());
 }
 
