@@ -9,12 +9,13 @@
 
 namespace {
 
-// Keeps a device coordinate of a far-away or degenerate mapping inside int range.
+// Keeps a device coordinate of a far-away or degenerate mapping where rounding
+// it to an int is defined: within -INT_MAX .. INT_MAX, NaN taken as 0.
 double IntoIntRange(double value)
 {
     if (std::isnan(value))
         return 0.0;
-    return std::fmin(std::fmax(value, static_cast<double>(INT_MIN)), static_cast<double>(INT_MAX));
+    return std::fmin(std::fmax(value, -static_cast<double>(INT_MAX)), static_cast<double>(INT_MAX));
 }
 
 // Centre and extent of a world window, in double precision.

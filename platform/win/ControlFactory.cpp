@@ -148,8 +148,7 @@ QWidget* CreateTreeView(DWORD style, QWidget* parent)
 
 namespace ControlFactory {
 
-QWidget* Create(ControlClass windowClass, DWORD style, DWORD exStyle, const QString& text, int id,
-                QWidget* parent)
+QWidget* Create(ControlClass windowClass, DWORD style, const QString& text, int id, QWidget* parent)
 {
     QWidget* control = nullptr;
     switch (windowClass) {
@@ -167,7 +166,7 @@ QWidget* Create(ControlClass windowClass, DWORD style, DWORD exStyle, const QStr
         break;
     }
     WidgetTraits::SetControlId(control, id);
-    WidgetTraits::SetStyles(control, style, exStyle);
+    WidgetTraits::SetStyles(control, style, 0);
     control->setEnabled(!(style & WS_DISABLED));
     control->setVisible(style & WS_VISIBLE);
     return control;

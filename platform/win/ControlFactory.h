@@ -10,7 +10,6 @@ class QWidget;
 namespace ControlFactory {
 
 // The control as a child of parent, geometry unset; visible and enabled as its style says.
-QWidget* Create(ControlClass windowClass, DWORD style, DWORD exStyle, const QString& text, int id,
-                QWidget* parent);
+QWidget* Create(ControlClass windowClass, DWORD style, const QString& text, int id, QWidget* parent);
 
 } // namespace ControlFactory

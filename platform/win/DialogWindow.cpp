@@ -31,7 +31,7 @@ DialogWindow* DialogWindow::Build(const DialogTemplate& dialog, QWidget* parent)
     for (const ControlTemplate& control : dialog.controls) {
         if (control.style & WS_GROUP)
             ++group;
-        QWidget* widget = ControlFactory::Create(control.windowClass, control.style, 0,
+        QWidget* widget = ControlFactory::Create(control.windowClass, control.style,
                                                  QString::fromWCharArray(control.text), control.id, window);
         WidgetTraits::SetRadioGroup(widget, group);
         const RECT r = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base);

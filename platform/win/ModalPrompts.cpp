@@ -2,6 +2,7 @@
 
 #include "platform/win/WindowHandles.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -20,9 +21,11 @@ int ShowMessageBox(const ModalPrompts::MessageBoxRequest& request)
 {
     QMessageBox box(WindowHandles::WidgetOf(request.owner));
     box.setText(QString::fromStdWString(request.text));
-    // An empty caption gets the platform's default.
-    box.setWindowTitle(request.caption.empty() ? QStringLiteral("Error")
-                                               : QString::fromStdWString(request.caption));
+    // An empty caption gets the default: the application's name, else "Error".
+    QString caption = QString::fromStdWString(request.caption);
+    if (caption.isEmpty())
+        caption = QApplication::applicationDisplayName();
+    box.setWindowTitle(caption.isEmpty() ? QStringLiteral("Error") : caption);
     if (request.type & MB_ICONERROR)
         box.setIcon(QMessageBox::Critical);
     else if (request.type & MB_ICONINFORMATION)

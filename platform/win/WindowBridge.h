@@ -1,7 +1,6 @@
 #pragma once
 // Carries a widget's messages to the window object bound to it. Lives as a child
 // of the widget, so it goes with the widget; the bound object then loses its handle.
-#include "platform/win/TreeTypes.h"
 #include "platform/win/WinTypes.h"
 
 #include <QObject>

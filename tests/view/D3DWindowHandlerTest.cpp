@@ -119,6 +119,27 @@ TEST_F(D3DView, BeginDrawReleasesTheBackBufferOfAnUnfinishedFrame)
     buffer->Release();
 }
 
+TEST_F(D3DView, DestroyingAHandlerInTheMiddleOfAFrameGivesBackItsBackBuffer)
+{
+    // References left on a frame's back buffer once its handler is gone, with or without EndDraw.
+    auto leftAfter = [&](bool endFrame) {
+        IDirect3DSurface9* buffer = nullptr;
+        {
+            PointView view;
+            EXPECT_TRUE(view.AttachToWindow(WindowHandles::HandleOf(&focus)));
+            view.BeginDraw();
+            EXPECT_EQ(Device()->GetRenderTarget(0, &buffer), D3D_OK);
+            if (endFrame)
+                view.EndDraw();
+        }
+        const ULONG left = References(buffer);
+        buffer->Release();
+        return left;
+    };
+    const ULONG midFrame = leftAfter(false);
+    EXPECT_EQ(midFrame, leftAfter(true));
+}
+
 TEST_F(D3DView, AttachFailsWithoutContextWindowOrClientArea)
 {
     PointView view;

@@ -4,6 +4,8 @@
 #include "platform/win/WindowHandles.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -178,4 +180,29 @@ TEST(Dialog, EscapeAndOkHideAModelessPopupWithoutDestroyingIt)
     Click(popup.GetDlgItem(IDOK));
     EXPECT_FALSE(popup.GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(IsWindow(popup.m_hWnd));
+}
+
+TEST(Dialog, ContextMenuRequestNamesTheClickedControlAndTheScreenPoint)
+{
+    class MenuDialog : public CDialog
+    {
+    public:
+        CWnd* clicked = nullptr;
+        POINT at;
+
+    protected:
+        void OnContextMenu(CWnd* window, POINT point) override
+        {
+            clicked = window;
+            at = point;
+        }
+    } dialog;
+    ASSERT_TRUE(dialog.Create(102));
+    QWidget* exitButton = Widget(dialog.GetDlgItem(1));
+    const QPoint inside(4, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, exitButton->mapToGlobal(inside));
+    QApplication::sendEvent(exitButton, &event);
+    EXPECT_EQ(dialog.clicked, dialog.GetDlgItem(1));
+    EXPECT_EQ(dialog.at.x, exitButton->mapToGlobal(inside).x());
+    EXPECT_EQ(dialog.at.y, exitButton->mapToGlobal(inside).y());
 }
