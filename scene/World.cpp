@@ -138,29 +138,28 @@ bool CWorld::AttachToOverlappingNode()
     return true;
 }
 
-// Searches node's subtree in the order: the subtree of its first child, the node
-// itself, the subtrees of its other children. Every box is a world box, measured
-// with the accumulated matrix (the helper's top carries node's ancestors). On a
-// hit, offset gains the translations of the target and of its ancestors up to node.
+// Searches node's subtree in the order: the subtree in its first child slot, the
+// node itself, the subtrees in its other slots; a node without slots is tested
+// alone. The current node's slot counts as empty. Every box is a world box,
+// measured with the accumulated matrix (the helper's top carries node's
+// ancestors). On a hit, offset gains the translations of the target and of its
+// ancestors up to node.
 void CWorld::FindOverlappingNode(TAV_SceneNode* node, const TAV_BoundingBox& moving, TAV_SceneNode*& target,
                                  TAV_Vector3& offset)
 {
     const bool overlaps = moving.Intersects(node->GetWorldBoundingBox(drawHelper_, false));
-    bool tested = false;
+    const int count = node->NumChildren();
     drawHelper_.PushModelTransform();
     node->GetXformInfo().SetUpModelTransform(drawHelper_);
-    const int count = node->NumChildren();
     for (int i = 0; i < count && target == nullptr; ++i) {
         TAV_SceneNode* child = node->GetChild(i);
-        if (child == nullptr || child == CurrentNode)
-            continue;
-        FindOverlappingNode(child, moving, target, offset);
-        if (target == nullptr && !tested && overlaps)
+        if (child != nullptr && child != CurrentNode)
+            FindOverlappingNode(child, moving, target, offset);
+        if (target == nullptr && i == 0 && overlaps)
             target = node;
-        tested = true;
     }
     drawHelper_.PopModelTransform();
-    if (target == nullptr && !tested && overlaps)
+    if (count == 0 && overlaps)
         target = node;
     if (target != nullptr)
         offset += node->GetXformInfo().GetTranslation();
