@@ -17,14 +17,6 @@ struct CountedNode : TAV_SceneNode
     int& destroyed_;
 };
 
-// A primitive that counts its destructions and draws nothing.
-struct CountedPrimitive : TAV_PrimitiveList
-{
-    explicit CountedPrimitive(int& destroyed) : destroyed_(destroyed) {}
-    ~CountedPrimitive() override { ++destroyed_; }
-    int& destroyed_;
-};
-
 // Records the calls that show how a subtree is drawn.
 struct RecordingHelper : TAV_DrawHelper
 {
@@ -109,17 +101,6 @@ TEST(SceneNodeOwnership, AChainFarDeeperThanAnyModelIsDeletedWithoutRecursion)
         tip = tip->AddChild(new CountedNode(destroyed));
     delete root;
     EXPECT_EQ(destroyed, Depth + 1);
-}
-
-TEST(SceneNodeOwnership, NewPrimitiveDeletesTheOldOne)
-{
-    int destroyed = 0;
-    TAV_SceneNode node(L"node");
-    node.SetPrimitive(new CountedPrimitive(destroyed));
-    node.SetPrimitive(new CountedPrimitive(destroyed));
-    EXPECT_EQ(destroyed, 1);
-    node.SetPrimitive(nullptr);
-    EXPECT_EQ(destroyed, 2);
 }
 
 TEST(SceneNodeDrawing, DrawsPrimitiveThenChildrenThenThePivotInsideOneBalancedBracket)
