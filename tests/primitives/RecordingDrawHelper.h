@@ -14,15 +14,10 @@ public:
     {
         std::string name;
         std::vector<float> args;
-        std::uint32_t color;
-        std::uint32_t shadeColor;
-        int shadeMode;
-        int fillMode;
-        int lod;
-        bool blending;
-        bool texturing;
+        std::uint32_t color, shadeColor;
+        int shadeMode, fillMode, lod;
+        bool blending, texturing;
     };
-
     std::vector<Call> calls;
 
     std::vector<std::string> Names() const
@@ -38,9 +33,9 @@ public:
     {
         return Record("DrawLine", {x1, y1, z1, x2, y2, z2});
     }
-    bool DrawCircle(float cx, float cy, float cz, float radius) override
+    bool DrawCircle(float cx, float cy, float cz, float r) override
     {
-        return Record("DrawCircle", {cx, cy, cz, radius});
+        return Record("DrawCircle", {cx, cy, cz, r});
     }
     bool DrawRectangle(float x1, float y1, float z1, float x2, float y2, float z2) override
     {
@@ -54,27 +49,27 @@ public:
     void SetShadeMode(int mode) override
     {
         TAV_DrawHelper::SetShadeMode(mode);
-        Record("SetShadeMode", {static_cast<float>(mode)});
+        Record("SetShadeMode", {});
     }
     void SetFillMode(int mode) override
     {
         TAV_DrawHelper::SetFillMode(mode);
-        Record("SetFillMode", {static_cast<float>(mode)});
-    }
-    bool EnableBlending(bool on) override
-    {
-        blending_ = on;
-        return Record("EnableBlending", {on ? 1.0f : 0.0f});
+        Record("SetFillMode", {});
     }
     void SetTextureName(const std::wstring& name) override
     {
         TAV_DrawHelper::SetTextureName(name);
         Record("SetTextureName", {});
     }
+    bool EnableBlending(bool on) override
+    {
+        blending_ = on;
+        return Record("EnableBlending", {});
+    }
     bool EnableTexture(bool on) override
     {
         texturing_ = on;
-        return Record("EnableTexture", {on ? 1.0f : 0.0f});
+        return Record("EnableTexture", {});
     }
 
 private:
@@ -84,7 +79,5 @@ private:
                          GetShadeMode(), GetFillMode(), GetLod(), blending_, texturing_});
         return true;
     }
-
-    bool blending_ = false;
-    bool texturing_ = false;
+    bool blending_ = false, texturing_ = false;
 };

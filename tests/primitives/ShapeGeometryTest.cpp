@@ -13,74 +13,53 @@ void ExpectPoint(TAV_Vector3 actual, TAV_Vector3 expected)
     EXPECT_FLOAT_EQ(actual.z, expected.z);
 }
 
-void ExpectBox(const TAV_BoundingBox& box, TAV_Vector3 min, TAV_Vector3 max)
-{
-    ExpectPoint(box.GetMin(), min);
-    ExpectPoint(box.GetMax(), max);
-}
-
-const TAV_BoundingBox& BoxOf(TAV_Primitive& primitive)
+// The box the primitive answers as its bounding volume.
+void ExpectBox(TAV_Primitive& primitive, TAV_Vector3 min, TAV_Vector3 max)
 {
     const TAV_BoundingVolume* volume = primitive.GetBoundingVolume(0);
-    EXPECT_NE(volume, nullptr);
-    EXPECT_EQ(volume->GetType(), TAV_BoundingBox::BoxType);
-    return *static_cast<const TAV_BoundingBox*>(volume);
+    ASSERT_NE(volume, nullptr);
+    ASSERT_EQ(volume->GetType(), TAV_BoundingBox::BoxType);
+    ExpectPoint(static_cast<const TAV_BoundingBox*>(volume)->GetMin(), min);
+    ExpectPoint(static_cast<const TAV_BoundingBox*>(volume)->GetMax(), max);
 }
 
 } // namespace
 
-TEST(PrimitiveRectangle, PressThenDragsSpanFromTheAnchor)
+TEST(PrimitiveRectangle, DragSpansFromThePressAndMoveToCentresKeepingSizeAndDepth)
 {
     TAV_PrimitiveRectangleXY rect;
     rect.DefineByMouse(false, 1, 1);
-    ExpectBox(rect.GetBox(), {1, 1, 0}, {1, 1, 0});
+    ExpectBox(rect, {1, 1, 0}, {1, 1, 0});
     rect.DefineByMouse(true, 3, 4);
-    ExpectBox(rect.GetBox(), {1, 1, 0}, {3, 4, 0});
+    ExpectBox(rect, {1, 1, 0}, {3, 4, 0});
     rect.DefineByMouse(true, 0, 0);
-    ExpectBox(rect.GetBox(), {0, 0, 0}, {1, 1, 0});
-    EXPECT_EQ(&BoxOf(rect), &rect.GetBox());
-}
-
-TEST(PrimitiveRectangle, MoveToCentresWithSizeAndDepthKept)
-{
-    TAV_PrimitiveRectangleXY rect;
-    rect.SetCorners(0, 0, 0, 2, 2, 0);
-    rect.MoveTo(5, 5);
-    ExpectBox(rect.GetBox(), {4, 4, 0}, {6, 6, 0});
-    ExpectPoint(rect.GetLocation(), {5, 5, 0});
+    ExpectBox(rect, {0, 0, 0}, {1, 1, 0});
 
     rect.SetCorners(0, 0, 1, 4, 2, 3);
     rect.MoveTo(-1, 0);
-    ExpectBox(rect.GetBox(), {-3, -1, 1}, {1, 1, 3});
+    ExpectBox(rect, {-3, -1, 1}, {1, 1, 3});
+    ExpectPoint(rect.GetLocation(), {-1, 0, 2});
 }
 
-TEST(PrimitiveCircle, PressSetsTheCentreAndDragSetsTheRadius)
+TEST(PrimitiveCircle, PressSetsTheCentreDragTheRadiusAndTheBoxStaysInThePlane)
 {
     TAV_PrimitiveCircle circle;
     circle.SetRadius(7);
     circle.DefineByMouse(false, 1, 1);
     EXPECT_FLOAT_EQ(circle.GetRadius(), 0.0f);
-    ExpectBox(circle.GetBox(), {1, 1, 0}, {1, 1, 0});
+    ExpectBox(circle, {1, 1, 0}, {1, 1, 0});
     circle.DefineByMouse(true, 4, 5);
     EXPECT_FLOAT_EQ(circle.GetRadius(), 5.0f);
-    ExpectBox(BoxOf(circle), {-4, -4, 0}, {6, 6, 0});
-}
+    ExpectBox(circle, {-4, -4, 0}, {6, 6, 0});
 
-TEST(PrimitiveCircle, BoxLiesInThePlaneAndStaysValidForNegativeRadius)
-{
-    TAV_PrimitiveCircle circle;
     circle.SetCenter(0, 0, 7);
-    circle.SetRadius(1);
-    ExpectBox(circle.GetBox(), {-1, -1, 0}, {1, 1, 0});
     circle.SetRadius(-2);
-    EXPECT_TRUE(circle.GetBox().IsValid());
-    EXPECT_FLOAT_EQ(circle.GetBox().GetWidth(), 4.0f);
     circle.MoveTo(3, 3);
     ExpectPoint(circle.GetLocation(), {3, 3, 0});
-    ExpectBox(circle.GetBox(), {1, 1, 0}, {5, 5, 0});
+    ExpectBox(circle, {1, 1, 0}, {5, 5, 0});
 }
 
-TEST(PrimitiveLine, PressSetsBothEndsDragAndMoveToMoveOnlyTheEnd)
+TEST(PrimitiveLine, PressSetsBothEndsDragAndMoveToMoveOnlyTheEndAndTheBoxFollows)
 {
     TAV_PrimitiveLine line;
     line.DefineByMouse(false, 1, 2);
@@ -89,26 +68,15 @@ TEST(PrimitiveLine, PressSetsBothEndsDragAndMoveToMoveOnlyTheEnd)
     line.DefineByMouse(true, 5, -2);
     ExpectPoint(line.GetStartPoint(), {1, 2, 0});
     ExpectPoint(line.GetEndPoint(), {5, -2, 0});
+    ExpectBox(line, {1, -2, 0}, {5, 2, 0});
 
-    line.SetStartPoint(0, 0, 0);
-    line.SetEndPoint(2, 0, 0);
     line.MoveTo(4, 4);
-    ExpectPoint(line.GetStartPoint(), {0, 0, 0});
-    ExpectPoint(line.GetEndPoint(), {4, 4, 0});
-    ExpectPoint(line.GetLocation(), {2, 2, 0});
+    ExpectPoint(line.GetStartPoint(), {1, 2, 0});
+    ExpectPoint(line.GetLocation(), {2.5f, 3, 0});
+    ExpectBox(line, {1, 2, 0}, {4, 4, 0});
 }
 
-TEST(PrimitiveLine, BoxFollowsTheEndsWhenAskedFor)
-{
-    TAV_PrimitiveLine line;
-    line.SetStartPoint(3, -1, 0);
-    line.SetEndPoint(1, 2, 0);
-    ExpectBox(BoxOf(line), {1, -1, 0}, {3, 2, 0});
-    line.MoveTo(10, 10);
-    ExpectBox(BoxOf(line), {3, -1, 0}, {10, 10, 0});
-}
-
-TEST(PrimitiveShapes, UpdateMovesEveryShapeByVelocityTimesElapsed)
+TEST(PrimitiveShapes, UpdateMovesEveryShapeByVelocityTimesElapsedAndMoveAwayFromTurnsIt)
 {
     TAV_PrimitiveLine line;
     line.SetStartPoint(0, 0, 0);
@@ -123,7 +91,12 @@ TEST(PrimitiveShapes, UpdateMovesEveryShapeByVelocityTimesElapsed)
     }
     ExpectPoint(line.GetStartPoint(), {1, 0, 0});
     ExpectPoint(line.GetEndPoint(), {2, 1, 0});
-    ExpectPoint(circle.GetCenter(), {1, 0, 0});
-    ExpectBox(circle.GetBox(), {0, -1, 0}, {2, 1, 0});
-    ExpectBox(rect.GetBox(), {1, 0, 0}, {3, 3, 0});
+    ExpectBox(circle, {0, -1, 0}, {2, 1, 0});
+    ExpectBox(rect, {1, 0, 0}, {3, 3, 0});
+
+    // The circle, now at (1, 0), turns away from (1, 1) at the same speed; from its own centre it stops.
+    circle.MoveAwayFrom({1, 1, 0});
+    ExpectPoint(circle.GetVelocity(), {0, -2, 0});
+    circle.MoveAwayFrom({1, 0, 0});
+    EXPECT_TRUE(circle.IsStationary());
 }

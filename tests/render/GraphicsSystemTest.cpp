@@ -1,64 +1,94 @@
 #include "render/GraphicsSystem.h"
+#include "core/Echo.h"
 #include "platform/win/ModalPrompts.h"
 #include "platform/win/WindowHandles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace {
-
-TAVD3D_GraphicsSystem& Graphics()
+// A graphics context for a 24 x 12 window, an echo line, and a scratch folder as the current directory.
+class GraphicsSystemTest : public ::testing::Test
 {
-    return TAVD3D_GraphicsSystem::GetInstance();
-}
-
-DWORD RenderState(D3DRENDERSTATETYPE state)
-{
-    DWORD value = 0;
-    Graphics().GetDevice()->GetRenderState(state, &value);
-    return value;
-}
-
-D3DSURFACE_DESC BackBufferOf(IDirect3DSwapChain9* chain)
-{
-    IDirect3DSurface9* surface = nullptr;
-    D3DSURFACE_DESC desc;
-    chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &surface);
-    surface->GetDesc(&desc);
-    surface->Release();
-    return desc;
-}
-
-// Answers every message box with OK and remembers what it was asked.
-class MessageBoxRecorder
-{
-public:
-    MessageBoxRecorder()
+protected:
+    void SetUp() override
     {
-        ModalPrompts::SetMessageBoxAnswerer([this](const ModalPrompts::MessageBoxRequest& request) {
-            requests.push_back(request);
-            return IDOK;
-        });
+        ASSERT_TRUE(dir_.isValid());
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        window_.resize(24, 12);
+        ASSERT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&window_)));
+        EchoWindow = WindowHandles::HandleOf(&echo_);
     }
-    ~MessageBoxRecorder() { ModalPrompts::SetMessageBoxAnswerer({}); }
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+    void TearDown() override
+    {
+        Graphics().ReleaseGraphicsContext();
+        ModalPrompts::SetMessageBoxAnswerer({});
+        EchoWindow = nullptr;
+        QDir::setCurrent(previousDir_);
+    }
 
-    std::vector<ModalPrompts::MessageBoxRequest> requests;
+    static TAVD3D_GraphicsSystem& Graphics() { return TAVD3D_GraphicsSystem::GetInstance(); }
+
+    static D3DSURFACE_DESC BackBufferOf(IDirect3DSwapChain9* chain)
+    {
+        IDirect3DSurface9* surface = nullptr;
+        D3DSURFACE_DESC desc;
+        chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &surface);
+        surface->GetDesc(&desc);
+        surface->Release();
+        return desc;
+    }
+
+    // A 2 x 2 BMP of one colour at a path relative to the scratch folder.
+    static void WriteImage(const QString& path, QRgb color)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(color);
+        ASSERT_TRUE(image.save(path, "BMP"));
+    }
+
+    static std::vector<std::wstring> Names()
+    {
+        std::vector<std::wstring> names;
+        const auto& table = Graphics().Textures();
+        for (int i = 0; i < table.Count(); ++i)
+            names.push_back(table.GetAt(i)->GetName());
+        return names;
+    }
+
+    static D3DCOLOR FirstTexel(const TAVD3D_TextureResource* resource)
+    {
+        EXPECT_NE(resource, nullptr);
+        if (resource == nullptr)
+            return 0;
+        D3DLOCKED_RECT locked;
+        resource->GetTexture()->LockRect(0, &locked, nullptr, 0);
+        const D3DCOLOR texel = *static_cast<const D3DCOLOR*>(locked.pBits);
+        resource->GetTexture()->UnlockRect(0);
+        return texel;
+    }
+
+    QTemporaryDir dir_;
+    QString previousDir_;
+    QWidget window_;
+    QLabel echo_;
 };
 
-} // namespace
+using TextureTable = GraphicsSystemTest;
 
-TEST(GraphicsSystem, ContextIsCreatedOnceForTheFocusWindow)
+TEST_F(GraphicsSystemTest, ContextIsCreatedOnceForTheFocusWindowAndReleasedWhole)
 {
-    QWidget window;
-    window.resize(24, 12);
-    ASSERT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&window)));
     IDirect3DDevice9* device = Graphics().GetDevice();
     ASSERT_NE(device, nullptr);
     EXPECT_TRUE(Graphics().IsInitialized());
-
     // Asked again, even for another window, it keeps what it has.
     QWidget other;
     other.resize(5, 5);
@@ -70,11 +100,13 @@ TEST(GraphicsSystem, ContextIsCreatedOnceForTheFocusWindow)
     EXPECT_EQ(BackBufferOf(own).Width, 24u);
     EXPECT_EQ(BackBufferOf(own).Height, 12u);
     own->Release();
-    DWORD fvf = 0;
+    DWORD fvf = 0, cull = 0, lighting = 1;
     device->GetFVF(&fvf);
+    device->GetRenderState(D3DRS_CULLMODE, &cull);
+    device->GetRenderState(D3DRS_LIGHTING, &lighting);
     EXPECT_EQ(fvf, 0x42u);
-    EXPECT_EQ(RenderState(D3DRS_CULLMODE), static_cast<DWORD>(D3DCULL_NONE));
-    EXPECT_EQ(RenderState(D3DRS_LIGHTING), static_cast<DWORD>(FALSE));
+    EXPECT_EQ(cull, static_cast<DWORD>(D3DCULL_NONE));
+    EXPECT_EQ(lighting, static_cast<DWORD>(FALSE));
 
     // Releasing gives back the system's references: the test's own is the last.
     device->AddRef();
@@ -84,43 +116,43 @@ TEST(GraphicsSystem, ContextIsCreatedOnceForTheFocusWindow)
     EXPECT_EQ(device->Release(), 0u);
 }
 
-TEST(GraphicsSystem, DeviceCreationFailureIsReportedInAMessageBox)
+TEST_F(GraphicsSystemTest, DeviceCreationFailureIsReportedInAMessageBox)
 {
-    MessageBoxRecorder boxes;
+    Graphics().ReleaseGraphicsContext();
+    std::vector<ModalPrompts::MessageBoxRequest> boxes;
+    ModalPrompts::SetMessageBoxAnswerer([&boxes](const ModalPrompts::MessageBoxRequest& request) {
+        boxes.push_back(request);
+        return IDOK;
+    });
     QWidget empty;
     empty.resize(0, 0);
     EXPECT_FALSE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&empty)));
     EXPECT_FALSE(Graphics().CreateGraphicsContext(nullptr));
 
-    ASSERT_EQ(boxes.requests.size(), 2u);
-    for (const auto& request : boxes.requests) {
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& request : boxes) {
         EXPECT_EQ(request.owner, nullptr);
         EXPECT_EQ(request.text, L"D3D Creation Failed during CreateDevice");
         EXPECT_EQ(request.caption, L"TAVD3D_GraphicsSystem::CreateGraphicsContext");
         EXPECT_EQ(request.type, MB_OK);
     }
     EXPECT_FALSE(Graphics().IsInitialized());
-    EXPECT_EQ(Graphics().GetDevice(), nullptr);
     // No texture can be loaded without a device, and nothing is kept.
     EXPECT_EQ(Graphics().FindTexture(L"anything.bmp", true), nullptr);
-    Graphics().ReleaseGraphicsContext();
+    EXPECT_EQ(Graphics().Textures().Count(), 0);
 }
 
-// The count of swap chains handed out lives as long as the process, so the
-// whole sequence is one test.
-TEST(GraphicsSystem, FirstSwapChainIsTheDevicesOwnAndLaterOnesFitTheirWindow)
+// The count of swap chains handed out lives as long as the process, so the whole sequence is one test.
+TEST_F(GraphicsSystemTest, FirstSwapChainIsTheDevicesOwnAndLaterOnesFitTheirWindow)
 {
-    QWidget main, zoom, empty;
-    main.resize(16, 16);
+    QWidget zoom, empty;
     zoom.resize(10, 7);
     empty.resize(10, 0);
-    ASSERT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&main)));
-
     // Refusals hand nothing out and do not count.
     EXPECT_EQ(Graphics().CreateSwapChain(nullptr), nullptr);
     EXPECT_EQ(Graphics().CreateSwapChain(WindowHandles::HandleOf(&empty)), nullptr);
 
-    IDirect3DSwapChain9* first = Graphics().CreateSwapChain(WindowHandles::HandleOf(&main));
+    IDirect3DSwapChain9* first = Graphics().CreateSwapChain(WindowHandles::HandleOf(&window_));
     IDirect3DSwapChain9* own = nullptr;
     Graphics().GetDevice()->GetSwapChain(0, &own);
     EXPECT_EQ(first, own);
@@ -131,15 +163,130 @@ TEST(GraphicsSystem, FirstSwapChainIsTheDevicesOwnAndLaterOnesFitTheirWindow)
     EXPECT_NE(second, first);
     EXPECT_EQ(BackBufferOf(second).Width, 10u);
     EXPECT_EQ(BackBufferOf(second).Height, 7u);
-
     // The same window again gets yet another chain: the count only grows.
-    IDirect3DSwapChain9* third = Graphics().CreateSwapChain(WindowHandles::HandleOf(&main));
+    IDirect3DSwapChain9* third = Graphics().CreateSwapChain(WindowHandles::HandleOf(&window_));
     EXPECT_NE(third, first);
-    EXPECT_EQ(BackBufferOf(third).Width, 16u);
+    EXPECT_EQ(BackBufferOf(third).Width, 24u);
 
     // Each caller owns one reference; they outlive the device.
     Graphics().ReleaseGraphicsContext();
     EXPECT_EQ(first->Release(), 0u);
     EXPECT_EQ(second->Release(), 0u);
     EXPECT_EQ(third->Release(), 0u);
+}
+
+TEST_F(TextureTable, ATextureIsLoadedOnceAndDeletedWithTheContext)
+{
+    WriteImage("wood.bmp", 0xFF8B4513u);
+    TAVD3D_TextureResource* first = Graphics().FindTexture(L"wood.bmp", true);
+    EXPECT_EQ(FirstTexel(first), 0xFF8B4513u);
+    QFile::remove("wood.bmp"); // a second load would now fail
+    EXPECT_EQ(Graphics().FindTexture(L"wood.bmp", true), first);
+    EXPECT_EQ(Graphics().FindTexture(L"wood.bmp", false), first);
+    EXPECT_EQ(Graphics().FindTexture(L"other.bmp", false), nullptr);
+    EXPECT_EQ(Names(), std::vector<std::wstring>{L"wood.bmp"});
+
+    IDirect3DTexture9* texture = first->GetTexture();
+    IDirect3DDevice9* device = Graphics().GetDevice();
+    texture->AddRef();
+    device->AddRef();
+    Graphics().ReleaseGraphicsContext();
+    EXPECT_EQ(Graphics().Textures().Count(), 0);
+    // Only the test's own references are left.
+    EXPECT_EQ(texture->Release(), 0u);
+    EXPECT_EQ(device->Release(), 0u);
+}
+
+TEST_F(TextureTable, TableIsSortedByCodeUnitsAndEveryEntryIsFound)
+{
+    for (const char* name : {"b.bmp", "a.bmp", "C.bmp", "B.bmp", "c.bmp", "A.bmp", "_.bmp"})
+        WriteImage(name, 0xFFFFFFFFu);
+    for (const wchar_t* name : {L"b.bmp", L"a.bmp", L"C.bmp"})
+        ASSERT_NE(Graphics().FindTexture(name, true), nullptr);
+    EXPECT_EQ(Names(), (std::vector<std::wstring>{L"C.bmp", L"a.bmp", L"b.bmp"}));
+
+    for (const wchar_t* name : {L"B.bmp", L"c.bmp", L"A.bmp", L"_.bmp"})
+        ASSERT_NE(Graphics().FindTexture(name, true), nullptr);
+    const std::vector<std::wstring> sorted{L"A.bmp", L"B.bmp", L"C.bmp", L"_.bmp",
+                                           L"a.bmp", L"b.bmp", L"c.bmp"};
+    EXPECT_EQ(Names(), sorted);
+    for (const std::wstring& name : sorted) {
+        const TAVD3D_TextureResource* found = Graphics().FindTexture(name, false);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->GetName(), name);
+    }
+}
+
+TEST_F(TextureTable, NamesAreSearchedForAsGivenThenInTheTextureAndMeshFolders)
+{
+    WriteImage("Textures/t.bmp", 0xFFFF0000u);
+    WriteImage("MeshFiles/m.bmp", 0xFF00FF00u);
+    WriteImage("both.bmp", 0xFF0000FFu);
+    WriteImage("Textures/both.bmp", 0xFFFF0000u);
+    EXPECT_EQ(FirstTexel(Graphics().FindTexture(L"t.bmp", true)), 0xFFFF0000u);
+    EXPECT_EQ(FirstTexel(Graphics().FindTexture(L"m.bmp", true)), 0xFF00FF00u);
+    EXPECT_EQ(FirstTexel(Graphics().FindTexture(L"both.bmp", true)), 0xFF0000FFu);
+
+    // The key is the name as asked for, not the file found.
+    ASSERT_NE(Graphics().FindTexture(L"Textures/t.bmp", true), nullptr);
+    ASSERT_NE(Graphics().FindTexture(L"./Textures/t.bmp", true), nullptr);
+    EXPECT_EQ(Graphics().Textures().Count(), 5);
+}
+
+TEST_F(TextureTable, FailedLoadsAreEchoedAndLeaveNothingBehind)
+{
+    WriteImage("keep.bmp", 0xFFFFFFFFu);
+    ASSERT_NE(Graphics().FindTexture(L"keep.bmp", true), nullptr);
+
+    EXPECT_EQ(Graphics().FindTexture(L"missing.bmp", true), nullptr);
+    EXPECT_EQ(echo_.text().toStdWString(), L"**ERROR** [missing.bmp]: file not found!");
+
+    QDir().mkpath("Textures");
+    QFile corrupt("Textures/corrupt.bmp");
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("BM this is no bitmap");
+    corrupt.close();
+    EXPECT_EQ(Graphics().FindTexture(L"corrupt.bmp", true), nullptr);
+    EXPECT_EQ(echo_.text().toStdWString(), L"**ERROR** [corrupt.bmp]: open for loading failed!");
+    EXPECT_EQ(Names(), std::vector<std::wstring>{L"keep.bmp"});
+
+    // Nothing is remembered about a failure: once the file is readable it loads.
+    WriteImage("Textures/corrupt.bmp", 0xFF00FF00u);
+    EXPECT_EQ(FirstTexel(Graphics().FindTexture(L"corrupt.bmp", true)), 0xFF00FF00u);
+
+    echo_.setText("unchanged");
+    EXPECT_EQ(Graphics().FindTexture(L"", true), nullptr);
+    EXPECT_FALSE(Graphics().ActivateTexture(L"", 0));
+    EXPECT_EQ(echo_.text(), "unchanged");
+}
+
+TEST_F(TextureTable, ActivationSelectsTheTextureAndDeactivationTheVertexColour)
+{
+    WriteImage("wood.bmp", 0xFF8B4513u);
+    IDirect3DDevice9* device = Graphics().GetDevice();
+    auto stage = [device](D3DTEXTURESTAGESTATETYPE type) {
+        DWORD value = 0;
+        device->GetTextureStageState(0, type, &value);
+        return value;
+    };
+    auto texture = [device] {
+        IDirect3DBaseTexture9* current = nullptr;
+        device->GetTexture(0, &current);
+        if (current)
+            current->Release();
+        return current;
+    };
+
+    ASSERT_TRUE(Graphics().ActivateTexture(L"wood.bmp", 0));
+    EXPECT_EQ(texture(), Graphics().FindTexture(L"wood.bmp", false)->GetTexture());
+    EXPECT_EQ(stage(D3DTSS_COLOROP), static_cast<DWORD>(D3DTOP_SELECTARG1));
+    EXPECT_EQ(stage(D3DTSS_ALPHAOP), static_cast<DWORD>(D3DTOP_SELECTARG1));
+    // A texture that cannot be loaded leaves the stage as it was.
+    EXPECT_FALSE(Graphics().ActivateTexture(L"missing.bmp", 0));
+    EXPECT_NE(texture(), nullptr);
+
+    Graphics().DeactivateTexture(0);
+    EXPECT_EQ(texture(), nullptr);
+    EXPECT_EQ(stage(D3DTSS_COLOROP), static_cast<DWORD>(D3DTOP_DISABLE));
+    EXPECT_EQ(stage(D3DTSS_ALPHAOP), static_cast<DWORD>(D3DTOP_SELECTARG1));
 }

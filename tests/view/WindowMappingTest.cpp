@@ -1,4 +1,5 @@
 #include "platform/win/WindowHandles.h"
+#include "tests/primitives/RecordingDrawHelper.h"
 #include "view/WindowHandler.h"
 
 #include <QWidget>
@@ -20,17 +21,15 @@ public:
 
 struct Mapping : ::testing::Test
 {
-    void Attach(int width, int height, TAV_Vector3 lo, TAV_Vector3 hi)
+    // A client area of that size showing a world window centred on the origin.
+    void Attach(int width, int height, float halfWidth, float halfHeight)
     {
         window.resize(width, height);
         ASSERT_TRUE(handler.AttachToWindow(WindowHandles::HandleOf(&window)));
-        handler.SetWorldWindow(TAV_BoundingBox(lo, hi));
+        handler.SetWorldWindow(TAV_BoundingBox({-halfWidth, -halfHeight, 0}, {halfWidth, halfHeight, 0}));
     }
-    // Client point to world, the two steps every mouse event takes.
-    std::pair<float, float> ClientToWorld(int x, int y)
+    std::pair<float, float> DeviceToWorld(int dx, int dy) const
     {
-        int dx = 0, dy = 0;
-        EXPECT_TRUE(handler.ClientToDevice(x, y, dx, dy));
         float wx = 0, wy = 0;
         handler.DeviceToWorld(dx, dy, wx, wy);
         return {wx, wy};
@@ -43,29 +42,26 @@ struct Mapping : ::testing::Test
 
 TEST_F(Mapping, ClientCornersAndCentreReachTheWorldWindowCornersAndCentre)
 {
-    Attach(400, 300, {-10.0f, -7.5f, 0.0f}, {10.0f, 7.5f, 0.0f});
-    EXPECT_EQ(ClientToWorld(0, 0), std::make_pair(-10.0f, 7.5f));
-    EXPECT_EQ(ClientToWorld(200, 150), std::make_pair(0.0f, 0.0f));
-    EXPECT_EQ(ClientToWorld(400, 300), std::make_pair(10.0f, -7.5f));
-    EXPECT_FLOAT_EQ(handler.GetAspectRatio(), 400.0f / 300.0f);
-}
-
-TEST_F(Mapping, OddWidthCentresBetweenPixels)
-{
-    Attach(201, 100, {-10.0f, -5.0f, 0.0f}, {10.0f, 5.0f, 0.0f});
-    float wx = 0, wy = 0;
-    handler.DeviceToWorld(100, 50, wx, wy);
-    EXPECT_FLOAT_EQ(wx, 0.0f - 20.0f / 402.0f); // c.x - bw / 402, not c.x
-    EXPECT_FLOAT_EQ(wy, 0.0f);
+    Attach(400, 300, 10.0f, 7.5f);
+    const std::pair<int, int> client[] = {{0, 0}, {200, 150}, {400, 300}};
+    const std::pair<float, float> world[] = {{-10.0f, 7.5f}, {0.0f, 0.0f}, {10.0f, -7.5f}};
+    for (int i = 0; i < 3; ++i) {
+        int dx = 0, dy = 0;
+        ASSERT_TRUE(handler.ClientToDevice(client[i].first, client[i].second, dx, dy));
+        EXPECT_EQ(DeviceToWorld(dx, dy), world[i]) << "client point " << i;
+    }
+    // An odd width centres between pixels: device x 100 lies half a pixel left of c.x.
+    Attach(201, 100, 10.0f, 5.0f);
+    EXPECT_FLOAT_EQ(DeviceToWorld(100, 50).first, 0.0f - 20.0f / 402.0f);
+    EXPECT_FLOAT_EQ(DeviceToWorld(100, 50).second, 0.0f);
 }
 
 TEST_F(Mapping, WorldToDeviceUndoesDeviceToWorld)
 {
-    Attach(353, 221, {-25.0f, -15.6f, 0.0f}, {25.0f, 15.6f, 0.0f});
+    Attach(353, 221, 25.0f, 15.6f);
     for (int dx : {0, 1, 100, 176, 177, 352, 353})
         for (int dy : {0, 1, 110, 111, 220, 221}) {
-            float wx = 0, wy = 0;
-            handler.DeviceToWorld(dx, dy, wx, wy);
+            const auto [wx, wy] = DeviceToWorld(dx, dy);
             int bx = -1, by = -1;
             handler.WorldToDevice(wx, wy, bx, by);
             EXPECT_EQ(bx, dx) << wx;
@@ -75,10 +71,10 @@ TEST_F(Mapping, WorldToDeviceUndoesDeviceToWorld)
 
 TEST_F(Mapping, FarPointsAndFlatWindowsStayInsideIntRange)
 {
-    Attach(100, 100, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 0.0f}); // zero-sized world window
+    Attach(100, 100, 0.0f, 0.0f);
     int dx = 1, dy = 1;
-    handler.WorldToDevice(5.0f, 0.0f, dx,
-                          dy); // infinite and undefined scales must not be undefined behaviour
+    // Infinite and undefined scales must not be undefined behaviour.
+    handler.WorldToDevice(5.0f, 0.0f, dx, dy);
     EXPECT_EQ(dx, INT_MAX);
     EXPECT_EQ(dy, 0);
     handler.SetWorldWindow(TAV_BoundingBox({-1.0f, -1.0f, 0.0f}, {1.0f, 1.0f, 0.0f}));
@@ -87,39 +83,16 @@ TEST_F(Mapping, FarPointsAndFlatWindowsStayInsideIntRange)
     EXPECT_EQ(dy, INT_MAX);
 }
 
-TEST_F(Mapping, WithoutAWindowNothingIsMappedOrDivided)
+TEST_F(Mapping, WorldWindowBoundsAreARedWireframeRectangle)
 {
-    int dx = 7, dy = 8;
-    EXPECT_FALSE(handler.ClientToDevice(1, 2, dx, dy));
-    EXPECT_EQ(dx, 7);
-    EXPECT_EQ(dy, 8);
-    EXPECT_EQ(handler.GetAspectRatio(), 0.0f);
-
-    Attach(50, 0, {-1.0f, -1.0f, 0.0f}, {1.0f, 1.0f, 0.0f});
-    EXPECT_EQ(handler.GetAspectRatio(), 0.0f); // no height
-
-    // A dead handle is refused and the live one kept.
-    HWND live = handler.GetWindow();
-    HWND dead = nullptr;
-    {
-        QWidget gone;
-        dead = WindowHandles::HandleOf(&gone);
-    }
-    EXPECT_FALSE(handler.AttachToWindow(dead));
-    EXPECT_EQ(handler.GetWindow(), live);
-}
-
-TEST_F(Mapping, ResizeKeepsTheTopLeftCornerInTheParent)
-{
-    QWidget parent;
-    parent.resize(300, 200);
-    auto* child = new QWidget(&parent);
-    child->setGeometry(30, 40, 100, 50);
-    ASSERT_TRUE(handler.AttachToWindow(WindowHandles::HandleOf(child)));
-    handler.ResizeWindow(120, 70);
-    EXPECT_EQ(child->geometry(), QRect(30, 40, 120, 70));
-    int w = 0, h = 0;
-    handler.GetDeviceSize(w, h);
-    EXPECT_EQ(w, 120);
-    EXPECT_EQ(h, 70);
+    handler.SetWorldWindow(TAV_BoundingBox({-10.0f, -7.0f, 0.0f}, {10.0f, 15.0f, 0.0f}));
+    RecordingDrawHelper helper;
+    handler.DrawWorldWindowBounds(&helper);
+    ASSERT_EQ(helper.Names(), (std::vector<std::string>{"ResetAttributes", "EnableBlending", "EnableTexture",
+                                                        "SetShadeMode", "SetFillMode", "DrawRectangle"}));
+    const RecordingDrawHelper::Call& rect = helper.calls.back();
+    EXPECT_EQ(rect.args, (std::vector<float>{-10, -7, 0, 10, 15, 0}));
+    EXPECT_EQ(rect.color, 0xFFFF0000u);
+    EXPECT_EQ(rect.shadeMode, 0);
+    EXPECT_EQ(rect.fillMode, 1);
 }

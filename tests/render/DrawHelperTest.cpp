@@ -1,0 +1,317 @@
+#include "platform/d3d9/SoftwareDevice.h"
+#include "platform/d3d9/SoftwareSurface.h"
+#include "platform/win/WindowHandles.h"
+#include "render/D3DDrawHelper.h"
+#include "render/GraphicsSystem.h"
+
+#include <QWidget>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t Red = 0xFFFF0000u;
+constexpr std::uint32_t Blue = 0xFF0000FFu;
+const TAV_Color OpaqueWhite(255, 255, 255, 255);
+constexpr float QuarterTurn = 1.5707964f;
+
+// A shape vertex as the device receives it.
+struct Vertex
+{
+    float x, y, z;
+    std::uint32_t color;
+    float u, v;
+};
+
+void ExpectVertex(const Vertex& v, float x, float y, float u, float w)
+{
+    EXPECT_NEAR(v.x, x, 1e-6f);
+    EXPECT_NEAR(v.y, y, 1e-6f);
+    EXPECT_EQ(v.z, 0.0f);
+    EXPECT_NEAR(v.u, u, 1e-6f);
+    EXPECT_NEAR(v.v, w, 1e-6f);
+}
+
+void ExpectNear(TAV_Vector3 actual, TAV_Vector3 expected)
+{
+    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
+    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
+    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
+}
+
+TAV_Vector3 Map(TAV_DrawHelper& helper, TAV_Vector3 point)
+{
+    EXPECT_TRUE(helper.TransformPoint(point));
+    return point;
+}
+
+// Counts the virtual enable calls that reach a derived helper.
+class CountingDrawHelper : public TAV_DrawHelper
+{
+public:
+    bool EnableBlending(bool on) override
+    {
+        ++blendingCalls;
+        blending = on;
+        return true;
+    }
+    bool EnableTexture(bool on) override
+    {
+        ++textureCalls;
+        texturing = on;
+        return true;
+    }
+    int blendingCalls = 0, textureCalls = 0;
+    bool blending = true, texturing = true;
+};
+
+} // namespace
+
+TEST(DrawHelperState, ConstructionSetsDefaultsQuietlyAndResetRestoresSizeColoursBlendingAndTexture)
+{
+    CountingDrawHelper helper;
+    EXPECT_EQ(helper.GetLod(), 2);
+    EXPECT_EQ(helper.GetShadeMode(), 1);
+    EXPECT_EQ(helper.GetFillMode(), 2);
+    EXPECT_FLOAT_EQ(helper.GetPointSize(), 1.0f);
+    EXPECT_EQ(helper.GetColor(), OpaqueWhite);
+    EXPECT_EQ(helper.GetShadeColor(), OpaqueWhite);
+    EXPECT_EQ(helper.blendingCalls + helper.textureCalls, 0);
+
+    helper.SetLod(0);
+    helper.SetShadeMode(0);
+    helper.SetFillMode(1);
+    helper.SetTextureName(L"wood.bmp");
+    helper.SetPointSize(4.0f);
+    EXPECT_EQ(helper.SetColor(TAV_Color(255, 0, 0, 255)), OpaqueWhite);
+    helper.SetShadeColor(TAV_Color(0, 0, 0, 0));
+    helper.ResetAttributes();
+    EXPECT_FLOAT_EQ(helper.GetPointSize(), 1.0f);
+    EXPECT_EQ(helper.GetColor(), OpaqueWhite);
+    EXPECT_EQ(helper.GetShadeColor(), OpaqueWhite);
+    EXPECT_EQ(helper.blendingCalls, 1);
+    EXPECT_EQ(helper.textureCalls, 1);
+    EXPECT_FALSE(helper.blending || helper.texturing);
+    // Level of detail, modes and texture name are not attributes a reset touches.
+    EXPECT_EQ(helper.GetLod(), 0);
+    EXPECT_EQ(helper.GetShadeMode(), 0);
+    EXPECT_EQ(helper.GetFillMode(), 1);
+    EXPECT_EQ(helper.GetTextureName(), L"wood.bmp");
+}
+
+// Regression: enabling blending or a texture without a device used to report success.
+TEST(DrawHelperState, WithoutDeviceNothingIsDrawnOrEnabledAndPointsStayPut)
+{
+    ASSERT_EQ(TAVD3D_GraphicsSystem::GetInstance().GetDevice(), nullptr);
+    TAVD3D_DrawHelper helper;
+    // Mapping a point needs no device; with no stack yet it is the identity.
+    ExpectNear(Map(helper, {1, 2, 3}), {1, 2, 3});
+    EXPECT_FALSE(helper.DrawPoint(0, 0, 0));
+    EXPECT_FALSE(helper.DrawLine(0, 0, 0, 1, 1, 0));
+    EXPECT_FALSE(helper.DrawCircle(0, 0, 0, 1));
+    EXPECT_FALSE(helper.DrawRectangle(0, 0, 0, 1, 1, 0));
+    EXPECT_FALSE(helper.InitializeModelTransform());
+    EXPECT_FALSE(helper.PushModelTransform());
+    EXPECT_FALSE(helper.AccumulateModelTransform(1, 2, 0, 1, 1, 1, 0, 0, 0, 0));
+    EXPECT_FALSE(helper.PopModelTransform());
+    EXPECT_FALSE(helper.EnableBlending(true));
+    EXPECT_FALSE(helper.EnableTexture(true));
+}
+
+// A graphics context on a 16 x 16 window with the device's call log on, released after each test.
+class DrawHelperDevice : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window_.resize(16, 16);
+        ASSERT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&window_)));
+        device_ = SoftwareDevice::From(Graphics().GetDevice());
+        ASSERT_NE(device_, nullptr);
+        device_->EnableCallLog(true);
+    }
+    void TearDown() override { Graphics().ReleaseGraphicsContext(); }
+    static TAVD3D_GraphicsSystem& Graphics() { return TAVD3D_GraphicsSystem::GetInstance(); }
+
+    // The vertices of the one draw logged since the last call, checked to be of that type; clears the log.
+    std::vector<Vertex> OnlyDraw(D3DPRIMITIVETYPE type)
+    {
+        std::vector<DeviceCall> draws;
+        for (const DeviceCall& call : device_->CallLog())
+            if (call.kind == DeviceCall::Kind::DrawPrimitiveUP)
+                draws.push_back(call);
+        device_->ClearCallLog();
+        std::vector<Vertex> vertices;
+        EXPECT_EQ(draws.size(), 1u);
+        if (draws.size() != 1)
+            return vertices;
+        EXPECT_EQ(draws[0].primitiveType, type);
+        EXPECT_EQ(draws[0].stride, sizeof(Vertex));
+        for (std::size_t i = 0; i < draws[0].VertexCount(); ++i)
+            vertices.push_back(draws[0].VertexAt<Vertex>(i));
+        return vertices;
+    }
+
+    // The world transform most recently installed, or null when none was logged.
+    const D3DMATRIX* LastWorldTransform() const
+    {
+        const D3DMATRIX* world = nullptr;
+        for (const DeviceCall& call : device_->CallLog())
+            if (call.kind == DeviceCall::Kind::SetTransform && call.state == D3DTS_WORLD)
+                world = &call.matrix;
+        return world;
+    }
+
+    QWidget window_;
+    SoftwareDevice* device_ = nullptr;
+    TAVD3D_DrawHelper helper_;
+};
+
+TEST_F(DrawHelperDevice, CircleIsAClosedCounterClockwiseFanWithTenTwentyOrFortyVertices)
+{
+    const std::pair<int, std::size_t> levels[] = {{0, 10}, {1, 20}, {2, 40}, {5, 40}, {-1, 40}};
+    for (const auto& [lod, count] : levels) {
+        helper_.SetLod(lod);
+        ASSERT_TRUE(helper_.DrawCircle(0, 0, 7, 1));
+        const std::vector<Vertex> v = OnlyDraw(D3DPT_TRIANGLEFAN);
+        ASSERT_EQ(v.size(), count) << "lod " << lod;
+        ExpectVertex(v[0], 0, 0, 0.5f, 0.5f);
+        ExpectVertex(v[1], 1, 0, 1, 0.5f);
+        for (std::size_t i = 1; i < count; ++i)
+            EXPECT_NEAR(v[i].x * v[i].x + v[i].y * v[i].y, 1.0f, 1e-5f) << "lod " << lod << " vertex " << i;
+        ExpectVertex(v[count - 1], 1, 0, 1, 0.5f);
+    }
+    helper_.SetLod(0);
+    ASSERT_TRUE(helper_.DrawCircle(0, 0, 0, 1));
+    ExpectVertex(OnlyDraw(D3DPT_TRIANGLEFAN).at(3), 0, 1, 0.5f, 0);
+    EXPECT_FALSE(helper_.DrawCircle(0, 0, 0, 0));
+    EXPECT_FALSE(helper_.DrawCircle(0, 0, 0, -2));
+    EXPECT_TRUE(device_->CallLog().empty());
+}
+
+TEST_F(DrawHelperDevice, RectangleFanIsTheSameWhicheverWayTheCornersCome)
+{
+    for (float sign : {1.0f, -1.0f}) {
+        ASSERT_TRUE(helper_.DrawRectangle(2 * sign, 3 * sign, 0, -2 * sign, -3 * sign, 5));
+        const std::vector<Vertex> v = OnlyDraw(D3DPT_TRIANGLEFAN);
+        ASSERT_EQ(v.size(), 6u);
+        ExpectVertex(v[0], 0, 0, 0.5f, 0.5f);
+        ExpectVertex(v[1], -2, 3, 1, 0);
+        ExpectVertex(v[2], -2, -3, 1, 1);
+        ExpectVertex(v[3], 2, -3, 0, 1);
+        ExpectVertex(v[4], 2, 3, 0, 0);
+        ExpectVertex(v[5], -2, 3, 1, 0);
+    }
+}
+
+TEST_F(DrawHelperDevice, GouraudGivesFanCentresAndLineEndsTheShadeColourFlatGivesTheColour)
+{
+    helper_.SetColor(TAV_Color(255, 0, 0, 255));
+    helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
+    helper_.SetLod(0);
+    // Mode 2 is neither: fans treat it as flat, the line as smooth.
+    for (int mode : {1, 0, 2}) {
+        helper_.SetShadeMode(mode);
+        device_->ClearCallLog();
+        helper_.DrawCircle(0, 0, 0, 1);
+        const std::vector<Vertex> circle = OnlyDraw(D3DPT_TRIANGLEFAN);
+        helper_.DrawRectangle(0, 0, 0, 1, 1, 0);
+        const std::vector<Vertex> rect = OnlyDraw(D3DPT_TRIANGLEFAN);
+        for (const std::vector<Vertex>* fan : {&circle, &rect}) {
+            ASSERT_FALSE(fan->empty());
+            EXPECT_EQ(fan->front().color, mode == 1 ? Blue : Red) << "mode " << mode;
+            for (std::size_t i = 1; i < fan->size(); ++i)
+                EXPECT_EQ((*fan)[i].color, Red);
+        }
+        ASSERT_TRUE(helper_.DrawLine(0, 1, 0, 2, 3, 0));
+        const std::vector<Vertex> line = OnlyDraw(D3DPT_LINELIST);
+        ASSERT_EQ(line.size(), 2u);
+        EXPECT_EQ(line[0].color, Red);
+        EXPECT_EQ(line[1].color, mode == 0 ? Red : Blue) << "mode " << mode;
+        EXPECT_EQ(line[1].x, 2.0f);
+        EXPECT_EQ(line[1].y, 3.0f);
+    }
+}
+
+// Regression: a texture that cannot be loaded used to be reported as enabled.
+TEST_F(DrawHelperDevice, MissingTextureIsNotReportedAsEnabledAndDisablingClearsTheStage)
+{
+    helper_.SetTextureName(L"no-such-texture.bmp");
+    EXPECT_FALSE(helper_.EnableTexture(true));
+    EXPECT_TRUE(helper_.EnableTexture(false));
+    IDirect3DBaseTexture9* texture = nullptr;
+    device_->GetTexture(0, &texture);
+    EXPECT_EQ(texture, nullptr);
+}
+
+TEST_F(DrawHelperDevice, NodeTransformPivotsScalesRotatesAndTranslatesOnTopOfTheParent)
+{
+    ASSERT_TRUE(helper_.InitializeModelTransform());
+    ASSERT_TRUE(helper_.PushModelTransform());
+    // Parent: a quarter turn about the origin, then 10 along x.
+    ASSERT_TRUE(helper_.AccumulateModelTransform(10, 0, 0, 1, 1, 1, QuarterTurn, 0, 0, 0));
+    ASSERT_TRUE(helper_.PushModelTransform());
+    // Child: about the pivot (1, 1), x doubled, a quarter turn, then 5 along x.
+    ASSERT_TRUE(helper_.AccumulateModelTransform(5, 0, 0, 2, 1, 1, QuarterTurn, 1, 1, 0));
+    // (2, 1) less the pivot is (1, 0), doubled (2, 0), turned (0, 2), pivot back (1, 3), moved
+    // (6, 3); the parent turns that to (-3, 6) and moves it to (7, 6).
+    ExpectNear(Map(helper_, {2, 1, 0}), {7, 6, 0});
+    // Installed as the world transform: its last row is where the origin goes, (7, -1) then (11, 7).
+    ASSERT_NE(LastWorldTransform(), nullptr);
+    EXPECT_NEAR(LastWorldTransform()->_41, 11.0f, 1e-5f);
+    EXPECT_NEAR(LastWorldTransform()->_42, 7.0f, 1e-5f);
+    ASSERT_TRUE(helper_.PopModelTransform());
+    ExpectNear(Map(helper_, {1, 1, 0}), {9, 1, 0});
+}
+
+TEST_F(DrawHelperDevice, PopOnAOneEntryStackLeavesIdentity)
+{
+    ASSERT_TRUE(helper_.InitializeModelTransform());
+    ASSERT_TRUE(helper_.AccumulateModelTransform(3, 0, 0, 1, 1, 1, 0, 0, 0, 0));
+    ASSERT_TRUE(helper_.PopModelTransform());
+    ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
+    ASSERT_TRUE(helper_.PopModelTransform());
+    ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
+    ASSERT_NE(LastWorldTransform(), nullptr);
+    EXPECT_EQ(D3DXMATRIX(*LastWorldTransform()), D3DXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1));
+}
+
+// Clip space spans the 16 x 16 back buffer: 1/8 of clip space per pixel, y up.
+TEST_F(DrawHelperDevice, RedCircleWithBlueShadeRunsFromBlueCentreToRedRim)
+{
+    IDirect3DDevice9* device = Graphics().GetDevice();
+    IDirect3DSwapChain9* chain = nullptr;
+    IDirect3DSurface9* target = nullptr;
+    ASSERT_EQ(device->GetSwapChain(0, &chain), D3D_OK);
+    ASSERT_EQ(chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &target), D3D_OK);
+    chain->Release();
+    device->SetRenderTarget(0, target);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0x808080u, 1.0f, 0);
+    device->BeginScene();
+    helper_.SetColor(TAV_Color(255, 0, 0, 255));
+    helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
+    helper_.SetShadeMode(1);
+    helper_.SetLod(0);
+    // Centred on pixel (7, row 8), radius 8 pixels, rim vertices every 45 degrees.
+    EXPECT_TRUE(helper_.DrawCircle(-0.0625f, -0.0625f, 0, 1));
+    device->EndScene();
+    const auto pixel = [target](int x, int row) {
+        return SoftwareSurface::From(target)->PixelAt(x, row) & 0xFFFFFFu;
+    };
+    // Within one step per channel: the interpolation may round either way.
+    const auto expectNear = [](std::uint32_t p, int r, int b) {
+        EXPECT_LE(std::abs(static_cast<int>(p >> 16) - r), 1) << std::hex << p;
+        EXPECT_EQ((p >> 8) & 0xFFu, 0u) << std::hex << p;
+        EXPECT_LE(std::abs(static_cast<int>(p & 0xFFu) - b), 1) << std::hex << p;
+    };
+    EXPECT_EQ(pixel(7, 8), 0x0000FFu);
+    // Towards the rim vertices at 0 and 90 degrees: 6 of 8 pixels out is 3/4 of the way to red.
+    expectNear(pixel(13, 8), 191, 64);
+    expectNear(pixel(9, 8), 64, 191);
+    expectNear(pixel(7, 2), 191, 64);
+    // The corners lie outside the polygon.
+    for (const auto& [x, row] : {std::pair{0, 0}, {15, 15}, {15, 0}})
+        EXPECT_EQ(pixel(x, row), 0x808080u);
+    target->Release();
+}
