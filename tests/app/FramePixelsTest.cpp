@@ -5,28 +5,22 @@
 
 namespace {
 
-// The frame's pixel under a world point of the main view. The back buffer is
+// The frame pixel under a world point of the main view. The back buffer is
 // stretched over the view, so device pixels are scaled to the frame's size.
-QRgb PixelAt(const QImage& frame, const CMainHandler& handler, const QWidget* view, float wx, float wy)
+QPoint FramePointOf(const QImage& frame, const CMainHandler& handler, const QWidget* view, float wx, float wy)
 {
     int dx = 0;
     int dy = 0;
     handler.WorldToDevice(wx, wy, dx, dy);
-    const int x = int((dx + 0.5) * frame.width() / view->width());
-    const int y = int((view->height() - dy + 0.5) * frame.height() / view->height());
-    return frame.pixel(qBound(0, x, frame.width() - 1), qBound(0, y, frame.height() - 1));
+    return QPoint(int((dx + 0.5) * frame.width() / view->width()),
+                  int((view->height() - dy + 0.5) * frame.height() / view->height()));
 }
 
-bool AnyPixelNear(const QImage& frame, const CMainHandler& handler, const QWidget* view, float wx, float wy,
-                  QRgb wanted)
+// Lines are one pixel wide, so they are looked for within two pixels of the point.
+bool AnyPixelNear(const QImage& frame, QPoint at, QRgb wanted)
 {
-    int dx = 0;
-    int dy = 0;
-    handler.WorldToDevice(wx, wy, dx, dy);
-    const int cx = int((dx + 0.5) * frame.width() / view->width());
-    const int cy = int((view->height() - dy + 0.5) * frame.height() / view->height());
-    for (int y = cy - 2; y <= cy + 2; ++y)
-        for (int x = cx - 2; x <= cx + 2; ++x)
+    for (int y = at.y() - 2; y <= at.y() + 2; ++y)
+        for (int x = at.x() - 2; x <= at.x() + 2; ++x)
             if (frame.valid(x, y) && (frame.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF))
                 return true;
     return false;
@@ -41,15 +35,15 @@ TEST_F(MainWindowTest, OneTickShowsBackgroundGridTheClickedBoxAndTheZoomOutline)
     const QImage frame = TickAndGrab(MainView());
     ASSERT_FALSE(frame.isNull());
 
-    EXPECT_EQ(PixelAt(frame, handler, MainView(), 10.5f, -8.5f) & 0xFFFFFF, 0xCCCCCCu);
-    EXPECT_TRUE(AnyPixelNear(frame, handler, MainView(), 10.5f, -8.0f, qRgb(120, 120, 120)));
-    EXPECT_TRUE(AnyPixelNear(frame, handler, MainView(), 10.5f, 0.0f, qRgb(130, 30, 30)));
+    const auto at = [&](float wx, float wy) { return FramePointOf(frame, handler, MainView(), wx, wy); };
+    EXPECT_EQ(frame.pixel(at(10.5f, -8.5f)) & 0xFFFFFF, 0xCCCCCCu);
+    EXPECT_TRUE(AnyPixelNear(frame, at(10.5f, -8.0f), qRgb(120, 120, 120)));
+    EXPECT_TRUE(AnyPixelNear(frame, at(10.5f, 0.0f), qRgb(130, 30, 30)));
 
-    const QColor box(PixelAt(frame, handler, MainView(), -19.8f, -9.8f));
+    const QColor box(frame.pixel(at(-19.8f, -9.8f)));
     EXPECT_GT(box.blue(), 150);
     EXPECT_LT(box.red(), 60);
 
     const TAV_BoundingBox zoom = dialog->GetZoomHandler().GetWorldWindow();
-    EXPECT_TRUE(AnyPixelNear(frame, handler, MainView(), zoom.GetMin().x, zoom.GetCenter().y + 0.3f,
-                             qRgb(255, 0, 0)));
+    EXPECT_TRUE(AnyPixelNear(frame, at(zoom.GetMin().x, zoom.GetCenter().y + 0.3f), qRgb(255, 0, 0)));
 }
