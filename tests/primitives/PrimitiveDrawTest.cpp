@@ -1,7 +1,7 @@
 #include "primitives/PrimitiveCircle.h"
 #include "primitives/PrimitiveLine.h"
 #include "primitives/PrimitiveRectangleXY.h"
-#include "tests/primitives/RecordingDrawHelper.h"
+#include "tests/render/RecordingDrawHelper.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,11 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// The base attribute sequence, a reset (which switches blending and texture off)
-// then the primitive's own blending, texture name and texturing, followed by the rest.
+// A reset (which switches blending and texture off), then the primitive's own
+// blending and texturing, then the rest.
 Names AfterBaseSetup(const Names& rest)
 {
-    Names names = {"ResetAttributes", "EnableBlending", "EnableTexture",
-                   "EnableBlending",  "SetTextureName", "EnableTexture"};
+    Names names = {"ResetAttributes", "EnableBlending", "EnableTexture", "EnableBlending", "EnableTexture"};
     names.insert(names.end(), rest.begin(), rest.end());
     return names;
 }
@@ -62,25 +61,18 @@ TEST(PrimitiveDraw, EachShapeSetsItsAttributesThenDrawsItselfInItsColours)
     line.SetEndPoint(2, 3, 0);
     TAV_PrimitiveRectangleXY rect;
     rect.SetCorners(3, 4, 0, -1, 2, 0);
-    const struct
-    {
-        TAV_Primitive* primitive;
-        Names names;
-        std::vector<float> args;
-    } cases[] = {
-        {&circle, AfterBaseSetup({"SetShadeMode", "SetFillMode", "DrawCircle"}), {1, 2, 0, 3}},
-        {&line, AfterBaseSetup({"SetShadeMode", "DrawLine"}), {0, 1, 0, 2, 3, 0}},
-        {&rect, AfterBaseSetup({"SetShadeMode", "SetFillMode", "DrawRectangle"}), {-1, 2, 0, 3, 4, 0}},
-    };
-    for (const auto& c : cases) {
+    const std::pair<TAV_Primitive*, std::vector<float>> cases[] = {
+        {&circle, {1, 2, 0, 3}}, {&line, {0, 1, 0, 2, 3, 0}}, {&rect, {-1, 2, 0, 3, 4, 0}}};
+    const char* shapes[] = {"DrawCircle", "DrawLine", "DrawRectangle"};
+    for (int i = 0; i < 3; ++i) {
         RecordingDrawHelper helper;
         helper.SetLod(1);
-        c.primitive->Draw(0, helper);
-        EXPECT_EQ(helper.Names(), c.names);
-        EXPECT_EQ(helper.calls.back().args, c.args);
-        if (c.primitive != &circle)
+        cases[i].first->Draw(0, helper);
+        EXPECT_EQ(helper.Names(), AfterBaseSetup({shapes[i]}));
+        EXPECT_EQ(helper.calls.back().args, cases[i].second);
+        if (i > 0)
             continue;
-        // The circle draws at the level of detail asked for and gives the helper's back.
+        // The circle draws at the level of detail asked for and gives the helper its own back.
         const RecordingDrawHelper::Call& draw = helper.calls.back();
         EXPECT_EQ(draw.lod, 0);
         EXPECT_EQ(helper.GetLod(), 1);
@@ -97,22 +89,23 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
 {
     TAV_PrimitiveRectangleXY rect;
     rect.SetCorners(0, 0, 0, 2, 1, 0);
+    rect.SetFillMode(0);
     rect.SetBlending(true);
     rect.SetTexturing(true);
     rect.SetDrawBoundingVolume(true);
     RecordingDrawHelper helper;
     rect.Draw(2, helper);
-
     EXPECT_EQ(helper.Names(),
-              AfterBaseSetup({"SetShadeMode", "SetFillMode", "DrawRectangle", "ResetAttributes",
-                              "EnableBlending", "EnableTexture", "SetShadeMode", "SetFillMode", "DrawLine",
-                              "DrawLine", "DrawLine", "DrawLine"}));
-    EXPECT_TRUE(helper.calls[8].blending);
+              AfterBaseSetup({"DrawRectangle", "ResetAttributes", "EnableBlending", "EnableTexture",
+                              "DrawLine", "DrawLine", "DrawLine", "DrawLine"}));
+    ASSERT_EQ(helper.calls.size(), 13u);
+    EXPECT_TRUE(helper.calls[5].blending && helper.calls[5].texturing);
+    EXPECT_EQ(helper.calls[5].fillMode, 0);
     // Four lines at the lowest z, counter-clockwise from the minimum corner.
-    const std::vector<std::vector<float>> lines = {
+    const std::vector<float> lines[] = {
         {0, 0, 0, 2, 0, 0}, {2, 0, 0, 2, 1, 0}, {2, 1, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 0}};
-    for (size_t i = 0; i < 4 && helper.calls.size() >= 4; ++i) {
-        const RecordingDrawHelper::Call& line = helper.calls[helper.calls.size() - 4 + i];
+    for (int i = 0; i < 4; ++i) {
+        const RecordingDrawHelper::Call& line = helper.calls[9 + i];
         EXPECT_EQ(line.args, lines[i]);
         EXPECT_EQ(line.color, 0xFFFF0000u);
         EXPECT_EQ(line.shadeMode, 0);

@@ -1,7 +1,7 @@
 #include "primitives/PrimitiveList.h"
 #include "primitives/PrimitiveCircle.h"
 #include "primitives/PrimitiveRectangleXY.h"
-#include "tests/primitives/RecordingDrawHelper.h"
+#include "tests/render/RecordingDrawHelper.h"
 
 #include <gtest/gtest.h>
 #include <type_traits>

@@ -3,6 +3,7 @@
 #include "platform/win/WindowHandles.h"
 #include "render/D3DDrawHelper.h"
 #include "render/GraphicsSystem.h"
+#include "tests/render/RecordingDrawHelper.h"
 
 #include <QWidget>
 #include <cstdlib>
@@ -46,38 +47,17 @@ TAV_Vector3 Map(TAV_DrawHelper& helper, TAV_Vector3 point)
     return point;
 }
 
-// Counts the virtual enable calls that reach a derived helper.
-class CountingDrawHelper : public TAV_DrawHelper
-{
-public:
-    bool EnableBlending(bool on) override
-    {
-        ++blendingCalls;
-        blending = on;
-        return true;
-    }
-    bool EnableTexture(bool on) override
-    {
-        ++textureCalls;
-        texturing = on;
-        return true;
-    }
-    int blendingCalls = 0, textureCalls = 0;
-    bool blending = true, texturing = true;
-};
-
 } // namespace
 
-TEST(DrawHelperState, ConstructionSetsDefaultsQuietlyAndResetRestoresSizeColoursBlendingAndTexture)
+TEST(DrawHelperState, DefaultsAndResetRestoringSizeAndColoursAndSwitchingBlendingAndTextureOff)
 {
-    CountingDrawHelper helper;
+    RecordingDrawHelper helper;
     EXPECT_EQ(helper.GetLod(), 2);
     EXPECT_EQ(helper.GetShadeMode(), 1);
     EXPECT_EQ(helper.GetFillMode(), 2);
     EXPECT_FLOAT_EQ(helper.GetPointSize(), 1.0f);
     EXPECT_EQ(helper.GetColor(), OpaqueWhite);
     EXPECT_EQ(helper.GetShadeColor(), OpaqueWhite);
-    EXPECT_EQ(helper.blendingCalls + helper.textureCalls, 0);
 
     helper.SetLod(0);
     helper.SetShadeMode(0);
@@ -86,13 +66,16 @@ TEST(DrawHelperState, ConstructionSetsDefaultsQuietlyAndResetRestoresSizeColours
     helper.SetPointSize(4.0f);
     EXPECT_EQ(helper.SetColor(TAV_Color(255, 0, 0, 255)), OpaqueWhite);
     helper.SetShadeColor(TAV_Color(0, 0, 0, 0));
+    helper.EnableBlending(true);
+    helper.EnableTexture(true);
+    helper.calls.clear();
     helper.ResetAttributes();
     EXPECT_FLOAT_EQ(helper.GetPointSize(), 1.0f);
     EXPECT_EQ(helper.GetColor(), OpaqueWhite);
     EXPECT_EQ(helper.GetShadeColor(), OpaqueWhite);
-    EXPECT_EQ(helper.blendingCalls, 1);
-    EXPECT_EQ(helper.textureCalls, 1);
-    EXPECT_FALSE(helper.blending || helper.texturing);
+    EXPECT_EQ(helper.Names(),
+              (std::vector<std::string>{"ResetAttributes", "EnableBlending", "EnableTexture"}));
+    EXPECT_FALSE(helper.calls.back().blending || helper.calls.back().texturing);
     // Level of detail, modes and texture name are not attributes a reset touches.
     EXPECT_EQ(helper.GetLod(), 0);
     EXPECT_EQ(helper.GetShadeMode(), 0);

@@ -84,38 +84,6 @@ protected:
 
 using TextureTable = GraphicsSystemTest;
 
-TEST_F(GraphicsSystemTest, ContextIsCreatedOnceForTheFocusWindowAndReleasedWhole)
-{
-    IDirect3DDevice9* device = Graphics().GetDevice();
-    ASSERT_NE(device, nullptr);
-    EXPECT_TRUE(Graphics().IsInitialized());
-    // Asked again, even for another window, it keeps what it has.
-    QWidget other;
-    other.resize(5, 5);
-    EXPECT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&other)));
-    EXPECT_EQ(Graphics().GetDevice(), device);
-
-    IDirect3DSwapChain9* own = nullptr;
-    device->GetSwapChain(0, &own);
-    EXPECT_EQ(BackBufferOf(own).Width, 24u);
-    EXPECT_EQ(BackBufferOf(own).Height, 12u);
-    own->Release();
-    DWORD fvf = 0, cull = 0, lighting = 1;
-    device->GetFVF(&fvf);
-    device->GetRenderState(D3DRS_CULLMODE, &cull);
-    device->GetRenderState(D3DRS_LIGHTING, &lighting);
-    EXPECT_EQ(fvf, 0x42u);
-    EXPECT_EQ(cull, static_cast<DWORD>(D3DCULL_NONE));
-    EXPECT_EQ(lighting, static_cast<DWORD>(FALSE));
-
-    // Releasing gives back the system's references: the test's own is the last.
-    device->AddRef();
-    Graphics().ReleaseGraphicsContext();
-    EXPECT_FALSE(Graphics().IsInitialized());
-    EXPECT_EQ(Graphics().GetDevice(), nullptr);
-    EXPECT_EQ(device->Release(), 0u);
-}
-
 TEST_F(GraphicsSystemTest, DeviceCreationFailureIsReportedInAMessageBox)
 {
     Graphics().ReleaseGraphicsContext();
@@ -143,21 +111,36 @@ TEST_F(GraphicsSystemTest, DeviceCreationFailureIsReportedInAMessageBox)
 }
 
 // The count of swap chains handed out lives as long as the process, so the whole sequence is one test.
-TEST_F(GraphicsSystemTest, FirstSwapChainIsTheDevicesOwnAndLaterOnesFitTheirWindow)
+TEST_F(GraphicsSystemTest, ContextIsMadeOnceForTheFocusWindowAndHandsOutItsOwnSwapChainFirst)
 {
+    IDirect3DDevice9* device = Graphics().GetDevice();
+    ASSERT_NE(device, nullptr);
+    EXPECT_TRUE(Graphics().IsInitialized());
+    // Asked again, even for another window, it keeps what it has.
     QWidget zoom, empty;
     zoom.resize(10, 7);
     empty.resize(10, 0);
+    EXPECT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&zoom)));
+    EXPECT_EQ(Graphics().GetDevice(), device);
+    DWORD fvf = 0, cull = 0, lighting = 1;
+    device->GetFVF(&fvf);
+    device->GetRenderState(D3DRS_CULLMODE, &cull);
+    device->GetRenderState(D3DRS_LIGHTING, &lighting);
+    EXPECT_EQ(fvf, 0x42u);
+    EXPECT_EQ(cull, static_cast<DWORD>(D3DCULL_NONE));
+    EXPECT_EQ(lighting, static_cast<DWORD>(FALSE));
+
     // Refusals hand nothing out and do not count.
     EXPECT_EQ(Graphics().CreateSwapChain(nullptr), nullptr);
     EXPECT_EQ(Graphics().CreateSwapChain(WindowHandles::HandleOf(&empty)), nullptr);
-
     IDirect3DSwapChain9* first = Graphics().CreateSwapChain(WindowHandles::HandleOf(&window_));
     IDirect3DSwapChain9* own = nullptr;
-    Graphics().GetDevice()->GetSwapChain(0, &own);
+    device->GetSwapChain(0, &own);
     EXPECT_EQ(first, own);
     own->Release();
-
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(BackBufferOf(first).Width, 24u);
+    EXPECT_EQ(BackBufferOf(first).Height, 12u);
     IDirect3DSwapChain9* second = Graphics().CreateSwapChain(WindowHandles::HandleOf(&zoom));
     ASSERT_NE(second, nullptr);
     EXPECT_NE(second, first);
@@ -168,32 +151,59 @@ TEST_F(GraphicsSystemTest, FirstSwapChainIsTheDevicesOwnAndLaterOnesFitTheirWind
     EXPECT_NE(third, first);
     EXPECT_EQ(BackBufferOf(third).Width, 24u);
 
-    // Each caller owns one reference; they outlive the device.
+    // Releasing gives back the system's references; the test's own are the last, and the chains
+    // outlive the device.
+    device->AddRef();
     Graphics().ReleaseGraphicsContext();
+    EXPECT_FALSE(Graphics().IsInitialized());
+    EXPECT_EQ(Graphics().GetDevice(), nullptr);
+    EXPECT_EQ(device->Release(), 0u);
     EXPECT_EQ(first->Release(), 0u);
     EXPECT_EQ(second->Release(), 0u);
     EXPECT_EQ(third->Release(), 0u);
 }
 
-TEST_F(TextureTable, ATextureIsLoadedOnceAndDeletedWithTheContext)
+TEST_F(TextureTable, ATextureIsLoadedOnceActivatedOnAStageAndDeletedWithTheContext)
 {
     WriteImage("wood.bmp", 0xFF8B4513u);
-    TAVD3D_TextureResource* first = Graphics().FindTexture(L"wood.bmp", true);
+    IDirect3DDevice9* device = Graphics().GetDevice();
+    auto stage = [device](D3DTEXTURESTAGESTATETYPE type) {
+        DWORD value = 0;
+        device->GetTextureStageState(0, type, &value);
+        return value;
+    };
+    auto texture = [device] {
+        IDirect3DBaseTexture9* current = nullptr;
+        device->GetTexture(0, &current);
+        if (current)
+            current->Release();
+        return current;
+    };
+    ASSERT_TRUE(Graphics().ActivateTexture(L"wood.bmp", 0));
+    TAVD3D_TextureResource* first = Graphics().FindTexture(L"wood.bmp", false);
     EXPECT_EQ(FirstTexel(first), 0xFF8B4513u);
+    EXPECT_EQ(texture(), first->GetTexture());
+    EXPECT_EQ(stage(D3DTSS_COLOROP), static_cast<DWORD>(D3DTOP_SELECTARG1));
+    EXPECT_EQ(stage(D3DTSS_ALPHAOP), static_cast<DWORD>(D3DTOP_SELECTARG1));
     QFile::remove("wood.bmp"); // a second load would now fail
     EXPECT_EQ(Graphics().FindTexture(L"wood.bmp", true), first);
-    EXPECT_EQ(Graphics().FindTexture(L"wood.bmp", false), first);
     EXPECT_EQ(Graphics().FindTexture(L"other.bmp", false), nullptr);
     EXPECT_EQ(Names(), std::vector<std::wstring>{L"wood.bmp"});
+    // A texture that cannot be loaded leaves the stage as it was; deactivation passes the vertex colour.
+    EXPECT_FALSE(Graphics().ActivateTexture(L"missing.bmp", 0));
+    EXPECT_EQ(texture(), first->GetTexture());
+    Graphics().DeactivateTexture(0);
+    EXPECT_EQ(texture(), nullptr);
+    EXPECT_EQ(stage(D3DTSS_COLOROP), static_cast<DWORD>(D3DTOP_DISABLE));
+    EXPECT_EQ(stage(D3DTSS_ALPHAOP), static_cast<DWORD>(D3DTOP_SELECTARG1));
 
-    IDirect3DTexture9* texture = first->GetTexture();
-    IDirect3DDevice9* device = Graphics().GetDevice();
-    texture->AddRef();
+    IDirect3DTexture9* kept = first->GetTexture();
+    kept->AddRef();
     device->AddRef();
     Graphics().ReleaseGraphicsContext();
     EXPECT_EQ(Graphics().Textures().Count(), 0);
     // Only the test's own references are left.
-    EXPECT_EQ(texture->Release(), 0u);
+    EXPECT_EQ(kept->Release(), 0u);
     EXPECT_EQ(device->Release(), 0u);
 }
 
@@ -258,35 +268,4 @@ TEST_F(TextureTable, FailedLoadsAreEchoedAndLeaveNothingBehind)
     EXPECT_EQ(Graphics().FindTexture(L"", true), nullptr);
     EXPECT_FALSE(Graphics().ActivateTexture(L"", 0));
     EXPECT_EQ(echo_.text(), "unchanged");
-}
-
-TEST_F(TextureTable, ActivationSelectsTheTextureAndDeactivationTheVertexColour)
-{
-    WriteImage("wood.bmp", 0xFF8B4513u);
-    IDirect3DDevice9* device = Graphics().GetDevice();
-    auto stage = [device](D3DTEXTURESTAGESTATETYPE type) {
-        DWORD value = 0;
-        device->GetTextureStageState(0, type, &value);
-        return value;
-    };
-    auto texture = [device] {
-        IDirect3DBaseTexture9* current = nullptr;
-        device->GetTexture(0, &current);
-        if (current)
-            current->Release();
-        return current;
-    };
-
-    ASSERT_TRUE(Graphics().ActivateTexture(L"wood.bmp", 0));
-    EXPECT_EQ(texture(), Graphics().FindTexture(L"wood.bmp", false)->GetTexture());
-    EXPECT_EQ(stage(D3DTSS_COLOROP), static_cast<DWORD>(D3DTOP_SELECTARG1));
-    EXPECT_EQ(stage(D3DTSS_ALPHAOP), static_cast<DWORD>(D3DTOP_SELECTARG1));
-    // A texture that cannot be loaded leaves the stage as it was.
-    EXPECT_FALSE(Graphics().ActivateTexture(L"missing.bmp", 0));
-    EXPECT_NE(texture(), nullptr);
-
-    Graphics().DeactivateTexture(0);
-    EXPECT_EQ(texture(), nullptr);
-    EXPECT_EQ(stage(D3DTSS_COLOROP), static_cast<DWORD>(D3DTOP_DISABLE));
-    EXPECT_EQ(stage(D3DTSS_ALPHAOP), static_cast<DWORD>(D3DTOP_SELECTARG1));
 }

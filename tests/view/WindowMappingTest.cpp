@@ -1,5 +1,5 @@
 #include "platform/win/WindowHandles.h"
-#include "tests/primitives/RecordingDrawHelper.h"
+#include "tests/render/RecordingDrawHelper.h"
 #include "view/WindowHandler.h"
 
 #include <QWidget>
@@ -89,7 +89,7 @@ TEST_F(Mapping, WorldWindowBoundsAreARedWireframeRectangle)
     RecordingDrawHelper helper;
     handler.DrawWorldWindowBounds(&helper);
     ASSERT_EQ(helper.Names(), (std::vector<std::string>{"ResetAttributes", "EnableBlending", "EnableTexture",
-                                                        "SetShadeMode", "SetFillMode", "DrawRectangle"}));
+                                                        "DrawRectangle"}));
     const RecordingDrawHelper::Call& rect = helper.calls.back();
     EXPECT_EQ(rect.args, (std::vector<float>{-10, -7, 0, 10, 15, 0}));
     EXPECT_EQ(rect.color, 0xFFFF0000u);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// A drawing interface that records every virtual call it receives, with the
-// attributes in force at that moment, so tests can read the exact sequence.
+// A drawing interface that records every shape, reset and enable call it receives,
+// with the attributes in force at that moment, so tests can read the exact sequence.
 class RecordingDrawHelper : public TAV_DrawHelper
 {
 public:
@@ -45,21 +45,6 @@ public:
     {
         Record("ResetAttributes", {});
         TAV_DrawHelper::ResetAttributes();
-    }
-    void SetShadeMode(int mode) override
-    {
-        TAV_DrawHelper::SetShadeMode(mode);
-        Record("SetShadeMode", {});
-    }
-    void SetFillMode(int mode) override
-    {
-        TAV_DrawHelper::SetFillMode(mode);
-        Record("SetFillMode", {});
-    }
-    void SetTextureName(const std::wstring& name) override
-    {
-        TAV_DrawHelper::SetTextureName(name);
-        Record("SetTextureName", {});
     }
     bool EnableBlending(bool on) override
     {
