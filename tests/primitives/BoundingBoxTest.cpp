@@ -1,17 +1,15 @@
 #include "primitives/BoundingBox.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
-void ExpectCorners(const TAV_BoundingBox& box, TAV_Vector3 min, TAV_Vector3 max)
+// Minimum then maximum corner.
+std::vector<float> Corners(const TAV_BoundingBox& box)
 {
-    EXPECT_FLOAT_EQ(box.GetMin().x, min.x);
-    EXPECT_FLOAT_EQ(box.GetMin().y, min.y);
-    EXPECT_FLOAT_EQ(box.GetMin().z, min.z);
-    EXPECT_FLOAT_EQ(box.GetMax().x, max.x);
-    EXPECT_FLOAT_EQ(box.GetMax().y, max.y);
-    EXPECT_FLOAT_EQ(box.GetMax().z, max.z);
+    const TAV_Vector3 lo = box.GetMin(), hi = box.GetMax();
+    return {lo.x, lo.y, lo.z, hi.x, hi.y, hi.z};
 }
 
 TAV_BoundingBox EmptyBox()
@@ -41,14 +39,14 @@ TEST(BoundingBox, UnionSortsCornersAndIgnoresEmptyBoxesNullAndOtherKinds)
     box.Add(EmptyBox());
     box.Add(static_cast<const TAV_BoundingVolume*>(nullptr));
     box.Add(&other);
-    ExpectCorners(box, {0, 0, 0}, {1, 1, 0});
+    EXPECT_EQ(Corners(box), (std::vector<float>{0, 0, 0, 1, 1, 0}));
     const TAV_BoundingBox far({-2, 5, 1}, {-3, 2, -1});
     box.Add(static_cast<const TAV_BoundingVolume*>(&far));
-    ExpectCorners(box, {-3, 0, -1}, {1, 5, 1});
+    EXPECT_EQ(Corners(box), (std::vector<float>{-3, 0, -1, 1, 5, 1}));
 
     TAV_BoundingBox accumulated = EmptyBox();
     accumulated.Add(TAV_BoundingBox({5, 4, 0}, {6, 6, 0}));
-    ExpectCorners(accumulated, {5, 4, 0}, {6, 6, 0});
+    EXPECT_EQ(Corners(accumulated), (std::vector<float>{5, 4, 0, 6, 6, 0}));
 }
 
 TEST(BoundingBox, ContainmentIncludesTheFacesAndTheEmptyBoxHoldsNothing)

@@ -3,24 +3,24 @@
 #include "primitives/PrimitiveRectangleXY.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
-void ExpectPoint(TAV_Vector3 actual, TAV_Vector3 expected)
+std::vector<float> Point(TAV_Vector3 p)
 {
-    EXPECT_FLOAT_EQ(actual.x, expected.x);
-    EXPECT_FLOAT_EQ(actual.y, expected.y);
-    EXPECT_FLOAT_EQ(actual.z, expected.z);
+    return {p.x, p.y, p.z};
 }
 
-// The box the primitive answers as its bounding volume.
-void ExpectBox(TAV_Primitive& primitive, TAV_Vector3 min, TAV_Vector3 max)
+// Minimum then maximum corner of the box the primitive answers as its bounding volume.
+std::vector<float> Box(TAV_Primitive& primitive)
 {
     const TAV_BoundingVolume* volume = primitive.GetBoundingVolume(0);
-    ASSERT_NE(volume, nullptr);
-    ASSERT_EQ(volume->GetType(), TAV_BoundingBox::BoxType);
-    ExpectPoint(static_cast<const TAV_BoundingBox*>(volume)->GetMin(), min);
-    ExpectPoint(static_cast<const TAV_BoundingBox*>(volume)->GetMax(), max);
+    if (volume == nullptr || volume->GetType() != TAV_BoundingBox::BoxType)
+        return {};
+    const TAV_BoundingBox* box = static_cast<const TAV_BoundingBox*>(volume);
+    return {box->GetMin().x, box->GetMin().y, box->GetMin().z,
+            box->GetMax().x, box->GetMax().y, box->GetMax().z};
 }
 
 } // namespace
@@ -29,16 +29,16 @@ TEST(PrimitiveRectangle, DragSpansFromThePressAndMoveToCentresKeepingSizeAndDept
 {
     TAV_PrimitiveRectangleXY rect;
     rect.DefineByMouse(false, 1, 1);
-    ExpectBox(rect, {1, 1, 0}, {1, 1, 0});
+    EXPECT_EQ(Box(rect), (std::vector<float>{1, 1, 0, 1, 1, 0}));
     rect.DefineByMouse(true, 3, 4);
-    ExpectBox(rect, {1, 1, 0}, {3, 4, 0});
+    EXPECT_EQ(Box(rect), (std::vector<float>{1, 1, 0, 3, 4, 0}));
     rect.DefineByMouse(true, 0, 0);
-    ExpectBox(rect, {0, 0, 0}, {1, 1, 0});
+    EXPECT_EQ(Box(rect), (std::vector<float>{0, 0, 0, 1, 1, 0}));
 
     rect.SetCorners(0, 0, 1, 4, 2, 3);
     rect.MoveTo(-1, 0);
-    ExpectBox(rect, {-3, -1, 1}, {1, 1, 3});
-    ExpectPoint(rect.GetLocation(), {-1, 0, 2});
+    EXPECT_EQ(Box(rect), (std::vector<float>{-3, -1, 1, 1, 1, 3}));
+    EXPECT_EQ(Point(rect.GetLocation()), (std::vector<float>{-1, 0, 2}));
 }
 
 TEST(PrimitiveCircle, PressSetsTheCentreDragTheRadiusAndTheBoxStaysInThePlane)
@@ -47,33 +47,33 @@ TEST(PrimitiveCircle, PressSetsTheCentreDragTheRadiusAndTheBoxStaysInThePlane)
     circle.SetRadius(7);
     circle.DefineByMouse(false, 1, 1);
     EXPECT_FLOAT_EQ(circle.GetRadius(), 0.0f);
-    ExpectBox(circle, {1, 1, 0}, {1, 1, 0});
+    EXPECT_EQ(Box(circle), (std::vector<float>{1, 1, 0, 1, 1, 0}));
     circle.DefineByMouse(true, 4, 5);
     EXPECT_FLOAT_EQ(circle.GetRadius(), 5.0f);
-    ExpectBox(circle, {-4, -4, 0}, {6, 6, 0});
+    EXPECT_EQ(Box(circle), (std::vector<float>{-4, -4, 0, 6, 6, 0}));
 
     circle.SetCenter(0, 0, 7);
     circle.SetRadius(-2);
     circle.MoveTo(3, 3);
-    ExpectPoint(circle.GetLocation(), {3, 3, 0});
-    ExpectBox(circle, {1, 1, 0}, {5, 5, 0});
+    EXPECT_EQ(Point(circle.GetLocation()), (std::vector<float>{3, 3, 0}));
+    EXPECT_EQ(Box(circle), (std::vector<float>{1, 1, 0, 5, 5, 0}));
 }
 
 TEST(PrimitiveLine, PressSetsBothEndsDragAndMoveToMoveOnlyTheEndAndTheBoxFollows)
 {
     TAV_PrimitiveLine line;
     line.DefineByMouse(false, 1, 2);
-    ExpectPoint(line.GetStartPoint(), {1, 2, 0});
-    ExpectPoint(line.GetEndPoint(), {1, 2, 0});
+    EXPECT_EQ(Point(line.GetStartPoint()), (std::vector<float>{1, 2, 0}));
+    EXPECT_EQ(Point(line.GetEndPoint()), (std::vector<float>{1, 2, 0}));
     line.DefineByMouse(true, 5, -2);
-    ExpectPoint(line.GetStartPoint(), {1, 2, 0});
-    ExpectPoint(line.GetEndPoint(), {5, -2, 0});
-    ExpectBox(line, {1, -2, 0}, {5, 2, 0});
+    EXPECT_EQ(Point(line.GetStartPoint()), (std::vector<float>{1, 2, 0}));
+    EXPECT_EQ(Point(line.GetEndPoint()), (std::vector<float>{5, -2, 0}));
+    EXPECT_EQ(Box(line), (std::vector<float>{1, -2, 0, 5, 2, 0}));
 
     line.MoveTo(4, 4);
-    ExpectPoint(line.GetStartPoint(), {1, 2, 0});
-    ExpectPoint(line.GetLocation(), {2.5f, 3, 0});
-    ExpectBox(line, {1, 2, 0}, {4, 4, 0});
+    EXPECT_EQ(Point(line.GetStartPoint()), (std::vector<float>{1, 2, 0}));
+    EXPECT_EQ(Point(line.GetLocation()), (std::vector<float>{2.5f, 3, 0}));
+    EXPECT_EQ(Box(line), (std::vector<float>{1, 2, 0, 4, 4, 0}));
 }
 
 TEST(PrimitiveShapes, UpdateMovesEveryShapeByVelocityTimesElapsedAndMoveAwayFromTurnsIt)
@@ -89,14 +89,14 @@ TEST(PrimitiveShapes, UpdateMovesEveryShapeByVelocityTimesElapsedAndMoveAwayFrom
         p->SetVelocity(2, 0, 0);
         p->Update(0.5f);
     }
-    ExpectPoint(line.GetStartPoint(), {1, 0, 0});
-    ExpectPoint(line.GetEndPoint(), {2, 1, 0});
-    ExpectBox(circle, {0, -1, 0}, {2, 1, 0});
-    ExpectBox(rect, {1, 0, 0}, {3, 3, 0});
+    EXPECT_EQ(Point(line.GetStartPoint()), (std::vector<float>{1, 0, 0}));
+    EXPECT_EQ(Point(line.GetEndPoint()), (std::vector<float>{2, 1, 0}));
+    EXPECT_EQ(Box(circle), (std::vector<float>{0, -1, 0, 2, 1, 0}));
+    EXPECT_EQ(Box(rect), (std::vector<float>{1, 0, 0, 3, 3, 0}));
 
     // The circle, now at (1, 0), turns away from (1, 1) at the same speed; from its own centre it stops.
     circle.MoveAwayFrom({1, 1, 0});
-    ExpectPoint(circle.GetVelocity(), {0, -2, 0});
+    EXPECT_EQ(Point(circle.GetVelocity()), (std::vector<float>{0, -2, 0}));
     circle.MoveAwayFrom({1, 0, 0});
     EXPECT_TRUE(circle.IsStationary());
 }
