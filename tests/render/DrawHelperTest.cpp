@@ -227,7 +227,7 @@ TEST_F(DrawHelperDevice, MissingTextureIsNotReportedAsEnabledAndDisablingClearsT
     EXPECT_EQ(texture, nullptr);
 }
 
-TEST_F(DrawHelperDevice, NodeTransformPivotsScalesRotatesAndTranslatesOnTopOfTheParent)
+TEST_F(DrawHelperDevice, NodeTransformComposesOnTheParentAndAPopOnAOneEntryStackLeavesIdentity)
 {
     ASSERT_TRUE(helper_.InitializeModelTransform());
     ASSERT_TRUE(helper_.PushModelTransform());
@@ -245,14 +245,11 @@ TEST_F(DrawHelperDevice, NodeTransformPivotsScalesRotatesAndTranslatesOnTopOfThe
     EXPECT_NEAR(LastWorldTransform()->_42, 7.0f, 1e-5f);
     ASSERT_TRUE(helper_.PopModelTransform());
     ExpectNear(Map(helper_, {1, 1, 0}), {9, 1, 0});
-}
 
-TEST_F(DrawHelperDevice, PopOnAOneEntryStackLeavesIdentity)
-{
-    ASSERT_TRUE(helper_.InitializeModelTransform());
-    ASSERT_TRUE(helper_.AccumulateModelTransform(3, 0, 0, 1, 1, 1, 0, 0, 0, 0));
+    // Down to the one entry, moved; popping that resets it.
     ASSERT_TRUE(helper_.PopModelTransform());
-    ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
+    ASSERT_TRUE(helper_.AccumulateModelTransform(3, 0, 0, 1, 1, 1, 0, 0, 0, 0));
+    ExpectNear(Map(helper_, {1, 1, 0}), {4, 1, 0});
     ASSERT_TRUE(helper_.PopModelTransform());
     ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
     ASSERT_NE(LastWorldTransform(), nullptr);
