@@ -1,49 +1,34 @@
-#include "scene/SceneNode.h"
-#include "tests/scene/ModelTestText.h"
+#include "tests/scene/SceneTestFixture.h"
 
-#include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
-#include <vector>
 
 namespace {
 
-int CountNodes(const TAV_SceneNode* node)
-{
-    int count = 1;
-    for (int i = 0; i < node->NumChildren(); ++i) {
-        if (const TAV_SceneNode* child = node->GetChild(i))
-            count += CountNodes(child);
-    }
-    return count;
-}
-
+// Lines ended by LF, CR LF or CR, the last one with or without an end.
 int CountLines(const std::string& text)
 {
     int lines = text.empty() ? 0 : 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            lines += i + 1 < text.size() ? 1 : 0;
-    }
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        lines += text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n') ? 1 : 0;
     return lines;
 }
 
 class ModelGenerator
 {
 public:
-    explicit ModelGenerator(unsigned seed) : random_(seed) {}
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
-    // A model the editor could have saved: crabs, boxes and circles, some hung under others.
+    // A model the editor could have saved: crabs, boxes and circles, some hung under the first.
     std::string SavedScene()
     {
         CWorld world;
-        const int objects = Pick(1, 6);
-        for (int i = 0; i < objects; ++i) {
+        for (int i = Pick(1, 6); i > 0; --i) {
             world.PrimitiveType = Pick(0, 2);
             world.CreateNodeAt(static_cast<float>(Pick(-20, 20)), static_cast<float>(Pick(-20, 20)));
-            if (i > 0 && Pick(0, 2) == 0) {
-                TAV_SceneNode* node = world.CurrentNode;
-                world.Root->RemoveChild(node);
-                world.Root->GetChild(0)->AddChild(node);
+            if (world.Root->NumChildren() > 1 && Pick(0, 2) == 0) {
+                world.Root->RemoveChild(world.CurrentNode);
+                world.Root->GetChild(0)->AddChild(world.CurrentNode);
             }
         }
         return Save(world);
@@ -57,55 +42,47 @@ public:
         return bytes;
     }
 
+    // Root lines and circles nested around the deepest a model may go.
     std::string DeepChain()
     {
-        const int depth = Pick(9990, 10010);
         std::string text = Line('x', "0.0 0.0 0.0", 1);
-        for (int i = 0; i < depth; ++i)
+        for (int i = Pick(9990, 10010); i > 0; --i)
             text += Line(i % 2 ? 'C' : 'x', "0.5 0.0 0.0", 1);
         return text;
     }
 
+    // Byte flips, swapped-in tokens (NaN, infinities, huge numbers and counts, codes,
+    // line ends), cuts, repeats, LFs turned into CRs, truncation.
     std::string Mutate(std::string text)
     {
         static const char* const tokens[] = {
             "nan",        "-nan", "inf",  "-inf",  "1e38", "3.5e38", "1e39", "-1e300", "99999999999",
             "2147483647", "-1",   "-0.0", "1e-45", "x",    "j",      "b",    "a",      "c",
             "\r",         "\n",   "\r\n", " ",     "",     "+7",     "0x10"};
-        const int edits = Pick(1, 8);
-        for (int e = 0; e < edits && !text.empty(); ++e) {
+        for (int e = Pick(1, 8); e > 0 && !text.empty(); --e) {
             const std::size_t at = static_cast<std::size_t>(Pick(0, static_cast<int>(text.size()) - 1));
-            switch (Pick(0, 5)) {
-            case 0:
+            const std::size_t word = text.find_first_of(" \r\n", at);
+            const int kind = Pick(0, 5);
+            if (kind == 0)
                 text[at] = static_cast<char>(Pick(0, 255));
-                break;
-            case 1: {
-                const std::size_t end = text.find_first_of(" \r\n", at);
-                text.replace(at, end == std::string::npos ? 1 : end - at,
+            else if (kind == 1)
+                text.replace(at, word == std::string::npos ? 1 : word - at,
                              tokens[Pick(0, std::size(tokens) - 1)]);
-                break;
-            }
-            case 2:
+            else if (kind == 2)
                 text.erase(at, static_cast<std::size_t>(Pick(1, 40)));
-                break;
-            case 3:
+            else if (kind == 3)
                 text.insert(at, text.substr(at, static_cast<std::size_t>(Pick(1, 120))));
-                break;
-            case 4:
-                for (char& c : text)
-                    c = c == '\n' && Pick(0, 1) ? '\r' : c;
-                break;
-            default:
+            else if (kind == 4)
+                std::replace_if(
+                    text.begin(), text.end(), [&](char c) { return c == '\n' && Pick(0, 1); }, '\r');
+            else
                 text.resize(at);
-            }
         }
         return text;
     }
 
-    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-
 private:
-    std::mt19937 random_;
+    std::mt19937 random_{20261206};
 };
 
 // Loads into a world that already holds a box: the box stays, the counts are
@@ -117,7 +94,9 @@ void CheckLoad(const std::string& text)
     TAV_SceneNode* existing = world.CurrentNode;
     const ModelLoadResult result = Load(world, text);
     ASSERT_EQ(world.Root->GetChild(0), existing);
-    ASSERT_EQ(CountNodes(world.Root), 2 + result.nodesAdded);
+    std::vector<TAV_SceneNode*> nodes;
+    Flatten(world.Root, nodes);
+    ASSERT_EQ(nodes.size(), 2u + static_cast<std::size_t>(result.nodesAdded));
     if (result.IsComplete())
         ASSERT_EQ(result.stopLine, 0);
     else
@@ -133,22 +112,14 @@ void CheckLoad(const std::string& text)
 
 TEST(ModelFuzz, GeneratedAndMutatedFilesNeitherCrashNorLoseTheScene)
 {
-    ModelGenerator generate(20261206);
-    for (int i = 0; i < 3000; ++i) {
-        std::string text;
-        switch (i % 10) {
-        case 0:
-            text = generate.RandomBytes();
-            break;
-        case 1:
-            text = i % 300 == 1 ? generate.DeepChain() : generate.SavedScene();
-            break;
-        default:
-            text = generate.Mutate(generate.SavedScene());
-        }
+    ModelGenerator generate;
+    for (int i = 0; i < 3000 && !HasFatalFailure(); ++i) {
         SCOPED_TRACE(i);
-        CheckLoad(text);
-        if (HasFatalFailure())
-            return;
+        if (i % 10 == 0)
+            CheckLoad(generate.RandomBytes());
+        else if (i % 10 == 1)
+            CheckLoad(i % 300 == 1 ? generate.DeepChain() : generate.SavedScene());
+        else
+            CheckLoad(generate.Mutate(generate.SavedScene()));
     }
 }

@@ -1,8 +1,5 @@
 #include "scene/ModelReader.h"
-#include "scene/SceneNode.h"
-#include "tests/scene/ModelTestText.h"
-
-#include <gtest/gtest.h>
+#include "tests/scene/SceneTestFixture.h"
 
 using Outcome = ModelLoadResult::Outcome;
 
@@ -25,92 +22,52 @@ TEST(ModelLoadEdges, UnknownCodeMakesNothingAndItsChildrenTakeTheNextPlaces)
     EXPECT_EQ(box->GetChild(0)->GetXformInfo().GetTranslation().x, 2.0f);
 }
 
-TEST(ModelLoadEdges, CompleteLastLineWithoutLineBreakIsStillLoaded)
+// Each file is loaded into a world that holds a box already.
+TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
 {
-    CWorld world;
-    const ModelLoadResult result = Load(world, Line('x', "0.0 0.0 0.0", 2) + Line('B', "1.0 0.0 0.0", 0) +
-                                                   Line('C', "2.0 0.0 0.0", 0, ""));
-    EXPECT_TRUE(result.IsComplete());
-    EXPECT_EQ(result.nodesAdded, 2);
-}
-
-TEST(ModelLoadEdges, LineCutShortStopsTheLoadThereAndKeepsWhatCameBefore)
-{
-    CWorld world;
-    world.CreateNodeAt(0.0f, 0.0f);
-    const ModelLoadResult result =
-        Load(world, Line('x', "0.0 0.0 0.0", 3) + Line('B', "1.0 0.0 0.0", 0) + "C 1.0 2.0 0.0 0.0");
-    EXPECT_EQ(result.outcome, Outcome::UnreadableLine);
-    EXPECT_EQ(result.stopLine, 3);
-    EXPECT_EQ(result.nodesAdded, 1);
-    EXPECT_EQ(world.Root->NumChildren(), 2);
-}
-
-TEST(ModelLoadEdges, NumbersThatAreNotFiniteOrCountsBelowZeroAreUnreadable)
-{
-    const char* const bad[] = {"nan 0.0 0.0", "0.0 inf 0.0", "0.0 0.0 -inf",   "1e39 0.0 0.0",
-                               "0,5 0.0 0.0", "0.0 0.0",     "0.0 0.0 0.0 0.0"};
-    for (const char* translation : bad) {
-        SCOPED_TRACE(translation);
-        CWorld world;
-        const ModelLoadResult result = Load(world, Line('x', "0.0 0.0 0.0", 2) + Line('B', "1.0 0.0 0.0", 0) +
-                                                       Line('C', translation, 0));
-        EXPECT_EQ(result.outcome, Outcome::UnreadableLine);
-        EXPECT_EQ(result.stopLine, 3);
-        EXPECT_EQ(result.nodesAdded, 1);
-    }
-    CWorld world;
-    EXPECT_EQ(Load(world, Line('x', "0.0 0.0 0.0", -1)).outcome, Outcome::UnreadableLine);
-    EXPECT_EQ(Load(world, "x 0 0 0 0 0 0 1 1 1 0 99999999999 \r\n").outcome, Outcome::UnreadableLine);
-    EXPECT_EQ(Load(world, "xB 0 0 0 0 0 0 1 1 1 0 0 \r\n").outcome, Outcome::UnreadableLine);
-}
-
-TEST(ModelLoadEdges, ChildCountBeyondTheLinesThatFollowEndsAtTheEndOfTheFile)
-{
-    CWorld world;
-    const ModelLoadResult result = Load(world, Line('x', "0.0 0.0 0.0", 7) + Line('B', "1.0 0.0 0.0", 5) +
-                                                   Line('C', "2.0 0.0 0.0", 2000000000));
-    EXPECT_TRUE(result.IsComplete());
-    EXPECT_EQ(result.nodesAdded, 2);
-    EXPECT_EQ(world.Root->GetChild(0)->GetChild(0)->GetTypeCode(), 'C');
-}
-
-TEST(ModelLoadEdges, FileNotStartingWithTheRootLoadsOneRecordTreeAndSaysWhereItStopped)
-{
-    CWorld world;
-    const ModelLoadResult result =
-        Load(world, Line('B', "1.0 0.0 0.0", 1) + Line('C', "2.0 0.0 0.0", 0) + Line('C', "3.0 0.0 0.0", 0));
-    EXPECT_EQ(result.outcome, Outcome::LinesAfterModel);
-    EXPECT_EQ(result.stopLine, 3);
-    EXPECT_EQ(result.objectsAdded, 1);
-    EXPECT_EQ(result.nodesAdded, 2);
-}
-
-TEST(ModelLoadEdges, AnyLineEndAndBlankLinesReadTheSame)
-{
-    CWorld reference;
-    reference.PrimitiveType = 0;
-    reference.CreateNodeAt(1.0f, 2.0f);
-    reference.PrimitiveType = 1;
-    reference.CreateNodeAt(-3.0f, 0.5f);
-    const std::string crlf = Save(reference);
-    for (const char* end : {"\n", "\r", "\r\n\r\n", " \t\n  \n"}) {
+    struct Case
+    {
         std::string text;
-        for (std::size_t at = 0; at < crlf.size(); ++at) {
-            if (crlf[at] == '\r') {
-                text += end;
-                ++at;
-            } else {
-                text += crlf[at];
-            }
-        }
+        Outcome outcome;
+        int stopLine, nodes, objects;
+    };
+    const std::string rootAndBox = Line('x', "0.0 0.0 0.0", 3) + Line('B', "1.0 0.0 0.0", 0);
+    std::vector<Case> cases = {
+        // A complete last line without a line break is still read.
+        {Line('x', "0.0 0.0 0.0", 2) + Line('B', "1.0 0.0 0.0", 0) + Line('C', "2.0 0.0 0.0", 0, ""),
+         Outcome::Complete, 0, 2, 2},
+        // Child counts beyond the lines that follow end at the end of the file.
+        {Line('x', "0.0 0.0 0.0", 7) + Line('B', "1.0 0.0 0.0", 5) + Line('C', "2.0 0.0 0.0", 2000000000),
+         Outcome::Complete, 0, 2, 1},
+        // Without the root line one record tree is read.
+        {Line('B', "1.0 0.0 0.0", 1) + Line('C', "2.0 0.0 0.0", 0) + Line('C', "3.0 0.0 0.0", 0),
+         Outcome::LinesAfterModel, 3, 2, 1},
+        {Line('x', "0.0 0.0 0.0", -1), Outcome::UnreadableLine, 1, 0, 0},
+        {"x 0 0 0 0 0 0 1 1 1 0 99999999999 \r\n", Outcome::UnreadableLine, 1, 0, 0},
+        {"xB 0 0 0 0 0 0 1 1 1 0 0 \r\n", Outcome::UnreadableLine, 1, 0, 0},
+        {rootAndBox + "C 1.0 2.0 0.0 0.0", Outcome::UnreadableLine, 3, 1, 1},
+    };
+    for (const char* bad : {"nan 0.0 0.0", "0.0 inf 0.0", "0.0 0.0 -inf", "1e39 0.0 0.0", "0,5 0.0 0.0",
+                            "0.0 0.0", "0.0 0.0 0.0 0.0"})
+        cases.push_back({rootAndBox + Line('C', bad, 0), Outcome::UnreadableLine, 3, 1, 1});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
         CWorld world;
-        EXPECT_TRUE(Load(world, text).IsComplete());
-        EXPECT_EQ(Save(world), crlf);
+        world.CreateNodeAt(0.0f, 0.0f);
+        TAV_SceneNode* existing = world.CurrentNode;
+        const ModelLoadResult result = Load(world, c.text);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.stopLine, c.stopLine);
+        EXPECT_EQ(result.nodesAdded, c.nodes);
+        EXPECT_EQ(result.objectsAdded, c.objects);
+        EXPECT_EQ(world.Root->NumChildren(), 1 + c.objects);
+        EXPECT_EQ(world.Root->GetChild(0), existing);
     }
 }
 
-TEST(ModelLoadEdges, NestingBeyondTheLimitStopsAtThatLine)
+using ModelNesting = SceneDeviceTest;
+
+TEST_F(ModelNesting, DeepestModelLoadsDrawsPicksAndSavesAndOneLevelMoreStopsAtThatLine)
 {
     std::string chain = Line('x', "0.0 0.0 0.0", 1);
     for (int level = 1; level <= ModelReader::MaxNesting; ++level)
@@ -119,6 +76,10 @@ TEST(ModelLoadEdges, NestingBeyondTheLimitStopsAtThatLine)
     const ModelLoadResult loaded = Load(deepest, chain);
     EXPECT_TRUE(loaded.IsComplete());
     EXPECT_EQ(loaded.nodesAdded, ModelReader::MaxNesting);
+    deepest.DrawScene();
+    EXPECT_NE(Pixel(10, 5), Background);
+    EXPECT_TRUE(deepest.SelectNodeAt(1.0f, 1.0f));
+    EXPECT_EQ(deepest.HitNode, deepest.Root->GetChild(0));
     EXPECT_EQ(Save(deepest), chain);
 
     std::string tooDeep = chain;

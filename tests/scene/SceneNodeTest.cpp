@@ -1,11 +1,8 @@
 #include "scene/SceneNode.h"
 #include "primitives/PrimitiveList.h"
-#include "primitives/PrimitiveRectangleXY.h"
 #include "render/D3DDrawHelper.h"
+#include "scene/NodeShapes.h"
 #include "tests/scene/SceneTestFixture.h"
-
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -17,29 +14,16 @@ struct CountedNode : TAV_SceneNode
     int& destroyed_;
 };
 
-// Records the calls that show how a subtree is drawn.
-struct RecordingHelper : TAV_DrawHelper
+// Counts the rectangles drawn.
+struct CountingHelper : TAV_DrawHelper
 {
-    bool PushModelTransform() override { return Record("push"); }
-    bool PopModelTransform() override { return Record("pop"); }
-    bool DrawRectangle(float, float, float, float, float, float) override { return Record("rect"); }
-    bool DrawCircle(float, float, float, float) override { return Record("circle"); }
-    bool Record(const char* call)
-    {
-        calls += call;
-        calls += ' ';
-        return true;
-    }
-    std::string calls;
+    bool DrawRectangle(float, float, float, float, float, float) override { return ++rectangles > 0; }
+    int rectangles = 0;
 };
 
-TAV_PrimitiveList* Square(float x1, float y1, float x2, float y2)
+TAV_PrimitiveList* Square(float from, float to)
 {
-    auto* rectangle = new TAV_PrimitiveRectangleXY;
-    rectangle->SetCorners(x1, y1, 0.0f, x2, y2, 0.0f);
-    auto* list = new TAV_PrimitiveList;
-    list->AddPrimitive(rectangle);
-    return list;
+    return MakeList(MakeRectangle(from, from, to, to, TAV_Color(0, 0, 200, 255), 0));
 }
 
 } // namespace
@@ -48,24 +32,21 @@ TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotAndIsNeitherDeletedNorDraw
 {
     int destroyed = 0;
     auto* parent = new TAV_SceneNode(L"parent");
-    auto* first = parent->AddChild(new CountedNode(destroyed));
-    auto* removed = parent->AddChild(new CountedNode(destroyed));
-    parent->AddChild(new CountedNode(destroyed));
-    removed->SetPrimitive(Square(0, 0, 1, 1));
+    TAV_SceneNode* children[3];
+    for (TAV_SceneNode*& child : children) {
+        child = parent->AddChild(new CountedNode(destroyed));
+        child->SetPrimitive(Square(0, 1));
+    }
+    TAV_SceneNode* removed = children[1];
 
     parent->RemoveChild(removed);
-    TAV_SceneNode stranger(L"stranger");
-    parent->RemoveChild(&stranger);
-
     EXPECT_EQ(parent->NumChildren(), 3);
-    EXPECT_EQ(parent->GetChild(0), first);
+    EXPECT_EQ(parent->GetChild(0), children[0]);
     EXPECT_EQ(parent->GetChild(1), nullptr);
-    EXPECT_EQ(parent->GetChild(-1), nullptr);
-    EXPECT_EQ(parent->GetChild(3), nullptr);
-
-    RecordingHelper helper;
+    EXPECT_EQ(parent->GetChild(2), children[2]);
+    CountingHelper helper;
     parent->Draw(2, helper);
-    EXPECT_EQ(helper.calls, "push push pop push pop pop ");
+    EXPECT_EQ(helper.rectangles, 2);
 
     delete parent;
     EXPECT_EQ(destroyed, 2);
@@ -73,50 +54,21 @@ TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotAndIsNeitherDeletedNorDraw
     EXPECT_EQ(destroyed, 3);
 }
 
+// A bushy tree, with a chain far deeper than any model hanging from one leaf.
 TEST(SceneNodeOwnership, DeletingANodeFreesEveryNodeOfItsSubtreeOnce)
 {
     int destroyed = 0;
     auto* root = new CountedNode(destroyed);
-    int made = 1;
-    std::vector<TAV_SceneNode*> level{root};
-    for (int depth = 0; depth < 4; ++depth) {
-        std::vector<TAV_SceneNode*> next;
-        for (TAV_SceneNode* node : level) {
-            for (int i = 0; i < 3; ++i, ++made)
-                next.push_back(node->AddChild(new CountedNode(destroyed)));
-        }
-        level = next;
+    std::vector<TAV_SceneNode*> nodes{root};
+    for (std::size_t i = 0; i < 40; ++i) {
+        for (int k = 0; k < 3; ++k)
+            nodes.push_back(nodes[i]->AddChild(new CountedNode(destroyed)));
     }
-    delete root;
-    EXPECT_EQ(destroyed, made);
-}
-
-TEST(SceneNodeOwnership, AChainFarDeeperThanAnyModelIsDeletedWithoutRecursion)
-{
-    int destroyed = 0;
-    auto* root = new CountedNode(destroyed);
-    TAV_SceneNode* tip = root;
-    constexpr int Depth = 200000;
-    for (int i = 0; i < Depth; ++i)
+    TAV_SceneNode* tip = nodes.back();
+    for (int i = 0; i < 200000; ++i)
         tip = tip->AddChild(new CountedNode(destroyed));
     delete root;
-    EXPECT_EQ(destroyed, Depth + 1);
-}
-
-TEST(SceneNodeDrawing, DrawsPrimitiveThenChildrenThenThePivotInsideOneBalancedBracket)
-{
-    TAV_SceneNode node(L"node");
-    node.SetPrimitive(Square(0, 0, 1, 1));
-    node.AddChild(new TAV_SceneNode(L"child"))->SetPrimitive(Square(0, 0, 2, 2));
-    node.SetPivotVisible(true);
-    RecordingHelper helper;
-    node.Draw(2, helper);
-    EXPECT_EQ(helper.calls, "push rect push rect pop circle pop ");
-
-    TAV_SceneNode bare(L"bare");
-    RecordingHelper bareHelper;
-    bare.Draw(2, bareHelper);
-    EXPECT_EQ(bareHelper.calls, "push pop ");
+    EXPECT_EQ(destroyed, static_cast<int>(nodes.size()) + 200000);
 }
 
 using SceneNodeBoxes = SceneDeviceTest;
@@ -126,7 +78,7 @@ TEST_F(SceneNodeBoxes, RotatedSquareHasTheBoxOfItsTurnedCorners)
     TAVD3D_DrawHelper helper;
     helper.InitializeModelTransform();
     TAV_SceneNode node(L"node");
-    node.SetPrimitive(Square(-1, -1, 1, 1));
+    node.SetPrimitive(Square(-1, 1));
     TAV_XformInfo xform;
     xform.SetRotationInDegrees(45.0f);
     xform.SetTranslation(10.0f, 0.0f, 0.0f);
@@ -137,47 +89,4 @@ TEST_F(SceneNodeBoxes, RotatedSquareHasTheBoxOfItsTurnedCorners)
     EXPECT_NEAR(box.GetHeight(), 2.828427f, 1e-5f);
     EXPECT_NEAR(box.GetCenter().x, 10.0f, 1e-5f);
     EXPECT_NEAR(box.GetCenter().y, 0.0f, 1e-5f);
-}
-
-TEST_F(SceneNodeBoxes, NodesWithoutExtentMeasureEmptyAndHiddenOnesStillMeasure)
-{
-    TAVD3D_DrawHelper helper;
-    helper.InitializeModelTransform();
-    TAV_SceneNode empty(L"empty");
-    empty.SetPrimitive(new TAV_PrimitiveList);
-    EXPECT_FALSE(empty.GetWorldBoundingBox(helper, false).IsValid());
-    TAV_SceneNode bare(L"bare");
-    EXPECT_FALSE(bare.GetWorldBoundingBox(helper, false).ContainsPoint(0.0f, 0.0f, 0.0f));
-
-    TAV_SceneNode hidden(L"hidden");
-    hidden.SetPrimitive(Square(0, 0, 2, 1));
-    hidden.GetPrimitive()->SetVisible(false);
-    EXPECT_TRUE(hidden.GetWorldBoundingBox(helper, false).ContainsPoint(2.0f, 1.0f, 0.0f));
-}
-
-TEST_F(SceneNodeBoxes, SearchCarriesTheAncestorsTransformsAndSkipsEmptySlots)
-{
-    TAVD3D_DrawHelper helper;
-    helper.InitializeModelTransform();
-    TAV_SceneNode root(L"root");
-    auto* parent = root.AddChild(new TAV_SceneNode(L"parent"));
-    TAV_XformInfo shifted;
-    shifted.SetTranslation(5.0f, 0.0f, 0.0f);
-    parent->SetXformInfo(shifted);
-    auto* orphan = parent->AddChild(new TAV_SceneNode(L"orphan"));
-    auto* target = parent->AddChild(new TAV_SceneNode(L"target"));
-    target->SetPrimitive(Square(0, 0, 1, 1));
-    target->SetXformInfo(shifted);
-
-    TAV_BoundingBox box;
-    ASSERT_TRUE(root.FindWorldBoundingBox(target, box, helper, false));
-    EXPECT_FLOAT_EQ(box.GetMin().x, 10.0f);
-    EXPECT_FLOAT_EQ(box.GetMax().x, 11.0f);
-
-    parent->RemoveChild(orphan);
-    TAV_BoundingBox untouched(TAV_Vector3(7.0f, 7.0f, 7.0f), TAV_Vector3(8.0f, 8.0f, 8.0f));
-    EXPECT_FALSE(root.FindWorldBoundingBox(orphan, untouched, helper, false));
-    EXPECT_EQ(untouched.GetMin().x, 7.0f);
-    EXPECT_EQ(untouched.GetMax().z, 8.0f);
-    delete orphan;
 }

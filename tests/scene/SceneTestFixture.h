@@ -8,6 +8,38 @@
 #include <QWidget>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// A model line as the editor writes it, with the default pivot, scale and rotation.
+inline std::string Line(char code, const char* translation, int children, const char* end = " \r\n")
+{
+    return std::string(1, code) + ' ' + translation + " 0.0 0.0 0.0 1.0 1.0 1.0 0.0 " +
+           std::to_string(children) + end;
+}
+
+inline ModelLoadResult Load(CWorld& world, const std::string& text)
+{
+    std::istringstream stream(text);
+    return world.LoadModel(stream);
+}
+
+inline std::string Save(const CWorld& world)
+{
+    const std::wstring text = world.SaveModel();
+    return std::string(text.begin(), text.end());
+}
+
+// A subtree's nodes in pre-order, empty slots skipped.
+inline void Flatten(TAV_SceneNode* node, std::vector<TAV_SceneNode*>& out)
+{
+    out.push_back(node);
+    for (int i = 0; i < node->NumChildren(); ++i) {
+        if (node->GetChild(i) != nullptr)
+            Flatten(node->GetChild(i), out);
+    }
+}
 
 // The world box of a node's own primitive, searched from the root.
 inline TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
@@ -19,8 +51,9 @@ inline TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
 }
 
 // A graphics context on a 16 x 16 window, cleared to black, whose back buffer is
-// the render target. The view maps a world window onto the whole buffer, y up;
-// the default one puts world point (x, y) at the centre of pixel (x + 8, row 7 - y).
+// the render target. The view maps the world window (-4.25, -4.25)-(3.75, 3.75)
+// onto the whole buffer, y up: world point (x, y) lands on the centre of pixel
+// (2x + 8, row 7 - 2y).
 class SceneDeviceTest : public ::testing::Test
 {
 protected:
@@ -37,8 +70,14 @@ protected:
         ASSERT_EQ(chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &target_), D3D_OK);
         chain->Release();
         device->SetRenderTarget(0, target_);
-        device->Clear(0, nullptr, D3DCLEAR_TARGET, Background, 1.0f, 0);
-        SetWorldWindow(-8.5f, -8.5f, 7.5f, 7.5f);
+        D3DXMATRIX view, projection;
+        D3DXMatrixIdentity(&view);
+        D3DXMatrixIdentity(&projection);
+        view._11 = view._22 = 0.25f;
+        view._41 = view._42 = 0.0625f;
+        device->SetTransform(D3DTS_VIEW, &view);
+        device->SetTransform(D3DTS_PROJECTION, &projection);
+        ClearTarget();
         device->BeginScene();
     }
 
@@ -50,21 +89,9 @@ protected:
     }
 
     static TAVD3D_GraphicsSystem& Graphics() { return TAVD3D_GraphicsSystem::GetInstance(); }
-
-    // World window to clip space as the view transform, identity projection.
-    void SetWorldWindow(float minX, float minY, float maxX, float maxY)
+    static void ClearTarget()
     {
-        D3DXMATRIX view;
-        D3DXMatrixIdentity(&view);
-        view._11 = 2.0f / (maxX - minX);
-        view._22 = 2.0f / (maxY - minY);
-        view._41 = -(minX + maxX) / (maxX - minX);
-        view._42 = -(minY + maxY) / (maxY - minY);
-        D3DXMATRIX projection;
-        D3DXMatrixIdentity(&projection);
-        IDirect3DDevice9* device = Graphics().GetDevice();
-        device->SetTransform(D3DTS_VIEW, &view);
-        device->SetTransform(D3DTS_PROJECTION, &projection);
+        Graphics().GetDevice()->Clear(0, nullptr, D3DCLEAR_TARGET, Background, 1.0f, 0);
     }
 
     // RGB of a back-buffer pixel, row 0 at the top.
