@@ -4,6 +4,7 @@
 #include "tests/ui/MessageRecorder.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -53,10 +54,8 @@ TEST_F(Placement, PanelTakesThePlaceholdersRectangleAndIsShown)
     EXPECT_FALSE(IsWindow(old));
     RECT after;
     panel.GetWindowRect(&after);
-    EXPECT_EQ(after.left, before.left);
-    EXPECT_EQ(after.top, before.top);
-    EXPECT_EQ(after.right, before.right);
-    EXPECT_EQ(after.bottom, before.bottom);
+    EXPECT_EQ(std::tie(after.left, after.top, after.right, after.bottom),
+              std::tie(before.left, before.top, before.right, before.bottom));
     EXPECT_TRUE(panel.IsWindowVisible()); // shown again after hiding itself
     EXPECT_NE(panel.GetDlgItem(1012), nullptr);
     EXPECT_TRUE(messages.empty());

@@ -2,7 +2,6 @@
 
 #include "primitives/PrimitiveList.h"
 #include "primitives/PrimitiveRectangleXY.h"
-#include "scene/Box.h"
 
 namespace {
 
@@ -13,32 +12,23 @@ protected:
     {
         PanelTest::SetUp();
         ShowPopup();
-    }
-
-    QSlider* IndexSlider() { return ControlOf<QSlider>(SceneTree(), IDC_INDEX_SLIDER); }
-    QString IndexLabel() { return LabelText(SceneTree(), IDC_INDEX_LABEL); }
-
-    // A node whose primitive is a list of three rectangles, red, green and blue.
-    TAV_SceneNode* AddListNode()
-    {
-        auto* list = new TAV_PrimitiveList;
+        list = new TAV_PrimitiveList;
         for (const TAV_Color& color :
              {TAV_Color(255, 0, 0, 255), TAV_Color(0, 255, 0, 255), TAV_Color(0, 0, 255, 255)}) {
             auto* entry = new TAV_PrimitiveRectangleXY;
             entry->SetColor(color);
             list->AddPrimitive(entry);
         }
-        auto* node = new TAV_SceneNode(L"list");
-        node->SetPrimitive(list);
-        return AddTopLevel(node);
+        listNode = new TAV_SceneNode(L"list");
+        listNode->SetPrimitive(list);
+        AddTopLevel(listNode);
+        plain = AddTopLevel(new TAV_SceneNode(L"plain"));
+        plain->SetPrimitive(new TAV_PrimitiveRectangleXY);
     }
 
-    TAV_SceneNode* AddPlainNode()
-    {
-        auto* node = new TAV_SceneNode(L"plain");
-        node->SetPrimitive(new TAV_PrimitiveRectangleXY);
-        return AddTopLevel(node);
-    }
+    QSlider* IndexSlider() { return ControlOf<QSlider>(SceneTree(), IDC_INDEX_SLIDER); }
+    QString IndexLabel() { return LabelText(SceneTree(), IDC_INDEX_LABEL); }
+    int RedPosition() { return ControlOf<QSlider>(Attributes(), IDC_RED_SLIDER)->value(); }
 
     // Every item's text in tree order, indented by two spaces per level, joined by '|'.
     std::string ItemTexts()
@@ -52,21 +42,11 @@ protected:
         }
         return texts.join(QLatin1Char('|')).toStdString();
     }
-};
 
-TEST_F(SceneTreeControlTest, StartsWithTheRootSelectedAndTheAttributePanelHidden)
-{
-    EXPECT_EQ(SceneTreePanel, &SceneTree());
-    ASSERT_EQ(Tree()->topLevelItemCount(), 1);
-    QTreeWidgetItem* root = Tree()->topLevelItem(0);
-    EXPECT_EQ(root->text(0), "Big Daddy");
-    EXPECT_EQ(Tree()->currentItem(), root);
-    EXPECT_EQ(world.CurrentNode, world.Root);
-    EXPECT_TRUE(Xform().IsWindowVisible());
-    EXPECT_EQ(Xform().GetNode(), world.Root);
-    EXPECT_FALSE(Attributes().IsWindowVisible());
-    EXPECT_EQ(IndexLabel(), "0");
-}
+    TAV_SceneNode* listNode = nullptr; // red, green and blue rectangles
+    TAV_PrimitiveList* list = nullptr;
+    TAV_SceneNode* plain = nullptr;
+};
 
 TEST_F(SceneTreeControlTest, FillTreeListsChildrenDepthFirstAndSkipsNullSlots)
 {
@@ -79,41 +59,35 @@ TEST_F(SceneTreeControlTest, FillTreeListsChildrenDepthFirstAndSkipsNullSlots)
 
     AddTopLevel(parent);
 
-    EXPECT_EQ(ItemTexts(), "Big Daddy|  parent|    first|      grandchild|    last");
-    QTreeWidgetItem* last = ItemOf(parent->GetChild(2));
-    ASSERT_NE(last, nullptr);
-    EXPECT_EQ(last->text(0), "last");
+    EXPECT_EQ(ItemTexts(), "Big Daddy|  list|  plain|  parent|    first|      grandchild|    last");
+    ASSERT_NE(ItemOf(parent->GetChild(2)), nullptr);
+    EXPECT_EQ(ItemOf(parent->GetChild(2))->text(0), "last");
     EXPECT_FALSE(ItemOf(parent)->isExpanded());
 }
 
 TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndEditsEntryZero)
 {
-    TAV_SceneNode* node = AddListNode();
-    auto* list = static_cast<TAV_PrimitiveList*>(node->GetPrimitive());
+    SelectNode(listNode);
 
-    SelectNode(node);
-
-    EXPECT_EQ(world.CurrentNode, node);
-    EXPECT_EQ(Xform().GetNode(), node);
+    EXPECT_EQ(world.CurrentNode, listNode);
+    EXPECT_EQ(Xform().GetNode(), listNode);
     EXPECT_TRUE(Attributes().IsWindowVisible());
     EXPECT_EQ(IndexSlider()->minimum(), 0);
     EXPECT_EQ(IndexSlider()->maximum(), 2);
     EXPECT_EQ(IndexSlider()->value(), 0);
     EXPECT_EQ(IndexLabel(), "0");
     EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
-    EXPECT_EQ(ControlOf<QSlider>(Attributes(), IDC_RED_SLIDER)->value(), 100000);
+    EXPECT_EQ(RedPosition(), 100000);
 
     MoveSlider(IndexSlider(), 2);
 
     EXPECT_EQ(IndexLabel(), "2");
     EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
-    EXPECT_EQ(ControlOf<QSlider>(Attributes(), IDC_RED_SLIDER)->value(), 100000);
+    EXPECT_EQ(RedPosition(), 100000);
 }
 
 TEST_F(SceneTreeControlTest, APlainPrimitiveAfterAListLeavesTheIndexAsItWas)
 {
-    TAV_SceneNode* listNode = AddListNode();
-    TAV_SceneNode* plain = AddPlainNode();
     SelectNode(listNode);
     MoveSlider(IndexSlider(), 2);
 
@@ -127,11 +101,10 @@ TEST_F(SceneTreeControlTest, APlainPrimitiveAfterAListLeavesTheIndexAsItWas)
     EXPECT_EQ(IndexLabel(), "2");
 }
 
-TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveShowsTheTransformAndHidesTheAttributes)
+TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesUntilOneWithAPrimitive)
 {
-    TAV_SceneNode* plain = AddPlainNode();
-    auto* bare = AddTopLevel(new TAV_SceneNode(L"bare"));
     SelectNode(plain);
+    auto* bare = AddTopLevel(new TAV_SceneNode(L"bare"));
 
     SelectNode(bare);
 
@@ -140,38 +113,38 @@ TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveShowsTheTransformAndHidesTheAt
     EXPECT_EQ(Xform().GetNode(), bare);
     EXPECT_FALSE(Attributes().IsWindowVisible());
     EXPECT_EQ(Attributes().GetPrimitive(), nullptr);
+
+    SelectNode(plain);
+    EXPECT_TRUE(Attributes().IsWindowVisible());
+    EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
 }
 
 TEST_F(SceneTreeControlTest, ClosingThePopupKeepsTreeSelectionAndPanels)
 {
-    auto* box = AddTopLevel(new CBox(1.0f, 1.0f, 0.0f));
-    SelectNode(box);
-    const int items = Tree()->topLevelItem(0)->childCount();
+    SelectNode(plain);
 
     Click(selectPanel.GetHierarchy(), IDOK);
     ASSERT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
     Click(selectPanel, IDC_VIEW_HIERARCHY);
 
     ASSERT_TRUE(selectPanel.GetHierarchy().IsWindowVisible());
-    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), items);
-    EXPECT_EQ(Tree()->currentItem(), ItemOf(box));
+    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(Tree()->currentItem(), ItemOf(plain));
     EXPECT_TRUE(Xform().IsWindowVisible());
     EXPECT_TRUE(Attributes().IsWindowVisible());
-    EXPECT_EQ(Xform().GetNode(), box);
+    EXPECT_EQ(Xform().GetNode(), plain);
 }
 
 // The world is cleared before the tree is rebuilt, so the old items name
 // deleted nodes: neither the selection handling nor the panels may touch them.
 TEST_F(SceneTreeControlTest, RebuildingAfterAClearLeavesNothingSelectedAndThePanelsEmptyAndHidden)
 {
-    TAV_SceneNode* listNode = AddListNode();
     SelectNode(listNode);
 
     world.DeleteAllNodes();
     SceneTreePanel->RebuildTree();
 
-    ASSERT_EQ(Tree()->topLevelItemCount(), 1);
-    EXPECT_EQ(Tree()->topLevelItem(0)->text(0), "Big Daddy");
+    EXPECT_EQ(ItemTexts(), "Big Daddy");
     EXPECT_EQ(Tree()->currentItem(), nullptr);
     EXPECT_FALSE(Xform().IsWindowVisible());
     EXPECT_FALSE(Attributes().IsWindowVisible());
@@ -182,7 +155,6 @@ TEST_F(SceneTreeControlTest, RebuildingAfterAClearLeavesNothingSelectedAndThePan
 
     SelectNode(world.Root);
     EXPECT_TRUE(Xform().IsWindowVisible());
-    EXPECT_EQ(Xform().GetNode(), world.Root);
 }
 
 TEST(SceneTreePanelPointer, IsClearedWhenThePopupGoes)

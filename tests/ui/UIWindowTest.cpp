@@ -1,6 +1,5 @@
 #include "ui/UIWindow.h"
 #include "platform/win/Dialog.h"
-#include "platform/win/FramePresenter.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
 #include "tests/ui/MessageRecorder.h"
@@ -11,16 +10,19 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-// Counts what the window asks of its handler.
+using Calls = std::vector<std::string>;
+
+// Records what the window asks of its handler.
 class CountingHandler : public TAV_IWindowHandler
 {
 public:
     explicit CountingHandler(bool accepts = true) : accepts_(accepts) {}
-    std::vector<std::string> calls;
+    Calls calls;
     HWND attachedTo = nullptr;
 
     bool IsInitialized() const override { return attachedTo != nullptr; }
@@ -55,20 +57,17 @@ void Mouse(HWND window, QEvent::Type type, Qt::MouseButton button, Qt::MouseButt
     QApplication::sendEvent(widget, &event);
 }
 
+auto Corners(const RECT& r)
+{
+    return std::make_tuple(r.left, r.top, r.right, r.bottom);
+}
+
 struct ViewWindow : ::testing::Test
 {
     void SetUp() override
     {
         ASSERT_TRUE(main.Create(102));
         main.ShowWindow(SW_SHOW);
-    }
-
-    // A view over placeholder 1008 with the handler attached, its attach call forgotten.
-    void AttachView(TAVMFC_UIWindow& view, CountingHandler& handler)
-    {
-        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
-        ASSERT_TRUE(view.AttachViewport(&handler));
-        handler.calls.clear();
     }
 
     CDialog main;
@@ -78,57 +77,48 @@ struct ViewWindow : ::testing::Test
 
 } // namespace
 
-TEST_F(ViewWindow, ReplacementKeepsThePlaceholdersRectangleAndId)
+TEST_F(ViewWindow, ReplacementKeepsThePlaceholdersRectangleIdAndStyle)
 {
     CWnd* placeholder = main.GetDlgItem(1008);
     ASSERT_NE(placeholder, nullptr);
     const HWND old = placeholder->m_hWnd;
-    RECT before;
+    RECT before, after;
     placeholder->GetWindowRect(&before);
 
     TAVMFC_UIWindow view(true);
     ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    view.GetWindowRect(&after);
     EXPECT_FALSE(IsWindow(old));
     EXPECT_EQ(main.GetDlgItem(1008), &view);
     EXPECT_EQ(view.GetDlgCtrlID(), 1008);
-    RECT after;
-    view.GetWindowRect(&after);
-    EXPECT_EQ(after.left, before.left);
-    EXPECT_EQ(after.top, before.top);
-    EXPECT_EQ(after.right, before.right);
-    EXPECT_EQ(after.bottom, before.bottom);
+    EXPECT_EQ(Corners(after), Corners(before));
     EXPECT_TRUE(view.IsWindowVisible());
-    EXPECT_TRUE(view.GetStyle() & WS_BORDER); // the placeholder's own style is kept
+    EXPECT_TRUE(view.GetStyle() & WS_BORDER);
 
     TAVMFC_UIWindow missing(true);
     EXPECT_FALSE(missing.ReplaceDialogControl(main.m_hWnd, 4711));
-    EXPECT_TRUE(messages.empty()); // a missing placeholder is silent
+    EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ViewWindow, AttachingTheSameHandlerAgainCallsNothing)
+TEST_F(ViewWindow, AttachingRemembersBeforeTheWindowDetachesTheOldOneAndIgnoresTheSameOne)
 {
-    TAVMFC_UIWindow view(true);
-    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
-    CountingHandler handler;
-    EXPECT_TRUE(view.AttachViewport(&handler));
-    EXPECT_EQ(handler.attachedTo, view.m_hWnd);
-    EXPECT_TRUE(view.AttachViewport(&handler));
-    EXPECT_EQ(handler.calls, (std::vector<std::string>{"attach"}));
-}
-
-TEST_F(ViewWindow, HandlerRememberedBeforeTheWindowIsDetachedWhenReplaced)
-{
-    TAVMFC_UIWindow view(true);
     CountingHandler first, second;
-    EXPECT_TRUE(view.AttachViewport(&first)); // no window yet: only remembered
-    EXPECT_TRUE(first.calls.empty());
-    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1009));
-    EXPECT_TRUE(view.AttachViewport(&second));
-    EXPECT_EQ(first.calls, (std::vector<std::string>{"detach"}));
-    EXPECT_EQ(second.calls, (std::vector<std::string>{"attach"}));
+    {
+        TAVMFC_UIWindow view(false);
+        EXPECT_TRUE(view.AttachViewport(&first)); // no window yet: only remembered
+        EXPECT_TRUE(first.calls.empty());
+        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+        EXPECT_TRUE(view.AttachViewport(&second));
+        EXPECT_EQ(second.attachedTo, view.m_hWnd);
+        EXPECT_TRUE(view.AttachViewport(&second));
+        WindowHandles::WidgetOf(view.m_hWnd)->grab();
+    }
+    // The window's end detaches nothing.
+    EXPECT_EQ(first.calls, Calls{"detach"});
+    EXPECT_EQ(second.calls, (Calls{"attach", "draw"}));
 }
 
-TEST_F(ViewWindow, RefusedHandlerLeavesTheWindowWithoutOneAndSaysSo)
+TEST_F(ViewWindow, RefusedHandlerLeavesNoHandlerSaysSoAndShowsTheNotice)
 {
     TAVMFC_UIWindow view(true);
     ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
@@ -141,19 +131,14 @@ TEST_F(ViewWindow, RefusedHandlerLeavesTheWindowWithoutOneAndSaysSo)
     EXPECT_EQ(messages[0].owner, view.m_hWnd);
 
     Mouse(view.m_hWnd, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(3, 3));
-    EXPECT_EQ(refusing.calls, (std::vector<std::string>{"attach"})); // the mouse has no effect
+    EXPECT_EQ(refusing.calls, Calls{"attach"});
     EXPECT_EQ(GetCapture(), nullptr);
-}
 
-TEST_F(ViewWindow, WithoutHandlerTheNoticeIsCentredOnWhite)
-{
-    TAVMFC_UIWindow view(true);
-    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    // The notice: dark text centred on white.
     const QImage shot = WindowHandles::WidgetOf(view.m_hWnd)->grab().toImage();
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.pixelColor(1, 1), QColor(Qt::white));
     EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(Qt::white));
-    // Ink lies only on the middle rows, and about as far from the left as from the right.
     int top = shot.height(), bottom = -1, left = shot.width(), right = -1;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x)
@@ -166,26 +151,16 @@ TEST_F(ViewWindow, WithoutHandlerTheNoticeIsCentredOnWhite)
     EXPECT_NEAR((left + right) / 2.0, shot.width() / 2.0, 4.0);
 }
 
-TEST_F(ViewWindow, PaintAsksForAFrameOnlyWhenNotSuppressed)
-{
-    TAVMFC_UIWindow drawing(false), suppressed(true);
-    ASSERT_TRUE(drawing.ReplaceDialogControl(main.m_hWnd, 1008));
-    ASSERT_TRUE(suppressed.ReplaceDialogControl(main.m_hWnd, 1009));
-    CountingHandler a, b;
-    ASSERT_TRUE(drawing.AttachViewport(&a));
-    ASSERT_TRUE(suppressed.AttachViewport(&b));
-    WindowHandles::WidgetOf(drawing.m_hWnd)->grab();
-    WindowHandles::WidgetOf(suppressed.m_hWnd)->grab();
-    EXPECT_EQ(a.calls, (std::vector<std::string>{"attach", "draw"}));
-    EXPECT_EQ(b.calls, (std::vector<std::string>{"attach"}));
-}
-
-TEST_F(ViewWindow, ReleaseFlagsCarryTheReleasedButtonAndEndTheCapture)
+TEST_F(ViewWindow, SuppressedPaintAndMouseForwardingWithReleaseFlagsAndDoubleClicks)
 {
     TAVMFC_UIWindow view(true);
     CountingHandler handler;
-    AttachView(view, handler);
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    ASSERT_TRUE(view.AttachViewport(&handler));
     const HWND window = view.m_hWnd;
+    WindowHandles::WidgetOf(window)->grab();
+    EXPECT_EQ(handler.calls, Calls{"attach"}); // paint drawing is suppressed
+    handler.calls.clear();
 
     Mouse(window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(10, 12));
     EXPECT_EQ(GetCapture(), window);
@@ -197,33 +172,15 @@ TEST_F(ViewWindow, ReleaseFlagsCarryTheReleasedButtonAndEndTheCapture)
     Mouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(2, 3));
     Mouse(window, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, QPoint(4, 4));
     Mouse(window, QEvent::MouseButtonRelease, Qt::MiddleButton, Qt::NoButton, QPoint(4, 4));
-    EXPECT_EQ(handler.calls,
-              (std::vector<std::string>{"down 1 10,12", "down 3 11,12", "move 3 -5,-7", "up 3 -5,-7",
-                                        "up 1 2,3", "down 16 4,4", "up 16 4,4"}));
-}
+    EXPECT_EQ(handler.calls, (Calls{"down 1 10,12", "down 3 11,12", "move 3 -5,-7", "up 3 -5,-7", "up 1 2,3",
+                                    "down 16 4,4", "up 16 4,4"}));
 
-TEST_F(ViewWindow, DoubleClickActsAsTwoClicks)
-{
-    TAVMFC_UIWindow view(true);
-    CountingHandler handler;
-    AttachView(view, handler);
     // The sequence a quick double click produces.
-    Mouse(view.m_hWnd, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(5, 5));
-    Mouse(view.m_hWnd, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
-    Mouse(view.m_hWnd, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(5, 5));
-    Mouse(view.m_hWnd, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
-    EXPECT_EQ(handler.calls, (std::vector<std::string>{"down 1 5,5", "up 1 5,5", "down 1 5,5", "up 1 5,5"}));
+    handler.calls.clear();
+    Mouse(window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(5, 5));
+    Mouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
+    Mouse(window, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(5, 5));
+    Mouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
+    EXPECT_EQ(handler.calls, (Calls{"down 1 5,5", "up 1 5,5", "down 1 5,5", "up 1 5,5"}));
     EXPECT_EQ(GetCapture(), nullptr);
-}
-
-TEST_F(ViewWindow, DestroyingTheWindowLeavesTheHandlerAttached)
-{
-    CountingHandler handler;
-    {
-        TAVMFC_UIWindow view(true);
-        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
-        ASSERT_TRUE(view.AttachViewport(&handler));
-    }
-    EXPECT_EQ(handler.calls, (std::vector<std::string>{"attach"}));
-    EXPECT_EQ(main.GetDlgItem(1008), nullptr);
 }
