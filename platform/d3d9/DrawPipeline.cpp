@@ -95,6 +95,15 @@ bool OneColor(const RasterState& raster, const std::vector<ScreenVertex>& fan)
     return true;
 }
 
+// Whether no triangle or line through the vertices can reach the target.
+bool Misses(const PixelBuffer& target, const std::vector<ScreenVertex>& vertices)
+{
+    ScreenBounds bounds;
+    for (const ScreenVertex& v : vertices)
+        bounds.Add(v);
+    return bounds.Misses(target);
+}
+
 } // namespace
 
 std::size_t DrawPipeline::VertexCount(DWORD fvf, const Batch& batch)
@@ -157,6 +166,8 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
         return true;
     case D3DPT_LINELIST:
     case D3DPT_LINESTRIP:
+        if (Misses(target, v))
+            return true;
         for (UINT i = 0; i < n; ++i) {
             const std::size_t first = batch.type == D3DPT_LINELIST ? 2 * i : i;
             rasterizer.DrawLine(v[first], v[first + 1], v[first].color);
@@ -172,6 +183,8 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
             rasterizer.DrawPoint(vertex);
         return true;
     }
+    if (Misses(target, v))
+        return true;
     if (batch.type == D3DPT_TRIANGLEFAN && fill == D3DFILL_SOLID && !raster.texture && OneColor(raster, v) &&
         rasterizer.FillConvexFan(v.data(), v.size(), v[1].color))
         return true;

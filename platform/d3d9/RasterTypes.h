@@ -2,6 +2,9 @@
 #include "platform/d3d9/D3DTypes.h"
 #include "platform/d3d9/PixelBuffer.h"
 
+#include <algorithm>
+#include <limits>
+
 // A vertex in target space: pixels from the top-left corner, x right, y down,
 // pixel centres at half-integers.
 struct ScreenVertex
@@ -12,6 +15,31 @@ struct ScreenVertex
     float u = 0.0f;
     float v = 0.0f;
     float pointSize = 1.0f;
+};
+
+// The box around some vertices, to skip geometry that cannot reach the target
+// before any work is spent on it. Vertices that are not finite are left out:
+// no primitive through them is drawn.
+struct ScreenBounds
+{
+    double left = std::numeric_limits<double>::infinity();
+    double top = std::numeric_limits<double>::infinity();
+    double right = -std::numeric_limits<double>::infinity();
+    double bottom = -std::numeric_limits<double>::infinity();
+
+    void Add(const ScreenVertex& v)
+    {
+        left = std::min(left, v.x);
+        top = std::min(top, v.y);
+        right = std::max(right, v.x);
+        bottom = std::max(bottom, v.y);
+    }
+    // True when no triangle or line inside lights a pixel of the target. The
+    // margin of a pixel covers snapping and lines lighting the pixel they cross.
+    bool Misses(const PixelBuffer& target) const
+    {
+        return right < -1.0 || bottom < -1.0 || left > target.width + 1.0 || top > target.height + 1.0;
+    }
 };
 
 // The render and texture-stage states a primitive is drawn with.

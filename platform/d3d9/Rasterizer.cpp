@@ -21,6 +21,13 @@ bool Finite(const ScreenVertex& v)
     return std::isfinite(v.x) && std::isfinite(v.y);
 }
 
+template <class... Vertices> bool Misses(const PixelBuffer& target, const Vertices&... vertices)
+{
+    ScreenBounds bounds;
+    (bounds.Add(vertices), ...);
+    return bounds.Misses(target);
+}
+
 // Nearest 1/256 pixel; the caller keeps coordinates inside the guard band.
 std::int64_t ToSub(double coordinate)
 {
@@ -104,7 +111,7 @@ void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, con
 void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
                               D3DCOLOR flatColor)
 {
-    if (!Finite(a) || !Finite(b) || !Finite(c))
+    if (!Finite(a) || !Finite(b) || !Finite(c) || Misses(target_, a, b, c))
         return;
     if (GuardBand::Inside(a) && GuardBand::Inside(b) && GuardBand::Inside(c)) {
         ShadeTriangle(Snapped(a), Snapped(b), Snapped(c), flatColor);
@@ -242,7 +249,7 @@ void Rasterizer::CoverConvexPolygon(const std::vector<SubPoint>& outline)
 
 void Rasterizer::DrawLine(const ScreenVertex& from, const ScreenVertex& to, D3DCOLOR flatColor)
 {
-    if (!Finite(from) || !Finite(to))
+    if (!Finite(from) || !Finite(to) || Misses(target_, from, to))
         return;
     if (state_.gouraud) {
         std::array<Plane, 4> channels;

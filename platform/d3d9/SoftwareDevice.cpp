@@ -4,20 +4,6 @@
 
 #include <new>
 
-namespace {
-
-DeviceCall MakeCall(DeviceCall::Kind kind, DWORD stage = 0, DWORD state = 0, DWORD value = 0)
-{
-    DeviceCall call;
-    call.kind = kind;
-    call.stage = stage;
-    call.state = state;
-    call.value = value;
-    return call;
-}
-
-} // namespace
-
 SoftwareDevice* SoftwareDevice::Create(const D3DPRESENT_PARAMETERS& params)
 {
     SoftwareSwapChain* chain = SoftwareSwapChain::Create(params);
@@ -49,10 +35,16 @@ SoftwareDevice::~SoftwareDevice()
     swapChain_->Release();
 }
 
-void SoftwareDevice::Log(DeviceCall call)
+DeviceCall* SoftwareDevice::Log(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value)
 {
-    if (logging_)
-        log_.push_back(std::move(call));
+    if (!logging_)
+        return nullptr;
+    DeviceCall& call = log_.emplace_back();
+    call.kind = kind;
+    call.stage = stage;
+    call.state = state;
+    call.value = value;
+    return &call;
 }
 
 HRESULT SoftwareDevice::GetSwapChain(UINT iSwapChain, IDirect3DSwapChain9** pSwapChain)
@@ -99,9 +91,8 @@ HRESULT SoftwareDevice::SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurfac
     // Only back buffers: every pixel written is given an opaque alpha byte.
     if (RenderTargetIndex != 0 || !target || target->Format() != D3DFMT_X8R8G8B8)
         return D3DERR_INVALIDCALL;
-    DeviceCall call = MakeCall(DeviceCall::Kind::SetRenderTarget, RenderTargetIndex);
-    call.object = pRenderTarget;
-    Log(std::move(call));
+    if (DeviceCall* call = Log(DeviceCall::Kind::SetRenderTarget, RenderTargetIndex))
+        call->object = pRenderTarget;
     target->AddRef();
     renderTarget_->Release();
     renderTarget_ = target;
@@ -122,7 +113,7 @@ HRESULT SoftwareDevice::BeginScene()
     if (inScene_)
         return D3DERR_INVALIDCALL;
     inScene_ = true;
-    Log(MakeCall(DeviceCall::Kind::BeginScene));
+    Log(DeviceCall::Kind::BeginScene);
     return D3D_OK;
 }
 
@@ -131,7 +122,7 @@ HRESULT SoftwareDevice::EndScene()
     if (!inScene_)
         return D3DERR_INVALIDCALL;
     inScene_ = false;
-    Log(MakeCall(DeviceCall::Kind::EndScene));
+    Log(DeviceCall::Kind::EndScene);
     return D3D_OK;
 }
 
@@ -139,9 +130,8 @@ HRESULT SoftwareDevice::Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D
 {
     if (Count != 0 || pRects)
         return D3DERR_INVALIDCALL;
-    DeviceCall call = MakeCall(DeviceCall::Kind::Clear, 0, 0, Color);
-    call.flags = Flags;
-    Log(std::move(call));
+    if (DeviceCall* call = Log(DeviceCall::Kind::Clear, 0, 0, Color))
+        call->flags = Flags;
     if (Flags & D3DCLEAR_TARGET) {
         // The target is XRGB: its alpha byte always reads as opaque.
         const std::uint32_t fill = Color | 0xFF000000u;
@@ -169,9 +159,8 @@ HRESULT SoftwareDevice::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRI
     D3DXMATRIX* slot = TransformSlot(State);
     if (!slot || !pMatrix)
         return D3DERR_INVALIDCALL;
-    DeviceCall call = MakeCall(DeviceCall::Kind::SetTransform, 0, State);
-    call.matrix = *pMatrix;
-    Log(std::move(call));
+    if (DeviceCall* call = Log(DeviceCall::Kind::SetTransform, 0, State))
+        call->matrix = *pMatrix;
     *slot = D3DXMATRIX(*pMatrix);
     return D3D_OK;
 }
@@ -189,7 +178,7 @@ HRESULT SoftwareDevice::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
 {
     if (State >= DeviceState::kRenderStateCount)
         return D3DERR_INVALIDCALL;
-    Log(MakeCall(DeviceCall::Kind::SetRenderState, 0, State, Value));
+    Log(DeviceCall::Kind::SetRenderState, 0, State, Value);
     state_.renderStates[State] = Value;
     return D3D_OK;
 }
@@ -204,7 +193,7 @@ HRESULT SoftwareDevice::GetRenderState(D3DRENDERSTATETYPE State, DWORD* pValue)
 
 HRESULT SoftwareDevice::SetFVF(DWORD FVF)
 {
-    Log(MakeCall(DeviceCall::Kind::SetFVF, 0, 0, FVF));
+    Log(DeviceCall::Kind::SetFVF, 0, 0, FVF);
     state_.fvf = FVF;
     return D3D_OK;
 }
@@ -226,14 +215,12 @@ HRESULT SoftwareDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT Pri
     const std::size_t vertexCount = DrawPipeline::VertexCount(state_.fvf, batch);
     if (vertexCount == 0)
         return D3DERR_INVALIDCALL;
-    if (logging_) {
-        DeviceCall call = MakeCall(DeviceCall::Kind::DrawPrimitiveUP);
-        call.primitiveType = PrimitiveType;
-        call.primitiveCount = PrimitiveCount;
-        call.stride = VertexStreamZeroStride;
-        call.fvf = state_.fvf;
-        call.vertices.assign(batch.vertices, batch.vertices + vertexCount * VertexStreamZeroStride);
-        log_.push_back(std::move(call));
+    if (DeviceCall* call = Log(DeviceCall::Kind::DrawPrimitiveUP)) {
+        call->primitiveType = PrimitiveType;
+        call->primitiveCount = PrimitiveCount;
+        call->stride = VertexStreamZeroStride;
+        call->fvf = state_.fvf;
+        call->vertices.assign(batch.vertices, batch.vertices + vertexCount * VertexStreamZeroStride);
     }
     return pipeline_.Draw(state_, renderTarget_->Pixels(), batch) ? D3D_OK : E_OUTOFMEMORY;
 }
@@ -242,9 +229,8 @@ HRESULT SoftwareDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)
 {
     if (Stage >= DeviceState::kStageCount || (pTexture && !SoftwareTexture::From(pTexture)))
         return D3DERR_INVALIDCALL;
-    DeviceCall call = MakeCall(DeviceCall::Kind::SetTexture, Stage);
-    call.object = pTexture;
-    Log(std::move(call));
+    if (DeviceCall* call = Log(DeviceCall::Kind::SetTexture, Stage))
+        call->object = pTexture;
     if (pTexture)
         pTexture->AddRef();
     if (state_.textures[Stage])
@@ -267,7 +253,7 @@ HRESULT SoftwareDevice::SetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETY
 {
     if (Stage >= DeviceState::kStageCount || Type >= DeviceState::kStageStateCount)
         return D3DERR_INVALIDCALL;
-    Log(MakeCall(DeviceCall::Kind::SetTextureStageState, Stage, Type, Value));
+    Log(DeviceCall::Kind::SetTextureStageState, Stage, Type, Value);
     state_.stageStates[Stage][Type] = Value;
     return D3D_OK;
 }
@@ -283,6 +269,6 @@ HRESULT SoftwareDevice::GetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETY
 HRESULT SoftwareDevice::Present(const RECT* pSourceRect, const RECT* pDestRect, HWND hDestWindowOverride,
                                 const RGNDATA* pDirtyRegion)
 {
-    Log(MakeCall(DeviceCall::Kind::Present));
+    Log(DeviceCall::Kind::Present);
     return swapChain_->Present(pSourceRect, pDestRect, hDestWindowOverride, pDirtyRegion, 0);
 }

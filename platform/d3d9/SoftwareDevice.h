@@ -64,7 +64,8 @@ private:
     ~SoftwareDevice() override;
 
     D3DXMATRIX* TransformSlot(D3DTRANSFORMSTATETYPE state);
-    void Log(DeviceCall call);
+    // The new log record for the caller to complete, or null while logging is off.
+    DeviceCall* Log(DeviceCall::Kind kind, DWORD stage = 0, DWORD state = 0, DWORD value = 0);
 
     SoftwareSwapChain* swapChain_;  // one reference
     SoftwareSurface* renderTarget_; // one reference
