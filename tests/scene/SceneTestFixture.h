@@ -50,10 +50,9 @@ inline TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
     return box;
 }
 
-// A graphics context on a 16 x 16 window, cleared to black, whose back buffer is
-// the render target. The view maps the world window (-4.25, -4.25)-(3.75, 3.75)
-// onto the whole buffer, y up: world point (x, y) lands on the centre of pixel
-// (2x + 8, row 7 - 2y).
+// A graphics context on a 16 x 16 window whose render target is cleared to black. The view maps the world
+// window (-4.25, -4.25)-(3.75, 3.75) onto the whole buffer, y up: world point (x, y) lands on the centre of
+// pixel (2x + 8, row 7 - 2y).
 class SceneDeviceTest : public ::testing::Test
 {
 protected:
@@ -65,11 +64,7 @@ protected:
         window_.resize(Size, Size);
         ASSERT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&window_)));
         IDirect3DDevice9* device = Graphics().GetDevice();
-        IDirect3DSwapChain9* chain = nullptr;
-        ASSERT_EQ(device->GetSwapChain(0, &chain), D3D_OK);
-        ASSERT_EQ(chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &target_), D3D_OK);
-        chain->Release();
-        device->SetRenderTarget(0, target_);
+        ASSERT_EQ(device->GetRenderTarget(0, &target_), D3D_OK);
         D3DXMATRIX view, projection;
         D3DXMatrixIdentity(&view);
         D3DXMatrixIdentity(&projection);
