@@ -1,11 +1,6 @@
 #include "ui/PlaceControlDialog.h"
-#include "platform/win/Dialog.h"
 #include "platform/win/WindowFunctions.h"
-#include "tests/ui/MessageRecorder.h"
-
-#include <gtest/gtest.h>
-#include <tuple>
-#include <vector>
+#include "tests/ui/HostDialogTest.h"
 
 namespace {
 
@@ -13,49 +8,35 @@ namespace {
 class ShyPanel : public CDialog
 {
 public:
-    bool wasChildOfParent = false;
-    CWnd* expectedParent = nullptr;
+    CWnd* parentAtInit = nullptr;
 
 protected:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        wasChildOfParent = GetParent() == expectedParent;
+        parentAtInit = GetParent();
         ShowWindow(SW_HIDE);
         return TRUE;
     }
 };
 
-struct Placement : ::testing::Test
-{
-    void SetUp() override
-    {
-        ASSERT_TRUE(main.Create(102));
-        main.ShowWindow(SW_SHOW);
-    }
-    CDialog main;
-    MessageRecorder recorder;
-    std::vector<ModalPrompts::MessageBoxRequest>& messages = recorder.messages;
-};
+using Placement = HostDialogTest;
 
 } // namespace
 
 TEST_F(Placement, PanelTakesThePlaceholdersRectangleAndIsShown)
 {
     CWnd* placeholder = main.GetDlgItem(1011);
-    RECT before;
+    RECT before, after;
     placeholder->GetWindowRect(&before);
     const HWND old = placeholder->m_hWnd;
 
     ShyPanel panel;
-    panel.expectedParent = &main;
     ASSERT_TRUE(PlaceControlDialog(&main, 1011, &panel, 129));
-    EXPECT_TRUE(panel.wasChildOfParent);
-    EXPECT_FALSE(IsWindow(old));
-    RECT after;
     panel.GetWindowRect(&after);
-    EXPECT_EQ(std::tie(after.left, after.top, after.right, after.bottom),
-              std::tie(before.left, before.top, before.right, before.bottom));
+    EXPECT_EQ(panel.parentAtInit, &main);
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_EQ(Corners(after), Corners(before));
     EXPECT_TRUE(panel.IsWindowVisible()); // shown again after hiding itself
     EXPECT_NE(panel.GetDlgItem(1012), nullptr);
     EXPECT_TRUE(messages.empty());

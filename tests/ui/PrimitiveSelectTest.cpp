@@ -31,18 +31,6 @@ protected:
     std::vector<std::pair<QString, int>> echoes;
 };
 
-TEST_F(PrimitiveSelectTest, StartsWithRectangleGridOnPopupHiddenAndNothingEchoed)
-{
-    EXPECT_TRUE(IsChecked(selectPanel, IDC_RECTANGLE));
-    EXPECT_FALSE(IsChecked(selectPanel, IDC_CIRCLE));
-    EXPECT_FALSE(IsChecked(selectPanel, IDC_CRAB));
-    EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
-    EXPECT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
-    EXPECT_NE(selectPanel.GetHierarchy().m_hWnd, nullptr);
-    EXPECT_EQ(world.PrimitiveType, 2);
-    EXPECT_TRUE(echoes.empty());
-}
-
 TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
 {
     Click(selectPanel, IDC_CIRCLE);
@@ -62,12 +50,19 @@ TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
     EXPECT_FALSE(IsChecked(selectPanel, IDC_CRAB));
 }
 
-TEST_F(PrimitiveSelectTest, TheGridBoxAndShowGridToggleTogether)
+TEST_F(PrimitiveSelectTest, StartsWithRectangleGridOnPopupHiddenAndGridTwiceEndsOn)
 {
+    EXPECT_TRUE(IsChecked(selectPanel, IDC_RECTANGLE));
+    EXPECT_FALSE(IsChecked(selectPanel, IDC_CIRCLE) || IsChecked(selectPanel, IDC_CRAB));
+    EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
+    EXPECT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
+    EXPECT_NE(selectPanel.GetHierarchy().m_hWnd, nullptr);
+    EXPECT_EQ(world.PrimitiveType, 2);
+    EXPECT_TRUE(echoes.empty());
+
     Click(selectPanel, IDC_GRID);
     EXPECT_FALSE(IsChecked(selectPanel, IDC_GRID));
     EXPECT_FALSE(world.ShowGrid);
-
     Click(selectPanel, IDC_GRID);
     EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
     EXPECT_TRUE(world.ShowGrid);

@@ -65,7 +65,7 @@ TEST_F(SceneTreeControlTest, FillTreeListsChildrenDepthFirstAndSkipsNullSlots)
     EXPECT_FALSE(ItemOf(parent)->isExpanded());
 }
 
-TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndEditsEntryZero)
+TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndAPlainNodeAfterItLeavesTheIndexAsItWas)
 {
     SelectNode(listNode);
 
@@ -80,19 +80,11 @@ TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndEditsEntryZero)
     EXPECT_EQ(RedPosition(), 100000);
 
     MoveSlider(IndexSlider(), 2);
-
     EXPECT_EQ(IndexLabel(), "2");
     EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
     EXPECT_EQ(RedPosition(), 100000);
-}
-
-TEST_F(SceneTreeControlTest, APlainPrimitiveAfterAListLeavesTheIndexAsItWas)
-{
-    SelectNode(listNode);
-    MoveSlider(IndexSlider(), 2);
 
     SelectNode(plain);
-
     EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
     EXPECT_EQ(IndexSlider()->maximum(), 2);
     EXPECT_EQ(IndexSlider()->value(), 2);

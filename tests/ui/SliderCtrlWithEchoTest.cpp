@@ -1,31 +1,20 @@
 #include "ui/SliderCtrlWithEcho.h"
 #include "platform/win/DataExchange.h"
-#include "platform/win/Dialog.h"
 #include "platform/win/WidgetTraits.h"
 #include "platform/win/WindowHandles.h"
+#include "tests/ui/HostDialogTest.h"
 
 #include <QLabel>
-#include <QTest>
 #include <cmath>
-#include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace {
-
-std::vector<std::string> journal;
-
-class WatchedSlider : public TAVMFC_SliderCtrlWithEcho
-{
-public:
-    void OnValueChanged(float value) override { journal.push_back("changed " + std::to_string(value)); }
-};
 
 // The transform panel's template (133): X slider 1027, Y slider 1026.
 class SliderPanel : public CDialog
 {
 public:
-    WatchedSlider x;
+    TAVMFC_SliderCtrlWithEcho x;
     TAVMFC_SliderCtrlWithEcho y;
 
     CWnd* Echo() const { return GetDlgItem(0xFFFF); }
@@ -44,24 +33,15 @@ protected:
         DDX_Control(dx, 1027, x);
         DDX_Control(dx, 1026, y);
     }
-    void OnHScroll(UINT code, UINT position, CWnd* bar) override
-    {
-        const std::wstring echo = EchoText();
-        journal.push_back("panel " + std::to_string(x.GetValue()) + " echo" +
-                          std::string(echo.begin(), echo.end()));
-        CDialog::OnHScroll(code, position, bar);
-    }
 };
 
-struct EchoSlider : ::testing::Test
+struct EchoSlider : HostDialogTest
 {
     void SetUp() override
     {
-        journal.clear();
-        ASSERT_TRUE(main.Create(102));
+        HostDialogTest::SetUp();
         ASSERT_TRUE(panel.Create(133, &main));
     }
-    CDialog main;
     SliderPanel panel;
 };
 
@@ -127,30 +107,4 @@ TEST_F(EchoSlider, FirstAcceptedCallMakesRoomForTheEchoOnce)
     EXPECT_EQ(echo.right, original.right);
     EXPECT_EQ(echo.top, original.top);
     EXPECT_EQ(echo.bottom, original.bottom);
-}
-
-TEST_F(EchoSlider, UprightSliderHasItsMaximumOnTopAndItsEchoAbove)
-{
-    TAVMFC_SliderCtrlWithEcho upright;
-    ASSERT_TRUE(upright.Create(WS_CHILD | WS_VISIBLE | TBS_VERT, RECT{10, 30, 40, 130}, &panel, 2000));
-    upright.SetRangeAndValue(0.0f, 1.0f, 0.25f);
-    EXPECT_EQ(upright.GetPos(), 75000);
-    EXPECT_FLOAT_EQ(upright.GetValue(), 0.25f);
-    EXPECT_EQ(panel.ClientRectOf(&upright).top, 50);
-    const RECT echo = panel.ClientRectOf(panel.Echo());
-    EXPECT_EQ(echo.left, 10 + 15 - 25);
-    EXPECT_EQ(echo.top, 30);
-    EXPECT_EQ(echo.right - echo.left, 50);
-    EXPECT_EQ(echo.bottom - echo.top, 20);
-}
-
-TEST_F(EchoSlider, UserMovesReachThePanelFirstThenTheEchoAndTheHook)
-{
-    panel.x.SetRangeAndValue(0.0f, 100000.0f, 500.0f); // one position per unit
-    QTest::keyClick(WindowHandles::WidgetOf(panel.x.m_hWnd), Qt::Key_Right);
-    EXPECT_EQ(journal, (std::vector<std::string>{"panel " + std::to_string(501.0f) + " echo 500.00",
-                                                 "changed " + std::to_string(501.0f)}));
-    EXPECT_EQ(panel.EchoText(), L" 501.00");
-    panel.x.SetValue(900.0f); // code moves are not user moves
-    EXPECT_EQ(journal.size(), 2u);
 }

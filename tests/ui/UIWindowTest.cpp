@@ -1,16 +1,13 @@
 #include "ui/UIWindow.h"
-#include "platform/win/Dialog.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
-#include "tests/ui/MessageRecorder.h"
+#include "tests/ui/HostDialogTest.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -18,19 +15,23 @@ namespace {
 using Calls = std::vector<std::string>;
 
 // Records what the window asks of its handler.
-class CountingHandler : public TAV_IWindowHandler
+struct CountingHandler : TAV_IWindowHandler
 {
-public:
-    explicit CountingHandler(bool accepts = true) : accepts_(accepts) {}
+    explicit CountingHandler(bool accepts = true) : accepts(accepts) {}
+    bool accepts;
     Calls calls;
     HWND attachedTo = nullptr;
 
+    void Log(const char* what, unsigned flags, int x, int y)
+    {
+        calls.push_back(what + std::to_string(flags) + " " + std::to_string(x) + "," + std::to_string(y));
+    }
     bool IsInitialized() const override { return attachedTo != nullptr; }
     bool AttachToWindow(HWND window) override
     {
         calls.push_back("attach");
         attachedTo = window;
-        return accepts_;
+        return accepts;
     }
     void DetachFromWindow() override { calls.push_back("detach"); }
     void BeginDraw() override {}
@@ -38,16 +39,9 @@ public:
     void DrawGraphics() override { calls.push_back("draw"); }
     void OnMouseButton(bool down, unsigned flags, int x, int y) override
     {
-        calls.push_back(std::string(down ? "down " : "up ") + std::to_string(flags) + " " +
-                        std::to_string(x) + "," + std::to_string(y));
+        Log(down ? "down " : "up ", flags, x, y);
     }
-    void OnMouseMove(unsigned flags, int x, int y) override
-    {
-        calls.push_back("move " + std::to_string(flags) + " " + std::to_string(x) + "," + std::to_string(y));
-    }
-
-private:
-    bool accepts_;
+    void OnMouseMove(unsigned flags, int x, int y) override { Log("move ", flags, x, y); }
 };
 
 void Mouse(HWND window, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
@@ -57,23 +51,7 @@ void Mouse(HWND window, QEvent::Type type, Qt::MouseButton button, Qt::MouseButt
     QApplication::sendEvent(widget, &event);
 }
 
-auto Corners(const RECT& r)
-{
-    return std::make_tuple(r.left, r.top, r.right, r.bottom);
-}
-
-struct ViewWindow : ::testing::Test
-{
-    void SetUp() override
-    {
-        ASSERT_TRUE(main.Create(102));
-        main.ShowWindow(SW_SHOW);
-    }
-
-    CDialog main;
-    MessageRecorder recorder;
-    std::vector<ModalPrompts::MessageBoxRequest>& messages = recorder.messages;
-};
+using ViewWindow = HostDialogTest;
 
 } // namespace
 
