@@ -3,25 +3,6 @@
 
 using Outcome = ModelLoadResult::Outcome;
 
-TEST(ModelLoadEdges, UnknownCodeMakesNothingAndItsChildrenTakeTheNextPlaces)
-{
-    CWorld world;
-    const std::string text = Line('x', "0.0 0.0 0.0", 2) + Line('Q', "0.0 0.0 0.0", 1) +
-                             Line('B', "1.0 0.0 0.0", 2) + Line('?', "0.0 0.0 0.0", 0) +
-                             Line('C', "2.0 0.0 0.0", 0) + Line('C', "3.0 0.0 0.0", 0);
-    const ModelLoadResult result = Load(world, text);
-    // Q takes the first of the root's two places, the box the second with the
-    // unknown line and one circle as its children; the last line is left over.
-    EXPECT_EQ(result.outcome, Outcome::LinesAfterModel);
-    EXPECT_EQ(result.stopLine, 6);
-    EXPECT_EQ(result.nodesAdded, 2);
-    ASSERT_EQ(world.Root->NumChildren(), 1);
-    TAV_SceneNode* box = world.Root->GetChild(0);
-    EXPECT_EQ(box->GetTypeCode(), 'B');
-    ASSERT_EQ(box->NumChildren(), 1);
-    EXPECT_EQ(box->GetChild(0)->GetXformInfo().GetTranslation().x, 2.0f);
-}
-
 // Each file is loaded into a world that holds a box already.
 TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
 {
@@ -33,6 +14,11 @@ TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
     };
     const std::string rootAndBox = Line('x', "0.0 0.0 0.0", 3) + Line('B', "1.0 0.0 0.0", 0);
     std::vector<Case> cases = {
+        // Q takes the first of the root's two places, the box the second with the unknown
+        // line and the first circle as its children; the last line is left over.
+        {Line('x', "0.0 0.0 0.0", 2) + Line('Q', "0.0 0.0 0.0", 1) + Line('B', "1.0 0.0 0.0", 2) +
+             Line('?', "0.0 0.0 0.0", 0) + Line('C', "2.0 0.0 0.0", 0) + Line('C', "3.0 0.0 0.0", 0),
+         Outcome::LinesAfterModel, 6, 2, 1},
         // A complete last line without a line break is still read.
         {Line('x', "0.0 0.0 0.0", 2) + Line('B', "1.0 0.0 0.0", 0) + Line('C', "2.0 0.0 0.0", 0, ""),
          Outcome::Complete, 0, 2, 2},

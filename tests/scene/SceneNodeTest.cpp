@@ -28,47 +28,36 @@ TAV_PrimitiveList* Square(float from, float to)
 
 } // namespace
 
-TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotAndIsNeitherDeletedNorDrawn)
-{
-    int destroyed = 0;
-    auto* parent = new TAV_SceneNode(L"parent");
-    TAV_SceneNode* children[3];
-    for (TAV_SceneNode*& child : children) {
-        child = parent->AddChild(new CountedNode(destroyed));
-        child->SetPrimitive(Square(0, 1));
-    }
-    TAV_SceneNode* removed = children[1];
-
-    parent->RemoveChild(removed);
-    EXPECT_EQ(parent->NumChildren(), 3);
-    EXPECT_EQ(parent->GetChild(0), children[0]);
-    EXPECT_EQ(parent->GetChild(1), nullptr);
-    EXPECT_EQ(parent->GetChild(2), children[2]);
-    CountingHelper helper;
-    parent->Draw(2, helper);
-    EXPECT_EQ(helper.rectangles, 2);
-
-    delete parent;
-    EXPECT_EQ(destroyed, 2);
-    delete removed;
-    EXPECT_EQ(destroyed, 3);
-}
-
-// A bushy tree, with a chain far deeper than any model hanging from one leaf.
-TEST(SceneNodeOwnership, DeletingANodeFreesEveryNodeOfItsSubtreeOnce)
+// Node i of the first 40 gets nodes 3i + 1 to 3i + 3 as children, each with a square.
+TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotAndDeletionFreesEveryNodeOnce)
 {
     int destroyed = 0;
     auto* root = new CountedNode(destroyed);
     std::vector<TAV_SceneNode*> nodes{root};
     for (std::size_t i = 0; i < 40; ++i) {
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3; ++k) {
             nodes.push_back(nodes[i]->AddChild(new CountedNode(destroyed)));
+            nodes.back()->SetPrimitive(Square(0, 1));
+        }
     }
+    // The root's second child heads 1 + 3 + 9 + 27 nodes.
+    TAV_SceneNode* removed = nodes[2];
+    root->RemoveChild(removed);
+    EXPECT_EQ(root->NumChildren(), 3);
+    EXPECT_EQ(root->GetChild(1), nullptr);
+    EXPECT_EQ(root->GetChild(2), nodes[3]);
+    CountingHelper helper;
+    root->Draw(2, helper);
+    EXPECT_EQ(helper.rectangles, 120 - 40);
+
+    // A chain far deeper than any model, under the last leaf (in the root's third subtree).
     TAV_SceneNode* tip = nodes.back();
     for (int i = 0; i < 200000; ++i)
         tip = tip->AddChild(new CountedNode(destroyed));
     delete root;
-    EXPECT_EQ(destroyed, static_cast<int>(nodes.size()) + 200000);
+    EXPECT_EQ(destroyed, 121 - 40 + 200000);
+    delete removed;
+    EXPECT_EQ(destroyed, 121 + 200000);
 }
 
 using SceneNodeBoxes = SceneDeviceTest;
