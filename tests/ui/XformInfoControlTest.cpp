@@ -56,6 +56,7 @@ TEST_F(XformInfoControlTest, TranslateShowsTheTranslationAndMovingXStoresBothSli
     EXPECT_EQ(EchoOf(X()), " 4.00");
 }
 
+// A rotation beyond the limits leaves the X slider exactly as translation left it.
 TEST_F(XformInfoControlTest, RotationShowsDegreesOnXDisablesYAndWritesOnlyTheRotation)
 {
     TAV_XformInfo xform = Translated(1.0f, 2.0f, 0.0f);
@@ -69,74 +70,67 @@ TEST_F(XformInfoControlTest, RotationShowsDegreesOnXDisablesYAndWritesOnlyTheRot
     EXPECT_EQ(EchoOf(X()), " 90.00");
     EXPECT_EQ(EchoOf(Y()), " 0.00");
     EXPECT_FALSE(Y()->isEnabled());
-
     MoveSlider(X(), 37500); // -45 degrees
-
     const TAV_XformInfo stored = node->GetXformInfo();
     EXPECT_NEAR(stored.GetRotationInDegrees(), -45.0f, 1e-4f);
     EXPECT_FLOAT_EQ(stored.GetTranslation().y, 2.0f);
     EXPECT_FLOAT_EQ(stored.GetScale().y, 0.5f);
 
+    xform.SetRotationInDegrees(200.0f);
+    node->SetXformInfo(xform);
+    Click(Xform(), IDC_TRANSLATE);
+    Click(Xform(), IDC_ROTATION);
+    EXPECT_EQ(X()->value(), 55000);
+    EXPECT_EQ(EchoOf(X()), " 1.00");
+    EXPECT_EQ(EchoOf(Y()), " 0.00");
+
     Click(Xform(), IDC_TRANSLATE);
     EXPECT_TRUE(Y()->isEnabled());
 }
 
-TEST_F(XformInfoControlTest, AValueOutsideTheLimitsLeavesThatSliderExactlyAsItWas)
+// Scale: 0.1 to 3.0, z stored as 1. Pivot: the translation limits, z stored as 0,
+// also while "Show Pivot", which is no mode button, is checked.
+TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndStoreTheirVector)
 {
-    TAV_XformInfo xform = Translated(5.0f, -5.0f, 0.0f);
-    xform.SetRotationInDegrees(200.0f);
-    SelectWith(xform);
-    ASSERT_EQ(X()->value(), 75000);
-
-    Click(Xform(), IDC_ROTATION);
-
-    EXPECT_EQ(X()->value(), 75000);
-    EXPECT_EQ(EchoOf(X()), " 5.00");
-    EXPECT_EQ(EchoOf(Y()), " 0.00");
-    // The slider still reads in its old range, and that value becomes the rotation.
-    MoveSlider(X(), 80000);
-    EXPECT_NEAR(node->GetXformInfo().GetRotationInDegrees(), 6.0f, 1e-4f);
+    TAV_XformInfo scaled, pivoted;
+    scaled.SetScale(3.0f, 0.1f, 7.0f);
+    pivoted.SetPivot(-10.0f, 2.5f, 4.0f);
+    const struct
+    {
+        int button;
+        TAV_XformInfo xform;
+        int x, y;
+        int movedSlider, movedTo;
+        TAV_Vector3 (TAV_XformInfo::*read)() const;
+        TAV_Vector3 stored;
+    } cases[] = {
+        {IDC_SCALE, scaled, 100000, 0, IDC_Y_SLIDER, 50000, &TAV_XformInfo::GetScale, {3.0f, 1.55f, 1.0f}},
+        {IDC_PIVOT, pivoted, 0, 62500, IDC_X_SLIDER, 100000, &TAV_XformInfo::GetPivot, {10.0f, 2.5f, 0.0f}},
+    };
+    node->SetPivotVisible(true);
+    for (const auto& c : cases) {
+        SelectWith(c.xform);
+        Click(Xform(), c.button);
+        ASSERT_TRUE(IsChecked(Xform(), IDC_SHOW_PIVOT));
+        EXPECT_EQ(X()->value(), c.x) << c.button;
+        EXPECT_EQ(Y()->value(), c.y) << c.button;
+        MoveSlider(ControlOf<QSlider>(Xform(), c.movedSlider), c.movedTo);
+        const TAV_Vector3 stored = (node->GetXformInfo().*c.read)();
+        EXPECT_NEAR(stored.x, c.stored.x, 1e-5f) << c.button;
+        EXPECT_NEAR(stored.y, c.stored.y, 1e-5f) << c.button;
+        EXPECT_FLOAT_EQ(stored.z, c.stored.z) << c.button;
+        EXPECT_FLOAT_EQ(node->GetXformInfo().GetTranslation().x, 0.0f);
+    }
 }
 
-TEST_F(XformInfoControlTest, ScaleUsesPointOneToThreeAndStoresZOfOne)
+TEST_F(XformInfoControlTest, ShowPivotSwitchesTheMarkerAndFollowsTheSelectedNode)
 {
-    TAV_XformInfo xform;
-    xform.SetScale(3.0f, 0.1f, 7.0f);
-    SelectWith(xform);
-
-    Click(Xform(), IDC_SCALE);
-
-    EXPECT_EQ(X()->value(), 100000);
-    EXPECT_EQ(Y()->value(), 0);
-    MoveSlider(Y(), 50000);
-    const TAV_Vector3 scale = node->GetXformInfo().GetScale();
-    EXPECT_FLOAT_EQ(scale.x, 3.0f);
-    EXPECT_NEAR(scale.y, 1.55f, 1e-5f);
-    EXPECT_FLOAT_EQ(scale.z, 1.0f);
-}
-
-// "Show Pivot" is no mode button: checked, it must not change which mode the sliders edit.
-TEST_F(XformInfoControlTest, PivotUsesTheTranslationLimitsAndShowPivotSwitchesTheMarker)
-{
-    TAV_XformInfo xform;
-    xform.SetPivot(-10.0f, 2.5f, 4.0f);
-    SelectWith(xform);
+    SelectWith(TAV_XformInfo());
     Click(Xform(), IDC_SHOW_PIVOT);
     EXPECT_TRUE(node->IsPivotVisible());
-
-    Click(Xform(), IDC_PIVOT);
-
-    EXPECT_EQ(X()->value(), 0);
-    EXPECT_EQ(Y()->value(), 62500);
-    MoveSlider(X(), 100000);
-    const TAV_Vector3 pivot = node->GetXformInfo().GetPivot();
-    EXPECT_FLOAT_EQ(pivot.x, 10.0f);
-    EXPECT_FLOAT_EQ(pivot.y, 2.5f);
-    EXPECT_FLOAT_EQ(pivot.z, 0.0f);
-    EXPECT_FLOAT_EQ(node->GetXformInfo().GetTranslation().x, 0.0f);
-
     Click(Xform(), IDC_SHOW_PIVOT);
     EXPECT_FALSE(node->IsPivotVisible());
+
     auto* marked = AddTopLevel(new CBox(1.0f, 1.0f, 0.0f));
     marked->SetPivotVisible(true);
     SelectNode(marked);
