@@ -5,7 +5,7 @@
 
 using WorldAttach = SceneDeviceTest;
 
-TEST_F(WorldAttach, DroppedCircleHangsUnderTheBoxItOverlapsInWorldSpaceWithoutMoving)
+TEST_F(WorldAttach, DroppedNodeHangsUnderWhatItOverlapsInWorldSpaceWithoutMoving)
 {
     CWorld world;
     world.CreateNodeAt(10.0f, 0.0f);
@@ -27,26 +27,21 @@ TEST_F(WorldAttach, DroppedCircleHangsUnderTheBoxItOverlapsInWorldSpaceWithoutMo
     EXPECT_EQ(circle->GetXformInfo().GetTranslation().y, 2.0f);
     EXPECT_FLOAT_EQ(WorldBox(world, circle).GetCenter().x, before.GetCenter().x);
     EXPECT_FLOAT_EQ(WorldBox(world, circle).GetCenter().y, before.GetCenter().y);
-}
 
-TEST_F(WorldAttach, DeepCurrentNodeLeavesItsActualParentOnly)
-{
-    CWorld world;
-    world.CreateNodeAt(0.0f, 0.0f);
-    TAV_SceneNode* holder = world.CurrentNode;
-    auto* deep = holder->AddChild(new CCircle(-25.0f, 0.0f, 0.0f)); // far from the holder's box
-    world.CreateNodeAt(-30.0f, 0.0f);                               // box (-30, 0)-(-25, 3)
+    // Dropped again from that depth, onto a later box (16, 3)-(21, 6): it leaves the inner box only.
+    world.PrimitiveType = 2;
+    world.CreateNodeAt(16.0f, 3.0f);
     TAV_SceneNode* target = world.CurrentNode;
-    world.CurrentNode = deep;
-
+    world.CurrentNode = circle;
     ASSERT_TRUE(world.AttachToOverlappingNode());
-    EXPECT_EQ(holder->NumChildren(), 1);
-    EXPECT_EQ(holder->GetChild(0), nullptr);
+    EXPECT_EQ(outer->GetChild(0), inner);
+    EXPECT_EQ(inner->NumChildren(), 1);
+    EXPECT_EQ(inner->GetChild(0), nullptr);
     ASSERT_EQ(target->NumChildren(), 1);
-    EXPECT_EQ(target->GetChild(0), deep);
+    EXPECT_EQ(target->GetChild(0), circle);
     EXPECT_EQ(world.CurrentNode, target);
-    // Relative to the holder at (0, 0) it stood at (-25, 0); relative to the target it stands at (5, 0).
-    EXPECT_EQ(deep->GetXformInfo().GetTranslation().x, 5.0f);
+    EXPECT_EQ(circle->GetXformInfo().GetTranslation().x, 1.0f);
+    EXPECT_EQ(circle->GetXformInfo().GetTranslation().y, -1.0f);
 }
 
 TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRoot)
