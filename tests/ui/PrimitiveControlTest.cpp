@@ -42,7 +42,7 @@ protected:
     TAV_Primitive* primitive = nullptr;
 };
 
-TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsVisibilityAndShadingAndOpaqueBlack)
+TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsOpaqueBlackThenAWhiteShadeWhoseGreenAtHalfStores128)
 {
     EXPECT_TRUE(IsChecked(Attributes(), IDC_VISIBILITY));
     EXPECT_TRUE(IsChecked(Attributes(), IDC_SHADING));
@@ -51,10 +51,7 @@ TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsVisibilityAndShadingAndOpaque
     EXPECT_TRUE(IsChecked(Attributes(), IDC_OBJ_COLOR));
     EXPECT_EQ(SliderPositions(), (std::vector<int>{0, 0, 0, 100000}));
     EXPECT_EQ(EchoOf(Slider(IDC_ALPHA_SLIDER)), " 1.00");
-}
 
-TEST_F(PrimitiveControlTest, ShadeColorShowsWhiteAndGreenAtHalfStores128)
-{
     Click(Attributes(), IDC_SHADE_COLOR);
     EXPECT_EQ(SliderPositions(), (std::vector<int>{100000, 100000, 100000, 100000}));
 
@@ -75,16 +72,12 @@ TEST_F(PrimitiveControlTest, ShadeColorShowsWhiteAndGreenAtHalfStores128)
 
 TEST_F(PrimitiveControlTest, EachCheckBoxWritesOnlyItsOwnAttribute)
 {
-    Click(Attributes(), IDC_WIREFRAME);
-    EXPECT_EQ(primitive->GetFillMode(), 1);
-    EXPECT_EQ(primitive->GetShadeMode(), 1);
-    Click(Attributes(), IDC_WIREFRAME);
-    EXPECT_EQ(primitive->GetFillMode(), 2);
-
-    Click(Attributes(), IDC_SHADING);
-    EXPECT_EQ(primitive->GetShadeMode(), 0);
-    Click(Attributes(), IDC_SHADING);
-    EXPECT_EQ(primitive->GetShadeMode(), 1);
+    std::vector<int> modes; // fill, shade after each click
+    for (int id : {IDC_WIREFRAME, IDC_WIREFRAME, IDC_SHADING, IDC_SHADING}) {
+        Click(Attributes(), id);
+        modes.insert(modes.end(), {primitive->GetFillMode(), primitive->GetShadeMode()});
+    }
+    EXPECT_EQ(modes, (std::vector<int>{1, 1, 2, 1, 2, 0, 2, 1}));
 
     for (int id : {IDC_VISIBILITY, IDC_BOUND_VOL, IDC_TEXTURE, IDC_BLENDING})
         Click(Attributes(), id);
