@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <locale>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -101,16 +100,12 @@ TEST_F(ModelRoundTrip, CommaLocaleChangesNoByteAndNoValue)
     const char* const german = "de_DE.UTF-8";
     {
         [[maybe_unused]] const LibraryAllocations ignored;
-        if (std::setlocale(LC_ALL, german) == nullptr) {
-            const std::filesystem::path folder =
-                std::filesystem::path(testing::TempDir()) / "quorvel-locales";
-            std::filesystem::create_directories(folder);
-            const std::string command =
-                "localedef -i de_DE -f UTF-8 '" + (folder / german).string() + "' >/dev/null 2>&1";
-            if (std::system(command.c_str()) != -1) {
-                setenv("LOCPATH", folder.c_str(), 1);
-                std::setlocale(LC_ALL, german);
-            }
+        const std::string folder = testing::TempDir() + "quorvel-locales";
+        const std::string build = "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" + folder +
+                                  "/" + german + "' >/dev/null 2>&1";
+        if (std::setlocale(LC_ALL, german) == nullptr && std::system(build.c_str()) != -1) {
+            setenv("LOCPATH", folder.c_str(), 1);
+            std::setlocale(LC_ALL, german);
         }
         char number[16];
         std::snprintf(number, sizeof number, "%.1f", 0.5);

@@ -50,11 +50,6 @@ TEST_F(WorldPicking, CreatedNodeIsCurrentAndAPressOnAClawSelectsTheCrabAndHitsTh
     // On the body the crab itself is hit; its arms are not looked at.
     ASSERT_TRUE(world.SelectNodeAt(0.5f, 0.5f));
     EXPECT_EQ(world.HitNode, crab);
-    // A press on nothing changes neither.
-    world.CurrentNode = world.Root->GetChild(0);
-    EXPECT_FALSE(world.SelectNodeAt(-20.0f, -20.0f));
-    EXPECT_EQ(world.CurrentNode, world.Root->GetChild(0));
-    EXPECT_EQ(world.HitNode, crab);
 }
 
 TEST_F(WorldPicking, OneWalkPicksWhatASearchFromTheRootForEveryNodePicks)
