@@ -71,20 +71,17 @@ TEST_F(PrimitiveSelectTest, StartsWithRectangleGridOnPopupHiddenAndGridTwiceEnds
 TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupAndShowsItAtOnceHoweverItWasClosed)
 {
     hierarchyControl& popup = selectPanel.GetHierarchy();
-    Click(selectPanel, IDC_VIEW_HIERARCHY);
-    EXPECT_TRUE(popup.IsWindowVisible());
-    Click(selectPanel, IDC_VIEW_HIERARCHY);
-    EXPECT_FALSE(popup.IsWindowVisible());
-
     const std::function<void()> closers[] = {[&] { Click(popup, IDOK); }, [&] { Click(popup, IDCANCEL); },
                                              [&] { WidgetOf(popup)->close(); }};
     for (const auto& close : closers) {
         Click(selectPanel, IDC_VIEW_HIERARCHY);
+        ASSERT_TRUE(popup.IsWindowVisible());
         close();
         ASSERT_FALSE(popup.IsWindowVisible());
         Click(selectPanel, IDC_VIEW_HIERARCHY);
         EXPECT_TRUE(popup.IsWindowVisible());
         Click(selectPanel, IDC_VIEW_HIERARCHY);
+        EXPECT_FALSE(popup.IsWindowVisible());
     }
 }
 
