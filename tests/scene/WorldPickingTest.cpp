@@ -57,20 +57,16 @@ TEST_F(WorldPicking, OneWalkPicksWhatASearchFromTheRootForEveryNodePicks)
     std::mt19937 random(7);
     std::uniform_real_distribution<float> place(-20.0f, 20.0f);
     CWorld world;
+    // Every node turned and scaled, so that accumulated matrices matter.
     for (int i = 0; i < 16; ++i) {
         world.PrimitiveType = i % 3;
         world.CreateNodeAt(place(random), place(random));
+        TAV_XformInfo xform = world.CurrentNode->GetXformInfo();
+        xform.SetRotationInDegrees(static_cast<float>(i * 17));
+        xform.SetScale(i % 2 == 0 ? 1.5f : 0.75f, 0.75f, 1.0f);
+        world.CurrentNode->SetXformInfo(xform);
         if (i % 4 == 3)
             world.AttachToOverlappingNode();
-    }
-    // Turn and scale a few nodes so that accumulated matrices matter.
-    for (int i = 0; i < world.Root->NumChildren(); i += 3) {
-        if (TAV_SceneNode* node = world.Root->GetChild(i)) {
-            TAV_XformInfo xform = node->GetXformInfo();
-            xform.SetRotationInDegrees(static_cast<float>(i * 17));
-            xform.SetScale(1.5f, 0.75f, 1.0f);
-            node->SetXformInfo(xform);
-        }
     }
     int hits = 0;
     for (int n = 0; n < 200; ++n) {
