@@ -93,7 +93,7 @@ TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndAPlainNodeAfterItLea
     EXPECT_EQ(IndexLabel(), "2");
 }
 
-TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesUntilOneWithAPrimitive)
+TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesAndClosingThePopupKeepsEverything)
 {
     SelectNode(plain);
     auto* bare = AddTopLevel(new TAV_SceneNode(L"bare"));
@@ -109,18 +109,14 @@ TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesUntilOneWith
     SelectNode(plain);
     EXPECT_TRUE(Attributes().IsWindowVisible());
     EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
-}
 
-TEST_F(SceneTreeControlTest, ClosingThePopupKeepsTreeSelectionAndPanels)
-{
-    SelectNode(plain);
-
+    // Closing the popup keeps tree, selection and panels.
     Click(selectPanel.GetHierarchy(), IDOK);
     ASSERT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
     Click(selectPanel, IDC_VIEW_HIERARCHY);
 
     ASSERT_TRUE(selectPanel.GetHierarchy().IsWindowVisible());
-    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 3);
     EXPECT_EQ(Tree()->currentItem(), ItemOf(plain));
     EXPECT_TRUE(Xform().IsWindowVisible());
     EXPECT_TRUE(Attributes().IsWindowVisible());

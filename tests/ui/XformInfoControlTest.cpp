@@ -89,8 +89,8 @@ TEST_F(XformInfoControlTest, RotationShowsDegreesOnXDisablesYAndWritesOnlyTheRot
 }
 
 // Scale: 0.1 to 3.0, z stored as 1. Pivot: the translation limits, z stored as 0,
-// also while "Show Pivot", which is no mode button, is checked.
-TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndStoreTheirVector)
+// also while "Show Pivot", which is no mode button, is checked; it switches the marker.
+TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndShowPivotSwitchesTheMarker)
 {
     TAV_XformInfo scaled, pivoted;
     scaled.SetScale(3.0f, 0.1f, 7.0f);
@@ -121,20 +121,13 @@ TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndStoreTheirVector
         EXPECT_FLOAT_EQ(stored.z, c.stored.z) << c.button;
         EXPECT_FLOAT_EQ(node->GetXformInfo().GetTranslation().x, 0.0f);
     }
-}
 
-TEST_F(XformInfoControlTest, ShowPivotSwitchesTheMarkerAndFollowsTheSelectedNode)
-{
-    SelectWith(TAV_XformInfo());
-    Click(Xform(), IDC_SHOW_PIVOT);
-    EXPECT_TRUE(node->IsPivotVisible());
     Click(Xform(), IDC_SHOW_PIVOT);
     EXPECT_FALSE(node->IsPivotVisible());
-
-    auto* marked = AddTopLevel(new CBox(1.0f, 1.0f, 0.0f));
-    marked->SetPivotVisible(true);
-    SelectNode(marked);
-    EXPECT_TRUE(IsChecked(Xform(), IDC_SHOW_PIVOT));
+    Click(Xform(), IDC_SHOW_PIVOT);
+    EXPECT_TRUE(node->IsPivotVisible());
+    SelectNode(AddTopLevel(new CBox(1.0f, 1.0f, 0.0f)));
+    EXPECT_FALSE(IsChecked(Xform(), IDC_SHOW_PIVOT)); // follows the selected node
 }
 
 } // namespace
