@@ -76,7 +76,7 @@ TEST_F(WorldPicking, OneWalkPicksWhatASearchFromTheRootForEveryNodePicks)
         TAV_SceneNode* expectedCurrent = world.CurrentNode;
         bool found = false;
         // The first top-level object with a hit ends the search.
-        for (int i = world.Root->NumChildren() - 1; i >= 0; --i) {
+        for (int i = 0; i < world.Root->NumChildren() && !found; ++i) {
             TAV_SceneNode* child = world.Root->GetChild(i);
             if (TAV_SceneNode* hit = child != nullptr ? ReferencePick(world, x, y, child) : nullptr) {
                 expectedHit = hit;
