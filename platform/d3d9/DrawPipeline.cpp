@@ -185,9 +185,8 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
     }
     if (Misses(target, v))
         return true;
-    if (batch.type == D3DPT_TRIANGLEFAN && fill == D3DFILL_SOLID && !raster.texture &&
-        (OneColor(raster, v) ? rasterizer.FillConvexFan(v.data(), v.size(), v[1].color)
-                             : raster.gouraud && rasterizer.FillGouraudFan(v.data(), v.size())))
+    if (batch.type == D3DPT_TRIANGLEFAN && fill == D3DFILL_SOLID && !raster.texture && OneColor(raster, v) &&
+        rasterizer.FillConvexFan(v.data(), v.size(), v[1].color))
         return true;
     for (UINT i = 0; i < n; ++i) {
         // Flat shading takes the colour of the triangle's first vertex; in a fan

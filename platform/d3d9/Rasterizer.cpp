@@ -2,7 +2,6 @@
 
 #include "platform/d3d9/ConvexFan.h"
 #include "platform/d3d9/GuardBand.h"
-#include "platform/d3d9/TriangleSpans.h"
 
 #include <algorithm>
 #include <array>
@@ -71,16 +70,6 @@ Plane PlaneThrough(const ScreenVertex& a, const ScreenVertex& b, const ScreenVer
     return plane;
 }
 
-// The planes of a, r, g, b over a triangle.
-std::array<Plane, 4> ColorPlanes(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c)
-{
-    std::array<Plane, 4> channels;
-    for (int k = 0; k < 4; ++k)
-        channels[k] =
-            PlaneThrough(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k));
-    return channels;
-}
-
 // The plane that varies along the segment's major axis only.
 Plane PlaneAlong(const ScreenVertex& a, const ScreenVertex& b, double fa, double fb)
 {
@@ -104,7 +93,11 @@ void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, con
                                D3DCOLOR flatColor)
 {
     if (state_.gouraud) {
-        shader_.SetColorPlanes(ColorPlanes(a, b, c));
+        std::array<Plane, 4> channels;
+        for (int k = 0; k < 4; ++k)
+            channels[k] =
+                PlaneThrough(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k));
+        shader_.SetColorPlanes(channels);
     } else {
         shader_.SetColor(flatColor);
     }
@@ -135,20 +128,43 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
 
 void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
 {
-    TriangleSpans spans(a, b, c, target_.width, target_.height);
-    if (spans.Empty())
+    // Top to bottom; rows whose centres lie in [top, bottom) are covered.
+    if (b.y < a.y)
+        std::swap(a, b);
+    if (c.y < b.y)
+        std::swap(b, c);
+    if (b.y < a.y)
+        std::swap(a, b);
+    const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(a.y), 0);
+    const std::int64_t endRow = std::min<std::int64_t>(FirstCentreAtOrAfter(c.y), target_.height);
+    const std::int64_t cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    if (firstRow >= endRow || cross == 0)
         return;
+    const std::int64_t midRow = std::clamp<std::int64_t>(FirstCentreAtOrAfter(b.y), firstRow, endRow);
+
+    // The long edge a→c lies on the left when b is right of it.
+    const bool longEdgeLeft = cross > 0;
+    const std::int64_t width = target_.width;
     shader_.Paint([&](const auto& paint) {
-        for (std::int64_t row = spans.FirstRow(); row < spans.EndRow(); ++row) {
-            std::int64_t left = 0, right = 0;
-            spans.Next(left, right);
+        CeilStepper longEdge = FixedPoint::EdgeColumns(a, c, firstRow);
+        CeilStepper shortEdge = firstRow < midRow ? FixedPoint::EdgeColumns(a, b, firstRow)
+                                                  : FixedPoint::EdgeColumns(b, c, midRow);
+        for (std::int64_t row = firstRow; row < endRow; ++row) {
+            if (row == midRow && row != firstRow)
+                shortEdge = FixedPoint::EdgeColumns(b, c, midRow);
+            const CeilStepper& leftEdge = longEdgeLeft ? longEdge : shortEdge;
+            const CeilStepper& rightEdge = longEdgeLeft ? shortEdge : longEdge;
+            const std::int64_t left = std::max<std::int64_t>(leftEdge.Value(), 0);
+            const std::int64_t right = std::min(rightEdge.Value(), width);
             if (left < right)
                 paint(static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
+            longEdge.Step();
+            shortEdge.Step();
         }
     });
 }
 
-bool Rasterizer::TileFan(const ScreenVertex* fan, std::size_t count)
+bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
 {
     fan_.clear();
     for (std::size_t i = 0; i < count; ++i) {
@@ -156,60 +172,10 @@ bool Rasterizer::TileFan(const ScreenVertex* fan, std::size_t count)
             return false;
         fan_.push_back(Snap(fan[i]));
     }
-    return ConvexFan::Outline(fan_, outline_);
-}
-
-bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
-{
-    if (!TileFan(fan, count))
+    if (!ConvexFan::Outline(fan_, outline_))
         return false;
     shader_.SetColor(color);
     CoverConvexPolygon(outline_);
-    return true;
-}
-
-bool Rasterizer::FillGouraudFan(const ScreenVertex* fan, std::size_t count)
-{
-    if (!TileFan(fan, count))
-        return false;
-    triangles_.clear();
-    planes_.clear();
-    for (std::size_t i = 1; i + 1 < count; ++i) {
-        const TriangleSpans spans(fan_[0], fan_[i], fan_[i + 1], target_.width, target_.height);
-        if (spans.Empty())
-            continue;
-        triangles_.push_back(spans);
-        planes_.emplace_back(ColorPlanes(Snapped(fan[0]), Snapped(fan[i]), Snapped(fan[i + 1])));
-    }
-    if (triangles_.empty())
-        return true;
-    // Triangles join the walk at their first row and leave after their last.
-    order_.clear();
-    for (std::size_t t = 0; t < triangles_.size(); ++t)
-        order_.push_back(t);
-    std::sort(order_.begin(), order_.end(), [&](std::size_t s, std::size_t t) {
-        return triangles_[s].FirstRow() < triangles_[t].FirstRow();
-    });
-    std::int64_t endRow = 0;
-    for (const TriangleSpans& spans : triangles_)
-        endRow = std::max(endRow, spans.EndRow());
-    // Row by row, so each row of the target is visited once; the triangles tile
-    // the fan without sharing a pixel, so the order within a row does not matter.
-    shader_.PaintWithPlanes([&](const auto& paint) {
-        std::size_t joined = 0;
-        active_.clear();
-        for (std::int64_t row = triangles_[order_[0]].FirstRow(); row < endRow; ++row) {
-            for (; joined < order_.size() && triangles_[order_[joined]].FirstRow() == row; ++joined)
-                active_.push_back(order_[joined]);
-            for (const std::size_t t : active_) {
-                std::int64_t left = 0, right = 0;
-                triangles_[t].Next(left, right);
-                if (left < right)
-                    paint(planes_[t], static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
-            }
-            std::erase_if(active_, [&](std::size_t t) { return triangles_[t].EndRow() == row + 1; });
-        }
-    });
     return true;
 }
 

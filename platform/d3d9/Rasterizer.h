@@ -2,7 +2,6 @@
 #include "platform/d3d9/FixedPoint.h"
 #include "platform/d3d9/RasterTypes.h"
 #include "platform/d3d9/SpanShader.h"
-#include "platform/d3d9/TriangleSpans.h"
 
 #include <cstddef>
 #include <vector>
@@ -29,16 +28,11 @@ public:
     // the same pixels as its triangles; false, drawing nothing, when the fan
     // does not tile a convex polygon (see ConvexFan.h).
     bool FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color);
-    // The same for a Gouraud fan without texture: its rows are walked once, each
-    // triangle painting its own spans with its own colour planes.
-    bool FillGouraudFan(const ScreenVertex* fan, std::size_t count);
 
 private:
     void ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
                        D3DCOLOR flatColor);
     void CoverTriangle(FixedPoint::SubPoint a, FixedPoint::SubPoint b, FixedPoint::SubPoint c);
-    // Snaps the fan into fan_ and its outline into outline_; false when it does not tile a convex polygon.
-    bool TileFan(const ScreenVertex* fan, std::size_t count);
     void CoverConvexPolygon(const std::vector<FixedPoint::SubPoint>& outline);
 
     PixelBuffer& target_;
@@ -46,8 +40,4 @@ private:
     SpanShader shader_;
     std::vector<FixedPoint::SubPoint> fan_;     // reused from fan to fan
     std::vector<FixedPoint::SubPoint> outline_; // reused from fan to fan
-    std::vector<TriangleSpans> triangles_;      // reused from fan to fan
-    std::vector<SpanPainters::GouraudPlanes> planes_;
-    std::vector<std::size_t> order_;
-    std::vector<std::size_t> active_;
 };

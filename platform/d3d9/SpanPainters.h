@@ -187,24 +187,16 @@ template <class Writer> struct ConstantPainter
     }
 };
 
-// Colours from planes given span by span, for primitives made of parts with their own planes.
-template <class Writer> struct PlanesPainter
+template <class Writer> struct GouraudPainter
 {
     PixelBuffer& target;
+    const GouraudPlanes& planes;
     Writer write;
 
-    void operator()(const GouraudPlanes& planes, int row, int x0, int x1) const
+    void operator()(int row, int x0, int x1) const
     {
         Run(target.Row(row) + x0, x1 - x0, planes.At(x0, row, x1 - x0), write);
     }
-};
-
-template <class Writer> struct GouraudPainter
-{
-    PlanesPainter<Writer> paint;
-    const GouraudPlanes& planes;
-
-    void operator()(int row, int x0, int x1) const { paint(planes, row, x0, x1); }
 };
 
 // Diffuse colours come from makeDiffuse(x0, row, count): constant or Gouraud.

@@ -18,39 +18,28 @@ public:
     // with 0 <= x0 < x1 <= width and 0 <= row < height.
     template <class Walk> void Paint(Walk&& walk)
     {
-        WithWriter([&](auto write) { PaintWith(write, walk); });
-    }
-    // For untextured primitives whose parts have their own colour planes: calls
-    // walk(painter) once; walk calls painter(planes, row, x0, x1) for each span.
-    template <class Walk> void PaintWithPlanes(Walk&& walk)
-    {
-        WithWriter([&](auto write) { walk(SpanPainters::PlanesPainter<decltype(write)>{target_, write}); });
+        switch (writer_) {
+        case Writer::Opaque:
+            PaintWith(SpanPainters::OpaqueWrite{}, walk);
+            break;
+        case Writer::SourceAlpha:
+            PaintWith(SpanPainters::SourceAlphaWrite{}, walk);
+            break;
+        case Writer::Generic:
+            PaintWith(SpanPainters::GenericWrite{state_}, walk);
+            break;
+        }
     }
 
 private:
     enum class Writer { Opaque, SourceAlpha, Generic };
-
-    template <class Use> void WithWriter(Use&& use)
-    {
-        switch (writer_) {
-        case Writer::Opaque:
-            use(SpanPainters::OpaqueWrite{});
-            break;
-        case Writer::SourceAlpha:
-            use(SpanPainters::SourceAlphaWrite{});
-            break;
-        case Writer::Generic:
-            use(SpanPainters::GenericWrite{state_});
-            break;
-        }
-    }
 
     template <class Write, class Walk> void PaintWith(Write write, Walk& walk)
     {
         using namespace SpanPainters;
         if (!state_.texture) {
             if (gouraud_)
-                walk(GouraudPainter<Write>{{target_, write}, planes_});
+                walk(GouraudPainter<Write>{target_, planes_, write});
             else
                 walk(ConstantPainter<Write>{target_, color_, write});
             return;
