@@ -44,7 +44,7 @@ TEST_F(WorldAttach, DroppedNodeHangsUnderWhatItOverlapsInWorldSpaceWithoutMoving
     EXPECT_EQ(circle->GetXformInfo().GetTranslation().y, -1.0f);
 }
 
-TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRoot)
+TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRootAndDeletingResetsWhatPointedIntoIt)
 {
     CWorld world;
     world.CreateNodeAt(-20.0f, -20.0f);
@@ -58,19 +58,11 @@ TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRoot)
     EXPECT_EQ(world.Root->GetChild(0), top);
     EXPECT_EQ(top->GetChild(0), middle);
     EXPECT_EQ(middle->GetChild(0), below);
-}
 
-TEST_F(WorldAttach, ClearingLeavesABareCurrentRootAndDeletingASubtreeResetsWhatPointedIntoIt)
-{
-    CWorld world;
-    world.PrimitiveType = 0;
-    world.CreateNodeAt(0.0f, 0.0f);
-    TAV_SceneNode* crab = world.CurrentNode;
     world.CreateNodeAt(10.0f, 10.0f);
-    ASSERT_TRUE(world.SelectNodeAt(0.0f, 0.0f));
-    world.CurrentNode = crab->GetChild(1)->GetChild(0);
-
-    world.DeleteSubtree(crab);
+    ASSERT_TRUE(world.SelectNodeAt(-19.0f, -19.0f));
+    world.CurrentNode = below;
+    world.DeleteSubtree(top);
     EXPECT_EQ(world.Root->GetChild(0), nullptr);
     EXPECT_EQ(world.CurrentNode, world.Root);
     EXPECT_EQ(world.HitNode, nullptr);
