@@ -42,7 +42,7 @@ BOOL CQuorvelDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
-    m_keys = new KeyBindings(*this);
+    new KeyBindings(*this); // a child of the window's widget, which deletes it
     if (!BuildViewsAndPanel())
         return FALSE;
 

@@ -8,7 +8,6 @@
 #include <QString>
 
 class CWorld;
-class KeyBindings;
 
 // The main window: buttons, the echo line, the main and zoom views and the
 // selection panel. A 25 ms timer redraws both views, main view first.
@@ -54,6 +53,5 @@ private:
     CMainHandler m_mainHandler;
     primitiveSelect m_selectionPanel;
     CStatic m_frame;
-    KeyBindings* m_keys = nullptr; // owned by the window's widget
     QString m_startupModel;
 };
