@@ -16,7 +16,8 @@ $(BUILD)/build.ninja:
 build: bootstrap $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: bootstrap $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target quorvel
 	@scripts/run $(BUILD)
 
 test: build
@@ -33,7 +34,8 @@ bench: bootstrap
 	cmake --build $(BUILD_BENCH) -j $(JOBS) --target quorvel_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/quorvel_bench $(BENCH_ARGS)
 
-install: build
+install: bootstrap $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target quorvel
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
 
 clean:
