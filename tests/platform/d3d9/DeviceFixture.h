@@ -69,7 +69,7 @@ protected:
                   D3D_OK);
         device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
         device_->SetRenderState(D3DRS_LIGHTING, FALSE);
-        device_->Clear(0, nullptr, D3DCLEAR_TARGET, kBlack, 0.0f, 0);
+        ClearTo(kBlack);
     }
 
     void TearDown() override
@@ -93,6 +93,14 @@ protected:
         Draw(D3DPT_TRIANGLEFAN, static_cast<UINT>(vertices.size() - 2), vertices, kColorFvf);
     }
 
+    void Blend(D3DBLEND source = D3DBLEND_SRCALPHA, D3DBLEND destination = D3DBLEND_INVSRCALPHA)
+    {
+        device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+        device_->SetRenderState(D3DRS_SRCBLEND, source);
+        device_->SetRenderState(D3DRS_DESTBLEND, destination);
+    }
+    void ClearTo(D3DCOLOR color) { device_->Clear(0, nullptr, D3DCLEAR_TARGET, color, 0.0f, 0); }
+
     D3DCOLOR Pixel(int x, int row)
     {
         IDirect3DSurface9* target = nullptr;
@@ -102,13 +110,33 @@ protected:
         return color;
     }
 
+    // Every pixel of the target, row by row.
+    std::vector<D3DCOLOR> Snapshot()
+    {
+        std::vector<D3DCOLOR> pixels;
+        for (int row = 0; row < Size; ++row)
+            for (int x = 0; x < Size; ++x)
+                pixels.push_back(Pixel(x, row));
+        return pixels;
+    }
+
+    struct Expected
+    {
+        int x, row;
+        D3DCOLOR color;
+    };
+    void ExpectPixels(std::initializer_list<Expected> expected)
+    {
+        for (const Expected& e : expected)
+            EXPECT_EQ(Pixel(e.x, e.row), e.color) << "pixel " << e.x << "," << e.row;
+    }
+
     // How many pixels of the target differ from the background colour.
     int CountNot(D3DCOLOR background)
     {
         int count = 0;
-        for (int row = 0; row < Size; ++row)
-            for (int x = 0; x < Size; ++x)
-                count += Pixel(x, row) != background;
+        for (D3DCOLOR pixel : Snapshot())
+            count += pixel != background;
         return count;
     }
 

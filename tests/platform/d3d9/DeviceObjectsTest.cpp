@@ -29,44 +29,33 @@ D3DSURFACE_DESC DescOf(IDirect3DSwapChain9* chain)
 
 } // namespace
 
-TEST(Direct3D, CreationNeedsTheSdkVersionAndALiveSizedWindow)
+TEST(Direct3D, CreationNeedsTheSdkVersionAndALiveWindowWhoseClientSizesTheBackBuffer)
 {
     EXPECT_EQ(Direct3DCreate9(31), nullptr);
     IDirect3D9* direct3D = Direct3DCreate9(D3D_SDK_VERSION);
     ASSERT_NE(direct3D, nullptr);
-
     IDirect3DDevice9* device = reinterpret_cast<IDirect3DDevice9*>(direct3D);
     D3DPRESENT_PARAMETERS params = Windowed();
     EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0x20, &params, &device)));
     EXPECT_EQ(device, nullptr);
 
-    auto empty = std::make_unique<QWidget>();
-    empty->resize(0, 10);
-    EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, WindowHandles::HandleOf(empty.get()), 0x20,
+    auto window = std::make_unique<QWidget>();
+    window->resize(0, 10);
+    EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, WindowHandles::HandleOf(window.get()), 0x20,
                                               &params, &device)));
-    const HWND dead = WindowHandles::HandleOf(empty.get());
-    empty.reset();
-    empty = std::make_unique<QWidget>();
-    empty->resize(10, 10);
+    const HWND dead = WindowHandles::HandleOf(window.get());
+    window = std::make_unique<QWidget>();
+    window->resize(20, 10);
     EXPECT_TRUE(FAILED(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, dead, 0x20, &params, &device)));
     EXPECT_EQ(device, nullptr);
-    EXPECT_EQ(direct3D->Release(), 0u);
-}
 
-TEST(Direct3D, ZeroBackBufferSizeTakesTheClientSize)
-{
-    QWidget window;
-    window.resize(20, 10);
-    IDirect3D9* direct3D = Direct3DCreate9(D3D_SDK_VERSION);
+    // A zero back-buffer size takes the client size.
     D3DDISPLAYMODE mode;
     ASSERT_EQ(direct3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode), D3D_OK);
-    D3DPRESENT_PARAMETERS params = Windowed();
     params.BackBufferFormat = mode.Format;
-    IDirect3DDevice9* device = nullptr;
-    ASSERT_EQ(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, WindowHandles::HandleOf(&window),
-                                     D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device),
+    ASSERT_EQ(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, WindowHandles::HandleOf(window.get()), 0x20, &params,
+                                     &device),
               D3D_OK);
-
     IDirect3DSwapChain9* chain = nullptr;
     ASSERT_EQ(device->GetSwapChain(0, &chain), D3D_OK);
     EXPECT_EQ(DescOf(chain).Width, 20u);
@@ -75,7 +64,7 @@ TEST(Direct3D, ZeroBackBufferSizeTakesTheClientSize)
     EXPECT_EQ(params.BackBufferWidth, 20u);
     chain->Release();
     device->Release();
-    direct3D->Release();
+    EXPECT_EQ(direct3D->Release(), 0u);
 }
 
 TEST_F(DeviceTest, ReferenceCountsReachZeroWhateverTheOrderOfRelease)
@@ -116,7 +105,7 @@ TEST_F(DeviceTest, AdditionalSwapChainsHaveTheirOwnSizeAndPresentIntoTheirWindow
     IDirect3DSurface9* backBuffer = nullptr;
     chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
     ASSERT_EQ(device_->SetRenderTarget(0, backBuffer), D3D_OK);
-    device_->Clear(0, nullptr, D3DCLEAR_TARGET, kRed, 0.0f, 0);
+    ClearTo(kRed);
     ASSERT_EQ(chain->Present(nullptr, nullptr, params.hDeviceWindow, nullptr, 0), D3D_OK);
     const QImage frame = FramePresenter::LastFrame(params.hDeviceWindow);
     ASSERT_EQ(frame.size(), QSize(8, 6));
@@ -152,7 +141,6 @@ TEST_F(DeviceTest, CallLogRecordsStatesAndDrawsWithTheirVertices)
     const DeviceCall& draw = log[2];
     EXPECT_EQ(draw.kind, DeviceCall::Kind::DrawPrimitiveUP);
     EXPECT_EQ(draw.primitiveType, D3DPT_LINELIST);
-    EXPECT_EQ(draw.primitiveCount, 1u);
     EXPECT_EQ(draw.stride, sizeof(ColorVertex));
     EXPECT_EQ(draw.fvf, kColorFvf);
     ASSERT_EQ(draw.VertexCount(), 2u);
@@ -166,17 +154,14 @@ TEST_F(DeviceTest, InvalidCallsAreRefusedAndDrawNothing)
 {
     const std::vector<ColorVertex> triangle{At(0, 0, kWhite), At(16, 0, kWhite), At(0, 16, kWhite)};
     device_->SetFVF(kColorFvf);
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, nullptr, sizeof(ColorVertex)),
-              D3DERR_INVALIDCALL);
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 0, triangle.data(), sizeof(ColorVertex)),
-              D3DERR_INVALIDCALL);
+    const UINT stride = sizeof(ColorVertex);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, nullptr, stride), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 0, triangle.data(), stride), D3DERR_INVALIDCALL);
     EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), 12), D3DERR_INVALIDCALL);
-    EXPECT_EQ(
-        device_->DrawPrimitiveUP(static_cast<D3DPRIMITIVETYPE>(9), 1, triangle.data(), sizeof(ColorVertex)),
-        D3DERR_INVALIDCALL);
-    device_->SetFVF(D3DFVF_DIFFUSE); // no position
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), sizeof(ColorVertex)),
+    EXPECT_EQ(device_->DrawPrimitiveUP(static_cast<D3DPRIMITIVETYPE>(9), 1, triangle.data(), stride),
               D3DERR_INVALIDCALL);
+    device_->SetFVF(D3DFVF_DIFFUSE); // no position
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), stride), D3DERR_INVALIDCALL);
     EXPECT_EQ(CountNot(kBlack), 0);
 
     EXPECT_EQ(device_->EndScene(), D3DERR_INVALIDCALL);

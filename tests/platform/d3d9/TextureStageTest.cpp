@@ -52,66 +52,37 @@ protected:
     IDirect3DTexture9* texture_ = nullptr;
 };
 
-TEST_F(TextureStageTest, SelectTextureShowsTexelsInsteadOfTheVertexColour)
+TEST_F(TextureStageTest, SelectTextureShowsTexelsAndWrapsBeyondOne)
 {
     SelectTexture();
-    DrawQuad(1.0f);
-
-    EXPECT_EQ(Pixel(0, 0), kRed);
-    EXPECT_EQ(Pixel(7, 7), kRed);
-    EXPECT_EQ(Pixel(8, 0), kGreen);
-    EXPECT_EQ(Pixel(0, 8), kBlue);
-    EXPECT_EQ(Pixel(15, 15), kWhite); // alpha is dropped by the XRGB target
+    DrawQuad(1.0f); // alpha is dropped by the XRGB target
+    ExpectPixels({{0, 0, kRed}, {7, 7, kRed}, {8, 0, kGreen}, {0, 8, kBlue}, {15, 15, kWhite}});
+    DrawQuad(2.0f); // two repeats across the target: each texel is four pixels wide
+    ExpectPixels({{3, 0, kRed}, {4, 0, kGreen}, {8, 0, kRed}, {12, 12, kWhite}, {12, 8, kGreen}});
 }
 
-TEST_F(TextureStageTest, DisabledStagePassesTheVertexColour)
+TEST_F(TextureStageTest, DisabledStageOrMissingTexturePassesTheVertexColour)
 {
     SelectTexture();
     device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
     DrawQuad(1.0f);
     EXPECT_EQ(CountNot(0xFF404040u), 0);
 
-    // So does a stage with no texture.
-    device_->Clear(0, nullptr, D3DCLEAR_TARGET, kBlack, 0.0f, 0);
     SelectTexture();
     device_->SetTexture(0, nullptr);
     DrawQuad(1.0f, kGreen);
     EXPECT_EQ(CountNot(kGreen), 0);
 }
 
-TEST_F(TextureStageTest, CoordinatesBeyondOneWrapAround)
+TEST_F(TextureStageTest, ModulateMultipliesAndTexelAlphaBlendsOverTheBackground)
 {
-    // Two repeats across the target: each texel is four pixels wide.
-    SelectTexture();
-    DrawQuad(2.0f);
-
-    EXPECT_EQ(Pixel(3, 0), kRed);
-    EXPECT_EQ(Pixel(4, 0), kGreen);
-    EXPECT_EQ(Pixel(8, 0), kRed);
-    EXPECT_EQ(Pixel(12, 12), kWhite);
-    EXPECT_EQ(Pixel(12, 8), kGreen);
-    EXPECT_EQ(Pixel(8, 8), kRed);
-}
-
-TEST_F(TextureStageTest, TexelAlphaBlendsOverTheBackground)
-{
-    SelectTexture();
-    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00123456u, 0.0f, 0);
-    DrawQuad(1.0f);
-
-    EXPECT_EQ(Pixel(0, 0), kRed);
-    EXPECT_EQ(Pixel(12, 12), 0xFF123456u); // transparent texel leaves the background
-}
-
-TEST_F(TextureStageTest, ModulateMultipliesTexelAndVertexColour)
-{
-    // The stage's initial operation.
-    device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE); // the initial operation
     DrawQuad(1.0f, 0xFF808080u);
+    ExpectPixels({{0, 0, 0xFF800000u}, {8, 0, 0xFF008000u}});
 
-    EXPECT_EQ(Pixel(0, 0), 0xFF800000u);
-    EXPECT_EQ(Pixel(8, 0), 0xFF008000u);
+    SelectTexture();
+    Blend();
+    ClearTo(0x00123456u);
+    DrawQuad(1.0f);
+    ExpectPixels({{0, 0, kRed}, {12, 12, 0xFF123456u}}); // a transparent texel leaves the background
 }
