@@ -39,6 +39,17 @@ constexpr D3DCOLOR kRed = 0xFFFF0000u;
 constexpr D3DCOLOR kGreen = 0xFF00FF00u;
 constexpr D3DCOLOR kBlue = 0xFF0000FFu;
 
+inline D3DPRESENT_PARAMETERS Windowed(HWND window = nullptr, UINT width = 0, UINT height = 0)
+{
+    D3DPRESENT_PARAMETERS params{};
+    params.Windowed = TRUE;
+    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    params.hDeviceWindow = window;
+    params.BackBufferWidth = width;
+    params.BackBufferHeight = height;
+    return params;
+}
+
 // A device on a 16 x 16 window; vertices are given in target pixels (x right,
 // y down from the top-left corner), which the identity transforms map as
 // clip x = px / 8 - 1, clip y = 1 - py / 8.
@@ -61,9 +72,7 @@ protected:
         window_.resize(Size, Size);
         direct3D_ = Direct3DCreate9(D3D_SDK_VERSION);
         ASSERT_NE(direct3D_, nullptr);
-        D3DPRESENT_PARAMETERS params{};
-        params.Windowed = TRUE;
-        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+        D3DPRESENT_PARAMETERS params = Windowed();
         ASSERT_EQ(direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, Window(),
                                           D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device_),
                   D3D_OK);

@@ -1,11 +1,11 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/DataExchange.h"
+#include "platform/win/DialogUnits.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
+#include "resources/DialogTemplate.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -55,12 +55,19 @@ protected:
 
 } // namespace
 
-TEST(Dialog, ModelessCreateRunsInitialisationBeforeReturningAndWritesMembers)
+struct PanelDialog : ::testing::Test
 {
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.Create(102));
+        ASSERT_TRUE(panel.Create(129, &parent));
+    }
     CDialog parent;
-    ASSERT_TRUE(parent.Create(102));
     SelectionPanel panel;
-    ASSERT_TRUE(panel.Create(129, &parent));
+};
+
+TEST_F(PanelDialog, ModelessCreateRunsInitialisationBeforeReturningAndWritesMembers)
+{
     EXPECT_EQ(panel.initCount, 1);
     EXPECT_TRUE(panel.initSawControls);
     EXPECT_EQ(panel.IsDlgButtonChecked(1013), BST_CHECKED); // grid 1 written by the base initialisation
@@ -68,23 +75,15 @@ TEST(Dialog, ModelessCreateRunsInitialisationBeforeReturningAndWritesMembers)
     EXPECT_EQ(panel.GetDlgItem(1012)->GetWindowText(), L"View Hierarchy");
     EXPECT_EQ(panel.GetDlgItem(4242), nullptr);
     EXPECT_FALSE(panel.Create(129, &parent)); // one window per object
-}
 
-TEST(Dialog, CreationFailsForMissingTemplateOrParentlessChild)
-{
     CDialog orphan;
     EXPECT_FALSE(orphan.Create(129, nullptr)); // a child template needs a parent
     EXPECT_FALSE(orphan.Create(999, nullptr));
     EXPECT_EQ(orphan.m_hWnd, nullptr);
 }
 
-TEST(Dialog, DataExchangeMovesValuesBothWays)
+TEST_F(PanelDialog, DataExchangeMovesValuesBothWays)
 {
-    CDialog parent;
-    ASSERT_TRUE(parent.Create(102));
-    SelectionPanel panel;
-    ASSERT_TRUE(panel.Create(129, &parent));
-
     panel.CheckDlgButton(1013, BST_UNCHECKED);
     panel.GetDlgItem(1006)->SetWindowText(L"Square");
     panel.UpdateData(TRUE);
@@ -98,12 +97,8 @@ TEST(Dialog, DataExchangeMovesValuesBothWays)
     EXPECT_EQ(panel.GetDlgItem(1006)->GetWindowText(), L"Box");
 }
 
-TEST(Dialog, RadioGroupsCheckOneAndAnswerTheCheckedId)
+TEST_F(PanelDialog, RadioGroupsCheckOneAndAnswerTheCheckedId)
 {
-    CDialog parent;
-    ASSERT_TRUE(parent.Create(102));
-    SelectionPanel panel;
-    ASSERT_TRUE(panel.Create(129, &parent));
     EXPECT_EQ(panel.GetCheckedRadioButton(1005, 1007), 0);
     panel.CheckRadioButton(1005, 1007, 1006);
     EXPECT_EQ(panel.GetCheckedRadioButton(1005, 1007), 1006);
@@ -118,39 +113,19 @@ TEST(Dialog, RadioGroupsCheckOneAndAnswerTheCheckedId)
     EXPECT_EQ(panel.commands, (std::vector<UINT>{1007, 1007}));
 }
 
-TEST(Dialog, ModalRunEndsWithTheResultAndDestroysTheWindow)
-{
-    class Ending : public CDialog
-    {
-    public:
-        Ending() : CDialog(130) {}
-        HWND seen = nullptr;
-
-    protected:
-        BOOL OnInitDialog() override
-        {
-            seen = m_hWnd;
-            EndDialog(7);
-            return TRUE;
-        }
-    } dialog;
-    EXPECT_EQ(dialog.DoModal(), 7);
-    EXPECT_NE(dialog.seen, nullptr);
-    EXPECT_FALSE(IsWindow(dialog.seen));
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-}
-
-TEST(Dialog, ModalRunEndsFromTheLoopOnOk)
+TEST(Dialog, ModalRunEndsFromTheLoopOnOkAndDestroysTheWindow)
 {
     class Timed : public CDialog
     {
     public:
         Timed() : CDialog(130) {}
+        HWND seen = nullptr;
 
     protected:
         BOOL OnInitDialog() override
         {
             CDialog::OnInitDialog();
+            seen = m_hWnd;
             SetTimer(3, 1);
             return TRUE;
         }
@@ -161,12 +136,13 @@ TEST(Dialog, ModalRunEndsFromTheLoopOnOk)
         }
     } dialog;
     EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_NE(dialog.seen, nullptr);
+    EXPECT_FALSE(IsWindow(dialog.seen));
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
-TEST(Dialog, EscapeAndOkHideAModelessPopupWithoutDestroyingIt)
+TEST_F(PanelDialog, EscapeHidesAModelessPopupWithoutDestroyingIt)
 {
-    CDialog parent;
-    ASSERT_TRUE(parent.Create(102));
     CDialog popup;
     ASSERT_TRUE(popup.Create(130, &parent));
     EXPECT_FALSE(popup.GetStyle() & WS_VISIBLE); // the template is not visible
@@ -175,34 +151,46 @@ TEST(Dialog, EscapeAndOkHideAModelessPopupWithoutDestroyingIt)
     QTest::keyClick(Widget(&popup), Qt::Key_Escape);
     EXPECT_FALSE(popup.GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(IsWindow(popup.m_hWnd));
-
-    popup.ShowWindow(SW_SHOW);
-    Click(popup.GetDlgItem(IDOK));
-    EXPECT_FALSE(popup.GetStyle() & WS_VISIBLE);
-    EXPECT_TRUE(IsWindow(popup.m_hWnd));
 }
 
-TEST(Dialog, ContextMenuRequestNamesTheClickedControlAndTheScreenPoint)
+TEST(DialogUnits, ConversionRoundsHalfAwayFromZeroWithTheBaseUnits)
 {
-    class MenuDialog : public CDialog
-    {
-    public:
-        CWnd* clicked = nullptr;
-        POINT at;
+    EXPECT_EQ(MulDiv(-7, 6, 4), -11); // -10.5
+    EXPECT_EQ(MulDiv(5, 13, 8), 8);   // 8.125
+    EXPECT_EQ(MulDiv(3, 5, 0), -1);
+    EXPECT_EQ(MulDiv(100000, 100000, 100000), 100000); // no 32-bit overflow in the product
+    // Base units 6 x 13: one dialog unit is 1.5 pixels across and 1.625 down.
+    const RECT r = DialogUnitsToPixels(7, 7, 50, 14, DialogBaseUnits{6, 13});
+    EXPECT_EQ(r.left, 11);   // 10.5
+    EXPECT_EQ(r.top, 11);    // 11.375
+    EXPECT_EQ(r.right, 86);  // 57 * 1.5 = 85.5
+    EXPECT_EQ(r.bottom, 34); // 21 * 1.625 = 34.125
+}
 
-    protected:
-        void OnContextMenu(CWnd* window, POINT point) override
-        {
-            clicked = window;
-            at = point;
-        }
-    } dialog;
-    ASSERT_TRUE(dialog.Create(102));
-    QWidget* exitButton = Widget(dialog.GetDlgItem(1));
-    const QPoint inside(4, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, exitButton->mapToGlobal(inside));
-    QApplication::sendEvent(exitButton, &event);
-    EXPECT_EQ(dialog.clicked, dialog.GetDlgItem(1));
-    EXPECT_EQ(dialog.at.x, exitButton->mapToGlobal(inside).x());
-    EXPECT_EQ(dialog.at.y, exitButton->mapToGlobal(inside).y());
+TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
+{
+    CDialog dialog(102);
+    ASSERT_TRUE(dialog.Create(102, nullptr));
+    const DialogTemplate* source = FindDialogTemplate(102);
+    RECT client;
+    dialog.GetClientRect(&client);
+    RECT expectedClient{0, 0, source->cx, source->cy};
+    dialog.MapDialogRect(&expectedClient);
+    EXPECT_EQ(client.right, expectedClient.right);
+    EXPECT_EQ(client.bottom, expectedClient.bottom);
+    EXPECT_GT(client.right, source->cx); // a dialog unit is more than a pixel wide in any usable font
+
+    for (const ControlTemplate& control : source->controls) {
+        CWnd* item = dialog.GetDlgItem(control.id);
+        ASSERT_NE(item, nullptr) << control.id;
+        RECT expected{control.x, control.y, control.x + control.cx, control.y + control.cy};
+        dialog.MapDialogRect(&expected);
+        RECT actual;
+        item->GetWindowRect(&actual);
+        dialog.ScreenToClient(&actual);
+        EXPECT_EQ(actual.left, expected.left) << control.id;
+        EXPECT_EQ(actual.top, expected.top) << control.id;
+        EXPECT_EQ(actual.right, expected.right) << control.id;
+        EXPECT_EQ(actual.bottom, expected.bottom) << control.id;
+    }
 }
