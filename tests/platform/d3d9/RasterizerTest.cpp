@@ -177,7 +177,7 @@ TEST_F(DeviceTest, SourceAlphaBlendingMixesWithTheBackground)
     EXPECT_EQ(Pixel(5, 5), 0xFFFF00FFu); // additive
 }
 
-TEST_F(DeviceTest, GeometryFarOutsideTheTargetIsClipped)
+TEST_F(DeviceTest, GeometryFarOutsideIsClippedAndVerticesWithoutAPlaceAreDropped)
 {
     // Huge triangles cover everything, one wholly outside covers nothing, and a
     // vertex that is not a number or behind the eye drops its triangle.
@@ -192,13 +192,15 @@ TEST_F(DeviceTest, GeometryFarOutsideTheTargetIsClipped)
     EXPECT_EQ(CountNot(kBlack), Size); // only the long line's row
     EXPECT_EQ(Pixel(0, 7), kRed);
 
-    // A projection whose w is z: vertices at z 0 and -1 are not in front of the eye.
+    // A projection whose w is z: vertices at z -1 are behind the eye, though their
+    // quotients would cover half the target, and those at z 0 have no position.
     D3DXMATRIX projection;
     D3DXMatrixIdentity(&projection);
     projection._34 = 1.0f;
     projection._44 = 0.0f;
     device_->SetTransform(D3DTS_PROJECTION, &projection);
-    DrawFan({{-1, -1, 0, kRed}, {3, -1, -1, kRed}, {-1, 3, -1, kRed}});
+    DrawFan({{-1, -1, -1, kRed}, {3, -1, -1, kRed}, {-1, 3, -1, kRed}});
+    DrawFan({{-1, -1, 0, kRed}, {1, -1, 0, kRed}, {0, 1, 0, kRed}});
     EXPECT_EQ(CountNot(kBlack), Size);
 }
 

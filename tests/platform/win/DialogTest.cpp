@@ -8,10 +8,10 @@
 #include "resources/DialogTemplate.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -94,40 +94,32 @@ protected:
     }
 };
 
-struct PanelFixture : ::testing::Test
+// A panel template on the main dialog (102).
+template <typename Panel, UINT id> struct PanelOnMain : ::testing::Test
 {
     void SetUp() override
     {
         journal.clear();
         ASSERT_TRUE(main.Create(102));
-        ASSERT_TRUE(panel.Create(132, &main));
+        ASSERT_TRUE(panel.Create(id, &main));
     }
     CDialog main;
-    TreePanel panel;
+    Panel panel;
 };
+using PanelDialog = PanelOnMain<SelectionPanel, 129>;
+using PanelFixture = PanelOnMain<TreePanel, 132>;
 
 } // namespace
-
-struct PanelDialog : ::testing::Test
-{
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.Create(102));
-        ASSERT_TRUE(panel.Create(129, &parent));
-    }
-    CDialog parent;
-    SelectionPanel panel;
-};
 
 TEST_F(PanelDialog, ModelessCreateRunsInitialisationBeforeReturningAndWritesMembers)
 {
     EXPECT_EQ(panel.initCount, 1);
     EXPECT_TRUE(panel.initSawControls);
     EXPECT_EQ(panel.IsDlgButtonChecked(1013), BST_CHECKED); // grid 1 written by the base initialisation
-    EXPECT_EQ(panel.GetParent(), &parent);
+    EXPECT_EQ(panel.GetParent(), &main);
     EXPECT_EQ(panel.GetDlgItem(1012)->GetWindowText(), L"View Hierarchy");
     EXPECT_EQ(panel.GetDlgItem(4242), nullptr);
-    EXPECT_FALSE(panel.Create(129, &parent)); // one window per object
+    EXPECT_FALSE(panel.Create(129, &main)); // one window per object
 
     CDialog orphan;
     EXPECT_FALSE(orphan.Create(129, nullptr)); // a child template needs a parent
@@ -194,18 +186,6 @@ TEST(Dialog, ModalRunEndsFromTheLoopOnOkAndDestroysTheWindow)
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
-TEST_F(PanelDialog, EscapeHidesAModelessPopupWithoutDestroyingIt)
-{
-    CDialog popup;
-    ASSERT_TRUE(popup.Create(130, &parent));
-    EXPECT_FALSE(popup.GetStyle() & WS_VISIBLE); // the template is not visible
-    popup.ShowWindow(SW_SHOW);
-    EXPECT_TRUE(popup.GetStyle() & WS_VISIBLE);
-    QTest::keyClick(Widget(&popup), Qt::Key_Escape);
-    EXPECT_FALSE(popup.GetStyle() & WS_VISIBLE);
-    EXPECT_TRUE(IsWindow(popup.m_hWnd));
-}
-
 TEST(DialogUnits, ConversionRoundsHalfAwayFromZeroWithTheBaseUnits)
 {
     EXPECT_EQ(MulDiv(-7, 6, 4), -11); // -10.5
@@ -241,10 +221,9 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
         RECT actual;
         item->GetWindowRect(&actual);
         dialog.ScreenToClient(&actual);
-        EXPECT_EQ(actual.left, expected.left) << control.id;
-        EXPECT_EQ(actual.top, expected.top) << control.id;
-        EXPECT_EQ(actual.right, expected.right) << control.id;
-        EXPECT_EQ(actual.bottom, expected.bottom) << control.id;
+        EXPECT_EQ(std::tie(actual.left, actual.top, actual.right, actual.bottom),
+                  std::tie(expected.left, expected.top, expected.right, expected.bottom))
+            << control.id;
     }
 }
 
