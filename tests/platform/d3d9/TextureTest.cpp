@@ -5,18 +5,6 @@
 #include <QTemporaryDir>
 #include <string>
 
-namespace {
-
-// A quad over the whole target with texture coordinates from (0, 0) to (extent, extent).
-std::vector<ShapeVertex> FullQuad(float extent, D3DCOLOR color)
-{
-    return {DeviceTest::Textured(0, 0, 0, 0, color), DeviceTest::Textured(16, 0, extent, 0, color),
-            DeviceTest::Textured(16, 16, extent, extent, color),
-            DeviceTest::Textured(0, 16, 0, extent, color)};
-}
-
-} // namespace
-
 class TextureStageTest : public DeviceTest
 {
 protected:
@@ -48,10 +36,14 @@ protected:
         device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
         device_->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
     }
+    // A quad over the whole target with texture coordinates from (0, 0) to (extent, extent).
     void DrawQuad(float extent, D3DCOLOR color = 0xFF404040u)
     {
-        const std::vector<ShapeVertex> quad = FullQuad(extent, color);
-        Draw(D3DPT_TRIANGLEFAN, 2, quad, kShapeFvf);
+        Draw(D3DPT_TRIANGLEFAN, 2,
+             std::vector<ShapeVertex>{Textured(0, 0, 0, 0, color), Textured(16, 0, extent, 0, color),
+                                      Textured(16, 16, extent, extent, color),
+                                      Textured(0, 16, 0, extent, color)},
+             kShapeFvf);
     }
 
     IDirect3DTexture9* texture_ = nullptr;
