@@ -29,13 +29,12 @@ public:
     void CancelDrag() { m_dragging = false; }
     bool IsDragging() const { return m_dragging; }
 
-    // box with its left, right and bottom edges kept and its height made width / aspect.
-    static TAV_BoundingBox FitHeightToAspect(const TAV_BoundingBox& box, float aspect);
-
 protected:
     void DrawOverScene() override;
 
 private:
+    // box with its left, right and bottom edges kept and its height made width / aspect.
+    static TAV_BoundingBox FitHeightToAspect(const TAV_BoundingBox& box, float aspect);
     void OnLeftButton(bool down, float wx, float wy);
     void DragCurrentNode(float wx, float wy);
     void ResizeZoomWindow(int dx);

@@ -12,8 +12,6 @@ public:
     // Returns the process exit code.
     int InitInstance(const QString& modelPath = QString());
 
-    CWorld& GetWorld() { return m_world; }
-
 private:
     CWorld m_world;
 };
