@@ -18,15 +18,38 @@ bool KeyBindings::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parent() && event->type() == QEvent::Close) {
         event->ignore();
-        dialog_.EndDialog(IDOK);
+        dialog_.RequestClose();
         return true;
     }
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != parent())
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::ControlModifier) {
-        switch (key->key()) {
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (window == parent())
+        return HistoryKey(key) || MainWindowKey(key);
+    const HWND popup = dialog_.GetSelectionPanel().GetHierarchy().GetSafeHwnd();
+    return popup && window == WindowHandles::WidgetOf(popup) && HistoryKey(key);
+}
+
+bool KeyBindings::HistoryKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier && key.key() == Qt::Key_Z) {
+        dialog_.Undo();
+        return true;
+    }
+    if ((modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key.key() == Qt::Key_Z) ||
+        (modifiers == Qt::ControlModifier && key.key() == Qt::Key_Y)) {
+        dialog_.Redo();
+        return true;
+    }
+    return false;
+}
+
+bool KeyBindings::MainWindowKey(const QKeyEvent& key)
+{
+    if (key.modifiers() == Qt::ControlModifier) {
+        switch (key.key()) {
         case Qt::Key_O:
             dialog_.OnLoadModel();
             return true;
@@ -34,12 +57,23 @@ bool KeyBindings::eventFilter(QObject* watched, QEvent* event)
             dialog_.OnSaveModel();
             return true;
         case Qt::Key_Q:
-            dialog_.EndDialog(IDOK);
+            dialog_.RequestClose();
             return true;
         default:
             return false;
         }
     }
+    switch (key.key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        dialog_.DeleteCurrentNode();
+        return true;
     // Escape and Enter would otherwise become button commands of the main window.
-    return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -2,10 +2,13 @@
 #include <QObject>
 
 class CQuorvelDlg;
+class QKeyEvent;
 
-// The main window's keyboard: Ctrl+O loads, Ctrl+S saves, Ctrl+Q exits;
-// Escape and Enter press no button; closing the window exits like "Exit Program".
-// Lives as a child of the main window's widget.
+// The main window's keyboard: Ctrl+O loads, Ctrl+S saves, Ctrl+Q exits, Delete
+// and Backspace delete the current node; Ctrl+Z undoes and Ctrl+Shift+Z or
+// Ctrl+Y redo, in the hierarchy popup too. Escape and Enter press no button;
+// closing the window exits like "Exit Program". Lives as a child of the main
+// window's widget.
 class KeyBindings : public QObject
 {
 public:
@@ -15,5 +18,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // True when the key was one of the history's.
+    bool HistoryKey(const QKeyEvent& key);
+    bool MainWindowKey(const QKeyEvent& key);
+
     CQuorvelDlg& dialog_;
 };

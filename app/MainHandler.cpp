@@ -1,6 +1,7 @@
 #include "app/MainHandler.h"
 
 #include "render/D3DDrawHelper.h"
+#include "scene/EditRecorder.h"
 #include "scene/SceneNode.h"
 #include "scene/World.h"
 #include "ui/SceneTreeControl.h"
@@ -39,23 +40,44 @@ void CMainHandler::OnMouseButton(bool down, unsigned flags, int x, int y)
 
 void CMainHandler::OnLeftButton(bool down, float wx, float wy)
 {
+    m_leftHeld = down;
     if (down) {
         m_dragging = m_world.SelectNodeAt(wx, wy);
-        if (m_dragging)
+        if (m_dragging) {
             m_lastDragPoint = TAV_Vector3(wx, wy, 0.0f);
+            m_dragNode = m_world.CurrentNode;
+            m_dragFrom = m_world.PlaceOf(m_dragNode);
+            m_dragBefore = m_dragNode->GetXformInfo();
+        }
         return;
     }
     if (m_dragging) {
-        // The root is never dropped anywhere (the tree panel can make it current).
-        if (m_world.CurrentNode != m_world.Root)
-            m_world.AttachToOverlappingNode();
-        if (SceneTreePanel)
-            SceneTreePanel->RebuildTree();
+        EndDrag();
         return;
     }
     m_world.CreateNodeAt(wx, wy);
+    if (m_recorder)
+        m_recorder->NodeCreated(m_world.CurrentNode);
     if (SceneTreePanel)
         SceneTreePanel->FillTree(m_world.CurrentNode, TVI_ROOT);
+}
+
+// A release can come twice for one press (the right button's release while the
+// left is held runs this too), so each report starts where the last one ended,
+// with the node a drop makes current.
+void CMainHandler::EndDrag()
+{
+    // The root is never dropped anywhere (the tree panel can make it current).
+    if (m_dragNode != m_world.Root) {
+        const NodePlace to = m_world.AttachToOverlappingNode() ? m_world.PlaceOf(m_dragNode) : m_dragFrom;
+        if (m_recorder)
+            m_recorder->NodeMoved(m_dragNode, m_dragFrom, to, m_dragBefore, m_dragNode->GetXformInfo());
+        m_dragNode = m_world.CurrentNode;
+        m_dragFrom = m_world.PlaceOf(m_dragNode);
+        m_dragBefore = m_dragNode->GetXformInfo();
+    }
+    if (SceneTreePanel)
+        SceneTreePanel->RebuildTree();
 }
 
 void CMainHandler::OnMouseMove(unsigned flags, int x, int y)

@@ -2,6 +2,10 @@
 #include "app/DrawOnlyHandler.h"
 #include "core/Vector3.h"
 #include "primitives/BoundingBox.h"
+#include "scene/World.h"
+#include "scene/XformInfo.h"
+
+class CEditRecorder;
 
 // The main view: draws the world with a red outline of the zoom view's world
 // window and turns mouse input into editing. A left click on empty space
@@ -16,6 +20,8 @@ public:
 
     // The zoom view this view steers; not owned. Set before the first frame or mouse event.
     void SetZoomHandler(CDrawOnlyHandler* zoom) { m_zoom = zoom; }
+    // Hears of every node created or dragged; not owned, null for none.
+    void SetEditRecorder(CEditRecorder* recorder) { m_recorder = recorder; }
 
     void OnMouseButton(bool down, unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;
@@ -27,7 +33,8 @@ public:
     void CenterZoomWindowAt(float wx, float wy);
     // Forgets a drag under way, for when the scene it moved is cleared or replaced.
     void CancelDrag() { m_dragging = false; }
-    bool IsDragging() const { return m_dragging; }
+    // A press selected a node and the left button has not been released since.
+    bool IsDragging() const { return m_dragging && m_leftHeld; }
 
 protected:
     void DrawOverScene() override;
@@ -37,9 +44,12 @@ private:
     static TAV_BoundingBox FitHeightToAspect(const TAV_BoundingBox& box, float aspect);
     void OnLeftButton(bool down, float wx, float wy);
     void DragCurrentNode(float wx, float wy);
+    // Drops the dragged node where it overlaps another and reports the move.
+    void EndDrag();
     void ResizeZoomWindow(int dx);
 
     CDrawOnlyHandler* m_zoom = nullptr;
+    CEditRecorder* m_recorder = nullptr;
     // The zoom anchor, taken at the last right press in this view (device x, half sizes).
     bool m_rightPressSeen = false;
     int m_pressX = 0;
@@ -47,5 +57,11 @@ private:
     float m_pressHalfHeight = 0.0f;
     // The last left press selected a node; later moves with the left button drag it.
     bool m_dragging = false;
+    bool m_leftHeld = false;
     TAV_Vector3 m_lastDragPoint;
+    // The dragged node, where it hung and its transform when the drag began; a
+    // node of the scene while m_dragging is set.
+    TAV_SceneNode* m_dragNode = nullptr;
+    NodePlace m_dragFrom;
+    TAV_XformInfo m_dragBefore;
 };

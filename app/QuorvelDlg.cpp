@@ -9,6 +9,7 @@
 #include "platform/win/Menu.h"
 #include "render/GraphicsSystem.h"
 #include "resources/ResourceIds.h"
+#include "scene/SceneNode.h"
 #include "scene/World.h"
 #include "ui/PlaceControlDialog.h"
 #include "ui/SceneTreeControl.h"
@@ -24,9 +25,13 @@ constexpr UINT kQuestion = MB_YESNO | MB_ICONINFORMATION;
 } // namespace
 
 CQuorvelDlg::CQuorvelDlg(CWorld& world)
-    : CDialog(IDD_QUORVEL_DIALOG), m_world(world), m_icon(Icons::LoadIconResource(IDR_MAINFRAME)),
-      m_zoomHandler(world), m_mainHandler(world), m_selectionPanel(world)
+    : CDialog(IDD_QUORVEL_DIALOG), m_world(world), m_history(world),
+      m_icon(Icons::LoadIconResource(IDR_MAINFRAME)), m_zoomHandler(world), m_mainHandler(world),
+      m_selectionPanel(world)
 {
+    m_mainHandler.SetEditRecorder(&m_history);
+    m_history.SetChangedHandler([this](TAV_SceneNode*, bool structural) { SceneRestored(structural); });
+    QObject::connect(&m_history.Stack(), &QUndoStack::cleanChanged, [this] { UpdateCaption(); });
 }
 
 CQuorvelDlg::~CQuorvelDlg() = default;
@@ -43,8 +48,12 @@ BOOL CQuorvelDlg::OnInitDialog()
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
     new KeyBindings(*this); // a child of the window's widget, which deletes it
+    UpdateCaption();
     if (!BuildViewsAndPanel())
         return FALSE;
+    CSceneTreeControl& tree = m_selectionPanel.GetHierarchy().GetSceneTree();
+    tree.SetEditRecorder(&m_history);
+    tree.SetMenuCommandTarget(this);
 
     m_mainHandler.SetWorldWindow(m_world.WorldBounds);
     m_zoomHandler.SetWorldWindow(TAV_BoundingBox(TAV_Vector3(-10, -7, 0), TAV_Vector3(10, 15, 0)));
@@ -53,8 +62,15 @@ BOOL CQuorvelDlg::OnInitDialog()
     if (CWnd* echo = GetDlgItem(IDC_MESSAGE_ECHO))
         EchoWindow = echo->GetSafeHwnd();
     SetTimer(0, TickMilliseconds);
-    if (!m_startupModel.isEmpty())
-        LoadFile(m_startupModel);
+    if (!m_startupModel.isEmpty()) {
+        LoadFile(m_startupModel, nullptr);
+        // Opening the document is not an edit to undo.
+        const bool clean = m_history.Stack().isClean();
+        m_history.Stack().clear();
+        if (!clean)
+            m_history.Stack().resetClean();
+        UpdateCaption();
+    }
     return TRUE;
 }
 
@@ -76,7 +92,7 @@ BOOL CQuorvelDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
     case IDOK:
-        EndDialog(IDOK);
+        RequestClose();
         return TRUE;
     case IDC_LOAD_MODEL:
         OnLoadModel();
@@ -87,8 +103,14 @@ BOOL CQuorvelDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     case IDC_DELETE_EVERYTHING:
         OnDeleteEverything();
         return TRUE;
+    case ID_PRIMITIVE_DELETE:
+        DeleteCurrentNode();
+        return TRUE;
+    case ID_PRIMITIVE_UNHINGE:
+        m_history.UnhingeNode(m_world.CurrentNode);
+        return TRUE;
     default:
-        // The view, frame and popup-menu commands have no effect.
+        // The view and frame commands and "Make Parent" have no effect.
         return CWnd::OnCommand(wParam, lParam);
     }
 }
@@ -135,36 +157,112 @@ void CQuorvelDlg::SceneReplaced()
         SceneTreePanel->RebuildTree();
 }
 
+void CQuorvelDlg::SceneRestored(bool structural)
+{
+    m_mainHandler.CancelDrag();
+    if (!SceneTreePanel)
+        return;
+    if (structural)
+        SceneTreePanel->RebuildTree();
+    // After a rebuild nothing is selected; a restored root stays that way.
+    if (!structural || m_world.CurrentNode != m_world.Root)
+        SceneTreePanel->ShowNode(m_world.CurrentNode);
+}
+
+void CQuorvelDlg::DeleteCurrentNode()
+{
+    m_history.DeleteNode(m_world.CurrentNode);
+}
+
+void CQuorvelDlg::Undo()
+{
+    if (!m_mainHandler.IsDragging())
+        m_history.Stack().undo();
+}
+
+void CQuorvelDlg::Redo()
+{
+    if (!m_mainHandler.IsDragging())
+        m_history.Stack().redo();
+}
+
+QString CQuorvelDlg::Caption() const
+{
+    if (m_documentPath.isEmpty())
+        return QStringLiteral("Quorvel");
+    return QStringLiteral("Quorvel - %1%2")
+        .arg(QFileInfo(m_documentPath).fileName(),
+             m_history.Stack().isClean() ? QString() : QStringLiteral("*"));
+}
+
+void CQuorvelDlg::UpdateCaption()
+{
+    if (m_hWnd)
+        SetWindowText(Caption().toStdWString().c_str());
+}
+
+void CQuorvelDlg::RequestClose()
+{
+    if (!m_history.Stack().isClean()) {
+        const QString question = m_documentPath.isEmpty()
+                                     ? QStringLiteral("Save changes before closing?")
+                                     : QStringLiteral("Save changes to %1 before closing?")
+                                           .arg(QFileInfo(m_documentPath).fileName());
+        const int answer = MessageBox(question.toStdWString().c_str(), L"Quorvel", MB_SAVEDISCARDCANCEL);
+        if (answer == IDCANCEL || (answer == IDYES && !OnSaveModel()))
+            return;
+    }
+    EndDialog(IDOK);
+}
+
 void CQuorvelDlg::OnLoadModel()
 {
+    TAV_SceneNode* clearedRoot = nullptr;
     if (MessageBox(L"Would you like to Delete all Items prior to opening a recent model? NOTE: all work will "
                    L"be LOST if not saved...",
                    kAlert, kQuestion) == IDYES) {
-        m_world.DeleteAllNodes();
+        clearedRoot = m_world.ReplaceRoot(CWorld::MakeRoot());
         SceneReplaced();
     }
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kModelFilter);
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
+        // The clearing stays, as a step of its own.
+        m_history.LoadRecorded(clearedRoot, m_world.Root->NumChildren());
         return;
-    LoadFile(QString::fromStdWString(dialog.GetPathName()));
+    }
+    LoadFile(QString::fromStdWString(dialog.GetPathName()), clearedRoot);
     UpdateData(FALSE);
 }
 
-void CQuorvelDlg::LoadFile(const QString& path)
+// A file loaded into an empty scene becomes the document, saved as long as all of it was read.
+void CQuorvelDlg::LoadFile(const QString& path, TAV_SceneNode* clearedRoot)
 {
+    const int firstLoaded = m_world.Root->NumChildren();
+    bool wasEmpty = true;
+    for (int i = 0; i < firstLoaded && wasEmpty; ++i)
+        wasEmpty = m_world.Root->GetChild(i) == nullptr;
     const ModelFile::LoadReport report = ModelFile::Load(m_world, path);
+    m_history.LoadRecorded(clearedRoot, firstLoaded);
     SceneReplaced();
     const QString problem = ModelFile::DescribeProblem(path, report);
     if (!problem.isEmpty())
         EchoMessage(problem.toStdWString());
+    if (report.opened && wasEmpty) {
+        m_documentPath = path;
+        if (report.result.IsComplete())
+            m_history.Stack().setClean();
+        else
+            m_history.Stack().resetClean();
+        UpdateCaption();
+    }
 }
 
-void CQuorvelDlg::OnSaveModel()
+bool CQuorvelDlg::OnSaveModel()
 {
     UpdateData(TRUE);
     CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kModelFilter);
     if (dialog.DoModal() != IDOK)
-        return;
+        return false;
     const QString chosen = QString::fromStdWString(dialog.GetPathName());
     const QString path = ModelFile::WithExtension(chosen);
     // The file dialog asked about the name it was given; a name the extension
@@ -172,19 +270,23 @@ void CQuorvelDlg::OnSaveModel()
     if (path != chosen && QFileInfo::exists(path)) {
         const QString question = QStringLiteral("%1 already exists. Do you want to replace it?").arg(path);
         if (MessageBox(question.toStdWString().c_str(), kAlert, kQuestion) != IDYES)
-            return;
+            return false;
     }
     QString error;
     if (!ModelFile::Save(m_world, path, &error)) {
         const QString text = QStringLiteral("The model could not be saved to %1: %2").arg(path, error);
         MessageBox(text.toStdWString().c_str(), kAlert, MB_OK | MB_ICONERROR);
+        return false;
     }
+    m_documentPath = path;
+    m_history.Stack().setClean();
+    UpdateCaption();
+    return true;
 }
 
 void CQuorvelDlg::OnDeleteEverything()
 {
     if (MessageBox(L"Delete all Items?", kAlert, kQuestion) != IDYES)
         return;
-    m_world.DeleteAllNodes();
-    SceneReplaced();
+    m_history.DeleteEverything();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/DrawOnlyHandler.h"
+#include "app/EditHistory.h"
 #include "app/MainHandler.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/Static.h"
@@ -10,7 +11,9 @@
 class CWorld;
 
 // The main window: buttons, the echo line, the main and zoom views and the
-// selection panel. A 25 ms timer redraws both views, main view first.
+// selection panel. A 25 ms timer redraws both views, main view first. Every
+// edit is a step of the window's undo history; the caption names the document
+// and marks unsaved changes, and closing with unsaved changes asks first.
 class CQuorvelDlg : public CDialog
 {
 public:
@@ -24,9 +27,21 @@ public:
     void DrawViews();
 
     void OnLoadModel();
-    void OnSaveModel();
+    // True when the model was written.
+    bool OnSaveModel();
     void OnDeleteEverything();
+    // Deletes the current node with its subtree; nothing for the root.
+    void DeleteCurrentNode();
+    // Both do nothing while a drag in the main view is under way.
+    void Undo();
+    void Redo();
+    // Ends the run unless there are unsaved changes that the user, asked, keeps
+    // (Cancel) or fails to save.
+    void RequestClose();
+    // "Quorvel", or "Quorvel - NAME.qvl" with "*" while there are unsaved changes.
+    QString Caption() const;
 
+    CEditHistory& GetHistory() { return m_history; }
     CMainHandler& GetMainHandler() { return m_mainHandler; }
     CDrawOnlyHandler& GetZoomHandler() { return m_zoomHandler; }
     primitiveSelect& GetSelectionPanel() { return m_selectionPanel; }
@@ -43,11 +58,20 @@ protected:
 
 private:
     bool BuildViewsAndPanel();
-    void LoadFile(const QString& path);
+    // Loads the file after what is in the scene; clearedRoot is the scene the
+    // load cleared first (null when it did not), which its undo step takes over.
+    void LoadFile(const QString& path, TAV_SceneNode* clearedRoot);
     // Brings the scene tree in line with the world after the scene was replaced.
     void SceneReplaced();
+    // Brings the views' drag, the tree and the panels in line after the history changed the scene.
+    void SceneRestored(bool structural);
+    void UpdateCaption();
 
     CWorld& m_world;
+    // Before the views and panels, which report to it, so it goes after them.
+    CEditHistory m_history;
+    // The file the scene was last loaded from or saved to; empty for none.
+    QString m_documentPath;
     HICON m_icon;
     CDrawOnlyHandler m_zoomHandler;
     CMainHandler m_mainHandler;

@@ -12,6 +12,7 @@ public:
     TAV_Vector3(float x_, float y_, float z_) : x(x_), y(y_), z(z_) {}
     explicit TAV_Vector3(float s) : x(s), y(s), z(s) {}
 
+    bool operator==(const TAV_Vector3& o) const = default;
     TAV_Vector3 operator+(const TAV_Vector3& o) const { return {x + o.x, y + o.y, z + o.z}; }
     TAV_Vector3 operator-(const TAV_Vector3& o) const { return {x - o.x, y - o.y, z - o.z}; }
     TAV_Vector3 operator*(float f) const { return {x * f, y * f, z * f}; }

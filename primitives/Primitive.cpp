@@ -29,27 +29,27 @@ void TAV_Primitive::MoveAwayFrom(TAV_Vector3 point)
 void TAV_Primitive::SetupDrawAttributes(TAV_DrawHelper& helper)
 {
     helper.ResetAttributes();
-    helper.SetColor(color_);
-    helper.EnableBlending(blending_);
-    helper.SetTextureName(textureName_);
-    helper.EnableTexture(texturing_);
+    helper.SetColor(attributes_.color);
+    helper.EnableBlending(attributes_.blending);
+    helper.SetTextureName(attributes_.textureName);
+    helper.EnableTexture(attributes_.texturing);
 }
 
 void TAV_Primitive::SetupShading(TAV_DrawHelper& helper, bool withFillMode) const
 {
-    helper.SetShadeColor(shadeColor_);
-    helper.SetShadeMode(shadeMode_);
+    helper.SetShadeColor(attributes_.shadeColor);
+    helper.SetShadeMode(attributes_.shadeMode);
     if (withFillMode)
-        helper.SetFillMode(fillMode_);
+        helper.SetFillMode(attributes_.fillMode);
 }
 
 void TAV_Primitive::Draw(int lod, TAV_DrawHelper& helper)
 {
-    if (!visible_)
+    if (!attributes_.visible)
         return;
     SetupDrawAttributes(helper);
     DrawPrimitive(lod, helper);
-    if (drawBoundingVolume_)
+    if (attributes_.drawBoundingVolume)
         DrawBoundingVolume(lod, &helper, TAV_Color(255, 0, 0, 255));
 }
 

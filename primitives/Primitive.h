@@ -1,6 +1,6 @@
 #pragma once
-#include "core/Color.h"
 #include "core/Vector3.h"
+#include "primitives/PrimitiveAttributes.h"
 
 #include <string>
 
@@ -38,30 +38,34 @@ public:
     // Outlines the bounding volume flat and in wireframe; a null helper draws nothing.
     void DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Color color);
 
-    void SetVisible(bool visible) { visible_ = visible; }
-    bool IsVisible() const { return visible_; }
-    void SetDrawBoundingVolume(bool draw) { drawBoundingVolume_ = draw; }
-    bool IsDrawBoundingVolume() const { return drawBoundingVolume_; }
+    // All user-settable attributes at once.
+    const TAV_PrimitiveAttributes& GetAttributes() const { return attributes_; }
+    void SetAttributes(const TAV_PrimitiveAttributes& attributes) { attributes_ = attributes; }
+
+    void SetVisible(bool visible) { attributes_.visible = visible; }
+    bool IsVisible() const { return attributes_.visible; }
+    void SetDrawBoundingVolume(bool draw) { attributes_.drawBoundingVolume = draw; }
+    bool IsDrawBoundingVolume() const { return attributes_.drawBoundingVolume; }
     void SetVelocity(float x, float y, float z) { velocity_ = TAV_Vector3(x, y, z); }
     TAV_Vector3 GetVelocity() const { return velocity_; }
     // True when no velocity component exceeds 1e-9 in magnitude.
     bool IsStationary() const;
-    void SetColor(TAV_Color color) { color_ = color; }
-    TAV_Color GetColor() const { return color_; }
-    void SetShadeColor(TAV_Color color) { shadeColor_ = color; }
-    TAV_Color GetShadeColor() const { return shadeColor_; }
+    void SetColor(TAV_Color color) { attributes_.color = color; }
+    TAV_Color GetColor() const { return attributes_.color; }
+    void SetShadeColor(TAV_Color color) { attributes_.shadeColor = color; }
+    TAV_Color GetShadeColor() const { return attributes_.shadeColor; }
     // 2 solid, 1 wireframe, anything else points.
-    void SetFillMode(int mode) { fillMode_ = mode; }
-    int GetFillMode() const { return fillMode_; }
+    void SetFillMode(int mode) { attributes_.fillMode = mode; }
+    int GetFillMode() const { return attributes_.fillMode; }
     // 1 Gouraud, anything else flat.
-    void SetShadeMode(int mode) { shadeMode_ = mode; }
-    int GetShadeMode() const { return shadeMode_; }
-    void SetBlending(bool on) { blending_ = on; }
-    bool IsBlending() const { return blending_; }
-    void SetTexturing(bool on) { texturing_ = on; }
-    bool IsTexturing() const { return texturing_; }
-    void SetTextureName(const std::wstring& name) { textureName_ = name; }
-    const std::wstring& GetTextureName() const { return textureName_; }
+    void SetShadeMode(int mode) { attributes_.shadeMode = mode; }
+    int GetShadeMode() const { return attributes_.shadeMode; }
+    void SetBlending(bool on) { attributes_.blending = on; }
+    bool IsBlending() const { return attributes_.blending; }
+    void SetTexturing(bool on) { attributes_.texturing = on; }
+    bool IsTexturing() const { return attributes_.texturing; }
+    void SetTextureName(const std::wstring& name) { attributes_.textureName = name; }
+    const std::wstring& GetTextureName() const { return attributes_.textureName; }
 
 protected:
     // What the shapes add after the base attributes: shade colour, shade mode and,
@@ -69,14 +73,6 @@ protected:
     void SetupShading(TAV_DrawHelper& helper, bool withFillMode) const;
 
 private:
-    bool visible_ = true;
     TAV_Vector3 velocity_;
-    TAV_Color color_{0, 0, 0, 255};
-    TAV_Color shadeColor_{255, 255, 255, 255};
-    int fillMode_ = 2;
-    int shadeMode_ = 1;
-    bool drawBoundingVolume_ = false;
-    bool blending_ = false;
-    bool texturing_ = false;
-    std::wstring textureName_;
+    TAV_PrimitiveAttributes attributes_;
 };

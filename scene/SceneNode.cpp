@@ -61,6 +61,31 @@ TAV_SceneNode* TAV_SceneNode::GetChild(int index) const
     return children_.GetAt(index);
 }
 
+TAV_SceneNode* TAV_SceneNode::TakeChild(int index)
+{
+    if (index < 0 || index >= children_.Count())
+        return nullptr;
+    return std::exchange(children_.GetAt(index), nullptr);
+}
+
+bool TAV_SceneNode::PutChild(int index, TAV_SceneNode* child)
+{
+    if (index < 0 || index >= children_.Count() || children_.GetAt(index) != nullptr)
+        return false;
+    children_.GetAt(index) = child;
+    return true;
+}
+
+TAV_SceneNode* TAV_SceneNode::RemoveLastSlot()
+{
+    const int last = children_.Count() - 1;
+    if (last < 0)
+        return nullptr;
+    TAV_SceneNode* child = TakeChild(last);
+    children_.RemoveAt(last);
+    return child;
+}
+
 TAV_PointerArray<TAV_SceneNode> TAV_SceneNode::ReleaseChildren()
 {
     return std::move(children_);

@@ -37,6 +37,14 @@ public:
     int NumChildren() const { return children_.Count(); }
     // Null for an index out of range and for an emptied slot.
     TAV_SceneNode* GetChild(int index) const;
+    // Empties slot index and hands its child to the caller; null for an index
+    // out of range or an empty slot.
+    TAV_SceneNode* TakeChild(int index);
+    // Puts child into the empty slot index and takes ownership; false, and
+    // nothing taken, when the slot is out of range or holds a node.
+    bool PutChild(int index, TAV_SceneNode* child);
+    // Drops the last slot and hands its child (null for an empty slot) to the caller.
+    TAV_SceneNode* RemoveLastSlot();
     // Hands over all child slots, leaving the node with none.
     TAV_PointerArray<TAV_SceneNode> ReleaseChildren();
 

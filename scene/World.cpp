@@ -1,6 +1,7 @@
 #include "scene/World.h"
 
 #include "core/Echo.h"
+#include "scene/Affine2D.h"
 #include "scene/Box.h"
 #include "scene/Circle.h"
 #include "scene/Crab.h"
@@ -9,16 +10,10 @@
 #include "scene/TreePath.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
-
-TAV_SceneNode* MakeRoot()
-{
-    auto* root = new TAV_SceneNode(L"Big Daddy");
-    root->SetTypeCode(CWorld::RootTypeCode);
-    return root;
-}
 
 // Number of children a node's line announces: the ones whose lines follow it.
 int WrittenChildCount(const TAV_SceneNode& node)
@@ -27,6 +22,15 @@ int WrittenChildCount(const TAV_SceneNode& node)
     for (int i = 0; i < node.NumChildren(); ++i)
         count += node.GetChild(i) != nullptr ? 1 : 0;
     return count;
+}
+
+// Where node's own frame stands in the world: its matrix followed by those of its ancestors.
+Affine2D WorldMatrixOf(const std::vector<TAV_SceneNode*>& path)
+{
+    Affine2D m;
+    for (auto it = path.rbegin(); it != path.rend(); ++it)
+        m = m.Then(Affine2D::Of((*it)->GetXformInfo()));
+    return m;
 }
 
 } // namespace
@@ -40,6 +44,49 @@ CWorld::CWorld()
 CWorld::~CWorld()
 {
     delete Root;
+}
+
+TAV_SceneNode* CWorld::MakeRoot()
+{
+    auto* root = new TAV_SceneNode(L"Big Daddy");
+    root->SetTypeCode(RootTypeCode);
+    return root;
+}
+
+TAV_SceneNode* CWorld::ReplaceRoot(TAV_SceneNode* root)
+{
+    TAV_SceneNode* old = std::exchange(Root, root);
+    CurrentNode = Root;
+    HitNode = nullptr;
+    return old;
+}
+
+bool CWorld::Contains(const TAV_SceneNode* node) const
+{
+    return node != nullptr && !PathTo(Root, node).empty();
+}
+
+NodePlace CWorld::PlaceOf(const TAV_SceneNode* node) const
+{
+    const std::vector<TAV_SceneNode*> path = PathTo(Root, node);
+    if (path.size() < 2)
+        return {};
+    TAV_SceneNode* parent = path[path.size() - 2];
+    for (int i = 0; i < parent->NumChildren(); ++i) {
+        if (parent->GetChild(i) == node)
+            return {parent, i};
+    }
+    return {};
+}
+
+TAV_XformInfo CWorld::XformUnder(const TAV_SceneNode* node, const TAV_SceneNode* newParent) const
+{
+    const std::vector<TAV_SceneNode*> nodePath = PathTo(Root, node);
+    const std::vector<TAV_SceneNode*> parentPath = PathTo(Root, newParent);
+    if (nodePath.empty() || parentPath.empty())
+        return node != nullptr ? node->GetXformInfo() : TAV_XformInfo();
+    const Affine2D local = WorldMatrixOf(nodePath).Then(WorldMatrixOf(parentPath).Inverse());
+    return local.ToXform(node->GetXformInfo());
 }
 
 void CWorld::CreateNodeAt(float x, float y)
@@ -216,10 +263,7 @@ void CWorld::DeleteSubtree(TAV_SceneNode* node)
     if (node == nullptr)
         return;
     if (node == Root) {
-        delete Root;
-        Root = MakeRoot();
-        CurrentNode = Root;
-        HitNode = nullptr;
+        delete ReplaceRoot(MakeRoot());
         return;
     }
     const std::vector<TAV_SceneNode*> path = PathTo(Root, node);

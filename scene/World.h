@@ -7,6 +7,14 @@
 #include <string>
 
 class TAV_SceneNode;
+class TAV_XformInfo;
+
+// Where a node hangs: its parent and the child slot that holds it.
+struct NodePlace
+{
+    TAV_SceneNode* parent = nullptr;
+    int slot = -1;
+};
 
 // The scene model: one tree under the root "Big Daddy" and the editing state the
 // views and panels share. Every measurement (picking, overlap) and every drawing
@@ -53,6 +61,19 @@ public:
     void DeleteSubtree(TAV_SceneNode* node);
     // Leaves the bare root, current, and no highlight.
     void DeleteAllNodes();
+    // A bare root named "Big Daddy", for a cleared scene.
+    static TAV_SceneNode* MakeRoot();
+    // Installs root (owned from now on) and hands the old root with its whole
+    // tree to the caller. The new root is current; nothing is highlighted.
+    TAV_SceneNode* ReplaceRoot(TAV_SceneNode* root);
+    // Whether node hangs in the scene (the root included).
+    bool Contains(const TAV_SceneNode* node) const;
+    // The parent and slot holding node; no parent for the root or a node outside the scene.
+    NodePlace PlaceOf(const TAV_SceneNode* node) const;
+    // The transform that keeps node where it stands in the world once it hangs
+    // under newParent, as far as a transform can express it (translation,
+    // rotation, scale along the rotated axes); its pivot stays.
+    TAV_XformInfo XformUnder(const TAV_SceneNode* node, const TAV_SceneNode* newParent) const;
     // Adds the model the stream holds after the existing top-level objects and
     // echoes "Model Loaded..." when every line was read.
     ModelLoadResult LoadModel(std::istream& stream);

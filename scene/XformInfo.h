@@ -20,6 +20,8 @@ public:
     TAV_Vector3 GetPivot() const { return pivot_; }
     void SetPivot(float x, float y, float z) { pivot_ = TAV_Vector3(x, y, z); }
 
+    bool operator==(const TAV_XformInfo& other) const = default;
+
     // Composes T(-pivot) * S * Rz * T(pivot) * T(translation) onto the helper's
     // stack top; callers bracket it with a push and a pop.
     void SetUpModelTransform(TAV_DrawHelper& helper) const;

@@ -19,37 +19,40 @@ constexpr const wchar_t* kTextureFilter =
 struct CPrimitiveControl::CheckAttribute
 {
     int id;
+    const wchar_t* action;
     int CPrimitiveControl::*value;
     int (*read)(const TAV_Primitive&);
     void (*write)(TAV_Primitive&, int);
 };
 
 const CPrimitiveControl::CheckAttribute CPrimitiveControl::CheckAttributes[6] = {
-    {IDC_VISIBILITY, &CPrimitiveControl::m_visibility,
+    {IDC_VISIBILITY, L"Change Visibility of", &CPrimitiveControl::m_visibility,
      [](const TAV_Primitive& p) { return p.IsVisible() ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetVisible(value == 1); }},
-    {IDC_BOUND_VOL, &CPrimitiveControl::m_boundingVolume,
+    {IDC_BOUND_VOL, L"Change Bounding Volume of", &CPrimitiveControl::m_boundingVolume,
      [](const TAV_Primitive& p) { return p.IsDrawBoundingVolume() ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetDrawBoundingVolume(value == 1); }},
-    {IDC_TEXTURE, &CPrimitiveControl::m_texture,
+    {IDC_TEXTURE, L"Change Texturing of", &CPrimitiveControl::m_texture,
      [](const TAV_Primitive& p) { return p.IsTexturing() ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetTexturing(value == 1); }},
     // Shade mode 1 is smooth shading, 0 flat.
-    {IDC_SHADING, &CPrimitiveControl::m_shading,
+    {IDC_SHADING, L"Change Shading of", &CPrimitiveControl::m_shading,
      [](const TAV_Primitive& p) { return p.GetShadeMode() == 1 ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetShadeMode(value != 0 ? 1 : 0); }},
     // Fill mode 1 is wireframe; unchecking goes back to solid (2), never to points.
-    {IDC_WIREFRAME, &CPrimitiveControl::m_wireframe,
+    {IDC_WIREFRAME, L"Change Wireframe of", &CPrimitiveControl::m_wireframe,
      [](const TAV_Primitive& p) { return p.GetFillMode() == 1 ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetFillMode(value != 0 ? 1 : 2); }},
-    {IDC_BLENDING, &CPrimitiveControl::m_blending,
+    {IDC_BLENDING, L"Change Blending of", &CPrimitiveControl::m_blending,
      [](const TAV_Primitive& p) { return p.IsBlending() ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetBlending(value == 1); }},
 };
 
-void CPrimitiveControl::SetPrimitive(TAV_Primitive* primitive)
+void CPrimitiveControl::SetPrimitive(TAV_Primitive* primitive, TAV_SceneNode* owner)
 {
+    m_gesture.Cancel();
     m_primitive = primitive;
+    m_owner = owner;
     RefreshFromPrimitive();
 }
 
@@ -149,8 +152,13 @@ BOOL CPrimitiveControl::OnCommand(WPARAM wParam, LPARAM lParam)
 void CPrimitiveControl::OnHScroll(UINT code, UINT position, CWnd* bar)
 {
     const int id = bar ? bar->GetDlgCtrlID() : 0;
-    if (id == IDC_RED_SLIDER || id == IDC_GREEN_SLIDER || id == IDC_BLUE_SLIDER || id == IDC_ALPHA_SLIDER)
+    if (m_primitive &&
+        (id == IDC_RED_SLIDER || id == IDC_GREEN_SLIDER || id == IDC_BLUE_SLIDER || id == IDC_ALPHA_SLIDER)) {
+        m_gesture.Begin(m_primitive->GetAttributes());
         ApplyColorSliders();
+        if (m_gesture.End(code))
+            Report(m_colorTarget == 0 ? L"Change Color of" : L"Change Shade Color of", m_gesture.Before());
+    }
     CDialog::OnHScroll(code, position, bar);
 }
 
@@ -179,8 +187,17 @@ HBRUSH CPrimitiveControl::OnCtlColor(CDC* dc, CWnd* control, UINT controlType)
 void CPrimitiveControl::OnCheckBox(const CheckAttribute& attribute)
 {
     UpdateData(TRUE);
-    if (m_primitive)
-        attribute.write(*m_primitive, this->*attribute.value);
+    if (!m_primitive)
+        return;
+    const TAV_PrimitiveAttributes before = m_primitive->GetAttributes();
+    attribute.write(*m_primitive, this->*attribute.value);
+    Report(attribute.action, before);
+}
+
+void CPrimitiveControl::Report(const wchar_t* action, const TAV_PrimitiveAttributes& before)
+{
+    if (m_recorder && m_owner)
+        m_recorder->PrimitiveEdited(action, m_owner, m_primitive, before, m_primitive->GetAttributes());
 }
 
 void CPrimitiveControl::OnColorTarget(int target)
@@ -195,7 +212,10 @@ void CPrimitiveControl::OnBrowse()
     if (dialog.DoModal() != IDOK)
         return;
     m_textureName = dialog.GetFileName();
-    if (m_primitive)
+    if (m_primitive) {
+        const TAV_PrimitiveAttributes before = m_primitive->GetAttributes();
         m_primitive->SetTextureName(dialog.GetPathName());
+        Report(L"Change Texture File of", before);
+    }
     UpdateData(FALSE);
 }

@@ -1,20 +1,28 @@
 #pragma once
 #include "platform/win/Dialog.h"
+#include "scene/EditRecorder.h"
 #include "ui/SliderCtrlWithEcho.h"
+#include "ui/SliderGesture.h"
 
 #include <string>
 
 class TAV_Primitive;
+class TAV_SceneNode;
 
 // Edits the drawing attributes of one primitive: the six check boxes, the
 // texture file and, with the R, G, B and A sliders (0 to 1 per channel),
 // either its object or its shade colour. Every change is written into the
-// primitive at once. The panel hides itself while it has no primitive.
+// primitive at once and, once finished (a check box, a colour slider gesture, a
+// texture chosen), reported to the edit recorder. The panel hides itself while
+// it has no primitive.
 class CPrimitiveControl : public CDialog
 {
 public:
-    // Points the panel at a primitive (not owned; null for none) and reloads it.
-    void SetPrimitive(TAV_Primitive* primitive);
+    // Hears of every finished edit; not owned, null for none.
+    void SetEditRecorder(CEditRecorder* recorder) { m_recorder = recorder; }
+    // Points the panel at a primitive (not owned; null for none) of the node
+    // owner and reloads it.
+    void SetPrimitive(TAV_Primitive* primitive, TAV_SceneNode* owner = nullptr);
     TAV_Primitive* GetPrimitive() const { return m_primitive; }
     // Loads every control from the primitive and shows or hides the panel.
     void RefreshFromPrimitive();
@@ -35,6 +43,8 @@ private:
     struct CheckAttribute;
     static const CheckAttribute CheckAttributes[6];
 
+    void Report(const wchar_t* action, const TAV_PrimitiveAttributes& before);
+
     void OnCheckBox(const CheckAttribute& attribute);
     void OnColorTarget(int target);
     void OnBrowse();
@@ -43,6 +53,10 @@ private:
     int m_colorTarget = 0;
     // The primitive being edited; owned by its node or list.
     TAV_Primitive* m_primitive = nullptr;
+    // The node the primitive belongs to; not owned.
+    TAV_SceneNode* m_owner = nullptr;
+    CEditRecorder* m_recorder = nullptr;
+    SliderGesture<TAV_PrimitiveAttributes> m_gesture;
     TAVMFC_SliderCtrlWithEcho m_redSlider;
     TAVMFC_SliderCtrlWithEcho m_greenSlider;
     TAVMFC_SliderCtrlWithEcho m_blueSlider;

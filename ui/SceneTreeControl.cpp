@@ -1,12 +1,15 @@
 #include "ui/SceneTreeControl.h"
 
 #include "platform/win/DataExchange.h"
+#include "platform/win/Menu.h"
 #include "platform/win/WideFormat.h"
 #include "primitives/PrimitiveList.h"
 #include "resources/ResourceIds.h"
 #include "scene/SceneNode.h"
 #include "scene/World.h"
 #include "ui/PlaceControlDialog.h"
+
+#include <vector>
 
 CSceneTreeControl* SceneTreePanel = nullptr;
 
@@ -28,6 +31,40 @@ void CSceneTreeControl::RebuildTree()
     ReleaseEditedObjects();
     m_tree.DeleteAllItems();
     FillTree(m_world.Root, TVI_ROOT);
+}
+
+void CSceneTreeControl::ShowNode(const TAV_SceneNode* node)
+{
+    const HTREEITEM item = node ? FindItem(node) : nullptr;
+    if (item != nullptr)
+        m_tree.EnsureVisible(item);
+    if (item != nullptr && item == m_tree.GetSelectedItem())
+        OnSelectionChanged(item);
+    else
+        m_tree.SelectItem(item);
+}
+
+void CSceneTreeControl::SetEditRecorder(CEditRecorder* recorder)
+{
+    m_xformPanel.SetEditRecorder(recorder);
+    m_primitivePanel.SetEditRecorder(recorder);
+}
+
+// Depth first with its own stack, so a deep scene costs no call stack.
+HTREEITEM CSceneTreeControl::FindItem(const TAV_SceneNode* node) const
+{
+    std::vector<HTREEITEM> pending;
+    for (HTREEITEM item = m_tree.GetRootItem(); item; item = m_tree.GetNextSiblingItem(item))
+        pending.push_back(item);
+    while (!pending.empty()) {
+        const HTREEITEM item = pending.back();
+        pending.pop_back();
+        if (reinterpret_cast<const TAV_SceneNode*>(m_tree.GetItemData(item)) == node)
+            return item;
+        for (HTREEITEM child = m_tree.GetChildItem(item); child; child = m_tree.GetNextSiblingItem(child))
+            pending.push_back(child);
+    }
+    return nullptr;
 }
 
 void CSceneTreeControl::DoDataExchange(CDataExchange* dx)
@@ -75,6 +112,22 @@ void CSceneTreeControl::OnHScroll(UINT code, UINT position, CWnd* bar)
     CDialog::OnHScroll(code, position, bar);
 }
 
+void CSceneTreeControl::OnContextMenu(CWnd*, POINT point)
+{
+    POINT client = point;
+    m_tree.ScreenToClient(&client);
+    const HTREEITEM item = m_tree.HitTest(client);
+    if (!item || !m_menuTarget)
+        return;
+    m_tree.SelectItem(item);
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_PRIMITIVE_MENU))
+        return;
+    if (CMenu* popup = menu.GetSubMenu(0))
+        popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, m_menuTarget);
+    menu.DestroyMenu();
+}
+
 void CSceneTreeControl::OnSelectionChanged(HTREEITEM item)
 {
     auto* node = item ? reinterpret_cast<TAV_SceneNode*>(m_tree.GetItemData(item)) : nullptr;
@@ -91,10 +144,10 @@ void CSceneTreeControl::OnSelectionChanged(HTREEITEM item)
     if (m_currentList) {
         m_indexSlider.SetRange(0, m_currentList->NumPrimitives() - 1, TRUE);
         ShowIndex(0);
-        m_primitivePanel.SetPrimitive(m_currentList->GetPrimitive(0));
+        m_primitivePanel.SetPrimitive(m_currentList->GetPrimitive(0), node);
     } else {
         // The index slider and its label keep what they showed.
-        m_primitivePanel.SetPrimitive(node->GetPrimitive());
+        m_primitivePanel.SetPrimitive(node->GetPrimitive(), node);
     }
 }
 

@@ -28,6 +28,16 @@ public:
     // they edited, since the nodes behind the old items may be gone already.
     void RebuildTree();
 
+    // Selects node's item, which points both editing panels at the node and loads
+    // them again even when the item was selected already; nothing selected for
+    // a node without an item.
+    void ShowNode(const TAV_SceneNode* node);
+    // Hands the recorder (not owned; null for none) to both editing panels.
+    void SetEditRecorder(CEditRecorder* recorder);
+    // The window that receives the commands of the popup menu a right click on
+    // an item opens (not owned; null: no menu).
+    void SetMenuCommandTarget(CWnd* target) { m_menuTarget = target; }
+
     CTreeCtrl& GetTreeCtrl() { return m_tree; }
     CXformInfoControl& GetXformPanel() { return m_xformPanel; }
     CPrimitiveControl& GetPrimitivePanel() { return m_primitivePanel; }
@@ -37,11 +47,14 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void OnHScroll(UINT code, UINT position, CWnd* bar) override;
+    // Over an item: selects it, so its node is current, and opens the popup menu.
+    void OnContextMenu(CWnd* window, POINT point) override;
 
 private:
     void OnSelectionChanged(HTREEITEM item);
     void ReleaseEditedObjects();
     void ShowIndex(int index);
+    HTREEITEM FindItem(const TAV_SceneNode* node) const;
 
     CWorld& m_world;
     CTreeCtrl m_tree;
@@ -49,6 +62,7 @@ private:
     TAV_PrimitiveList* m_currentList = nullptr;
     std::wstring m_indexText;
     CSliderCtrl m_indexSlider;
+    CWnd* m_menuTarget = nullptr;
     CXformInfoControl m_xformPanel;
     CPrimitiveControl m_primitivePanel;
 };

@@ -6,6 +6,7 @@
 
 void CXformInfoControl::SetNode(TAV_SceneNode* node)
 {
+    m_gesture.Cancel();
     m_node = node;
     RefreshFromNode();
 }
@@ -88,8 +89,25 @@ void CXformInfoControl::OnHScroll(UINT code, UINT position, CWnd* bar)
     // Without a node the message stops here, so the echo does not move either.
     if (!m_node)
         return;
+    m_gesture.Begin(NodeState());
     ApplySliders();
+    if (m_gesture.End(code)) {
+        static constexpr const wchar_t* actions[] = {L"Edit", L"Translate", L"Scale", L"Rotate",
+                                                     L"Move Pivot of"};
+        Report(actions[static_cast<int>(CheckedMode())], m_gesture.Before());
+    }
     CDialog::OnHScroll(code, position, bar);
+}
+
+CEditRecorder::NodeState CXformInfoControl::NodeState() const
+{
+    return {m_node->GetXformInfo(), m_node->IsPivotVisible()};
+}
+
+void CXformInfoControl::Report(const wchar_t* action, const CEditRecorder::NodeState& before)
+{
+    if (m_recorder)
+        m_recorder->NodeEdited(action, m_node, before, NodeState());
 }
 
 CXformInfoControl::Mode CXformInfoControl::CheckedMode() const
@@ -135,13 +153,18 @@ void CXformInfoControl::OnReset()
 {
     if (!m_node)
         return;
+    const CEditRecorder::NodeState before = NodeState();
     m_node->SetXformInfo(TAV_XformInfo());
     RefreshFromNode();
+    Report(L"Reset", before);
 }
 
 void CXformInfoControl::OnShowPivot()
 {
     UpdateData(TRUE);
-    if (m_node)
-        m_node->SetPivotVisible(m_showPivot == 1);
+    if (!m_node)
+        return;
+    const CEditRecorder::NodeState before = NodeState();
+    m_node->SetPivotVisible(m_showPivot == 1);
+    Report(m_showPivot == 1 ? L"Show Pivot of" : L"Hide Pivot of", before);
 }

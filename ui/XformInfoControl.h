@@ -1,13 +1,16 @@
 #pragma once
 #include "platform/win/Dialog.h"
+#include "scene/EditRecorder.h"
 #include "ui/SliderCtrlWithEcho.h"
+#include "ui/SliderGesture.h"
 
 class TAV_SceneNode;
 
 // Edits the transform of one scene node. The four mode buttons pick what the X
 // and Y sliders show: translation, scale, rotation (in degrees, on X only) or
 // pivot. Every slider movement writes the whole transform back to the node at
-// once; "Show Pivot" switches the node's pivot marker.
+// once; "Show Pivot" switches the node's pivot marker. Each finished edit (a
+// slider gesture, "RESET", "Show Pivot") is reported to the edit recorder.
 class CXformInfoControl : public CDialog
 {
 public:
@@ -22,6 +25,8 @@ public:
     Limits ScaleLimits{0.1f, 10.0f};
     Limits RotationLimits{-180.0f, 180.0f};
 
+    // Hears of every finished edit; not owned, null for none.
+    void SetEditRecorder(CEditRecorder* recorder) { m_recorder = recorder; }
     // Points the panel at a node (not owned; null for none) and reloads it.
     void SetNode(TAV_SceneNode* node);
     TAV_SceneNode* GetNode() const { return m_node; }
@@ -40,6 +45,8 @@ private:
     // The checked mode button; no other control counts, whatever its id.
     Mode CheckedMode() const;
     void ApplySliders();
+    CEditRecorder::NodeState NodeState() const;
+    void Report(const wchar_t* action, const CEditRecorder::NodeState& before);
     void OnReset();
     void OnShowPivot();
 
@@ -49,4 +56,6 @@ private:
     int m_showPivot = 0;
     // The node being edited; owned by the scene.
     TAV_SceneNode* m_node = nullptr;
+    CEditRecorder* m_recorder = nullptr;
+    SliderGesture<CEditRecorder::NodeState> m_gesture;
 };

@@ -30,6 +30,11 @@ int ShowMessageBox(const ModalPrompts::MessageBoxRequest& request)
         box.setIcon(QMessageBox::Critical);
     else if (request.type & MB_ICONINFORMATION)
         box.setIcon(QMessageBox::Information);
+    if ((request.type & 0x0F) == MB_SAVEDISCARDCANCEL) {
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        const int answer = box.exec();
+        return answer == QMessageBox::Save ? IDYES : answer == QMessageBox::Discard ? IDNO : IDCANCEL;
+    }
     if ((request.type & 0x0F) == MB_YESNO) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? IDYES : IDNO;

@@ -184,3 +184,22 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM item)
     tree->setCurrentItem(target);
     return TRUE;
 }
+
+BOOL CTreeCtrl::EnsureVisible(HTREEITEM item)
+{
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    QTreeWidgetItem* target = TreeItemHandles::ItemOf(tree, item);
+    if (!tree || !target)
+        return FALSE;
+    tree->scrollToItem(target);
+    return TRUE;
+}
+
+HTREEITEM CTreeCtrl::HitTest(POINT point) const
+{
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    if (!tree)
+        return nullptr;
+    QTreeWidgetItem* item = tree->itemAt(tree->viewport()->mapFrom(tree, QPoint(point.x, point.y)));
+    return item ? TreeItemHandles::HandleOf(item) : nullptr;
+}

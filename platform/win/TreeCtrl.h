@@ -29,4 +29,8 @@ public:
     HTREEITEM GetSelectedItem() const;
     // Makes item (null for none) the selection; the parent hears of a change at once.
     BOOL SelectItem(HTREEITEM item);
+    // Expands the item's ancestors and scrolls it into view.
+    BOOL EnsureVisible(HTREEITEM item);
+    // The item at a point of the tree's client area; null over no item.
+    HTREEITEM HitTest(POINT point) const;
 };

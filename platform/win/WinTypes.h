@@ -80,6 +80,8 @@ struct POINT
 // Message box types and answers.
 constexpr UINT MB_OK = 0x00;
 constexpr UINT MB_YESNO = 0x04;
+// Our own button set for unsaved work: Save, Discard and Cancel answer IDYES, IDNO and IDCANCEL.
+constexpr UINT MB_SAVEDISCARDCANCEL = 0x03;
 constexpr UINT MB_ICONERROR = 0x10;
 constexpr UINT MB_ICONINFORMATION = 0x40;
 constexpr int IDOK = 1;
