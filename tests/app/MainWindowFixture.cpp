@@ -33,7 +33,7 @@ void MainWindowTest::SetUp()
     });
     ModalPrompts::SetPopupMenuAnswerer([this](const ModalPrompts::PopupMenuRequest& request) {
         menusShown.push_back(request);
-        return UINT(0);
+        return menuAnswer;
     });
     dialog.emplace(world);
     ASSERT_TRUE(dialog->Create(IDD_QUORVEL_DIALOG));
@@ -98,6 +98,14 @@ TAV_Vector3 MainWindowTest::WorldPointOf(const TAV_WindowHandler& handler, QPoin
     float wy = 0;
     handler.DeviceToWorld(dx, dy, wx, wy);
     return TAV_Vector3(wx, wy, 0);
+}
+
+QPoint MainWindowTest::MainClientPoint(float wx, float wy)
+{
+    int dx = 0;
+    int dy = 0;
+    dialog->GetMainHandler().WorldToDevice(wx, wy, dx, dy);
+    return QPoint(dx, MainView()->height() - dy);
 }
 
 QImage MainWindowTest::TickAndGrab(QWidget* view)

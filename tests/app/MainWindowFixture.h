@@ -35,6 +35,8 @@ protected:
     // The world point under a client point of a view.
     static TAV_Vector3 WorldPointOf(const TAV_WindowHandler& handler, QPoint at);
     TAV_Vector3 MainWorldPoint(QPoint at) { return WorldPointOf(dialog->GetMainHandler(), at); }
+    // The client point of the main view nearest to a world point.
+    QPoint MainClientPoint(float wx, float wy);
     // One timer tick, then the frame the view last presented.
     QImage TickAndGrab(QWidget* view);
     std::wstring EchoText();
@@ -48,5 +50,7 @@ protected:
     std::vector<std::optional<std::wstring>> fileAnswers;
     std::vector<ModalPrompts::FileDialogRequest> fileDialogsShown;
     std::vector<ModalPrompts::PopupMenuRequest> menusShown;
+    // The item every popup menu answers with; 0 dismisses it.
+    UINT menuAnswer = 0;
     QTemporaryDir dir;
 };
