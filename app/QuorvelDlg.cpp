@@ -34,7 +34,11 @@ CQuorvelDlg::CQuorvelDlg(CWorld& world)
     QObject::connect(&m_history.Stack(), &QUndoStack::cleanChanged, [this] { UpdateCaption(); });
 }
 
-CQuorvelDlg::~CQuorvelDlg() = default;
+// The history's stack announces its clearing as it goes; the caption is gone by then.
+CQuorvelDlg::~CQuorvelDlg()
+{
+    QObject::disconnect(&m_history.Stack(), nullptr, nullptr, nullptr);
+}
 
 void CQuorvelDlg::DoDataExchange(CDataExchange* dx)
 {
