@@ -129,6 +129,18 @@ TEST_F(UndoHistoryTest, EveryKindOfStepUndoesToTheEarlierSceneAndRedoesToTheLate
         {"Delete Everything",
          [&] {
              boxAnswers = {IDYES};
+             fileAnswers = {std::nullopt};
+             dialog->OnLoadModel();
+         }},
+        {"Load Model",
+         [&] {
+             boxAnswers = {IDNO};
+             fileAnswers = {hanging};
+             dialog->OnLoadModel();
+         }},
+        {"Delete Everything",
+         [&] {
+             boxAnswers = {IDYES};
              dialog->OnDeleteEverything();
          }},
         {"Load Model",
@@ -321,4 +333,22 @@ TEST_F(UndoHistoryTest, ARightClickOnATreeItemOpensTheMenuForItsNode)
     EXPECT_EQ(menusShown[0].items.size(), 3u);
     EXPECT_EQ(TopLevel(1), nullptr);
     EXPECT_EQ(Stack().undoText(), QStringLiteral("Delete Circle"));
+}
+
+TEST_F(UndoHistoryTest, AnUndoneSliderGestureShowsTheRestoredValueInThePanel)
+{
+    TAV_SceneNode* crab = TopLevel(2); // at (2, 10)
+    MakeCurrent(crab);
+    QSlider* x = SliderOf(XformPanel(), IDC_X_SLIDER);
+    ASSERT_EQ(x->value(), 60000);
+    DragSlider(x, {65000, 70000});
+    ASSERT_FLOAT_EQ(crab->GetXformInfo().GetTranslation().x, 4.0f);
+
+    MakeCurrent(TopLevel(0));
+    dialog->Undo();
+    EXPECT_FLOAT_EQ(crab->GetXformInfo().GetTranslation().x, 2.0f);
+    EXPECT_EQ(XformPanel().GetNode(), crab);
+    EXPECT_EQ(x->value(), 60000);
+    dialog->Redo();
+    EXPECT_EQ(x->value(), 70000);
 }

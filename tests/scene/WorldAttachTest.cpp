@@ -3,6 +3,8 @@
 #include "scene/World.h"
 #include "tests/scene/SceneTestFixture.h"
 
+#include <cmath>
+
 using WorldAttach = SceneDeviceTest;
 
 TEST_F(WorldAttach, DroppedNodeHangsUnderWhatItOverlapsInWorldSpaceWithoutMoving)
@@ -71,4 +73,45 @@ TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRootAndDel
     EXPECT_EQ(world.Root->NumChildren(), 0);
     EXPECT_EQ(world.CurrentNode, world.Root);
     EXPECT_EQ(world.Root->GetTypeCode(), 'x');
+}
+
+// Under a parent scaled 2 along x, a node turned by 90 degrees has its own x
+// axis stretched 1 and its y axis 2: a turn with scale (1, 2) holds that exactly.
+// Turned by 45 degrees the axes are no longer at right angles; the shear is
+// dropped, the pivot and the x axis stay. Hand-worked: the pivot (1, 0) of
+// the 45 degree node stands at (2 * 1, 0) + (3, 4) = (5, 4) in the world.
+TEST(WorldDetach, TheTransformUnderTheRootKeepsTheWorldMatrixWhereItCan)
+{
+    CWorld world;
+    auto* parent = world.Root->AddChild(new TAV_SceneNode(L"parent"));
+    TAV_XformInfo stretched;
+    stretched.SetScale(2, 1, 1);
+    stretched.SetTranslation(3, 4, 0);
+    parent->SetXformInfo(stretched);
+    auto* node = parent->AddChild(new TAV_SceneNode(L"node"));
+    TAV_XformInfo turned;
+    turned.SetRotationInDegrees(90);
+    turned.SetPivot(1, 0, 0);
+    node->SetXformInfo(turned);
+
+    const TAV_XformInfo exact = world.XformUnder(node, world.Root);
+    EXPECT_NEAR(exact.GetRotationInDegrees(), 90.0f, 1e-4f);
+    EXPECT_NEAR(exact.GetScale().x, 1.0f, 1e-6f);
+    EXPECT_NEAR(exact.GetScale().y, 2.0f, 1e-6f);
+    EXPECT_EQ(exact.GetPivot(), TAV_Vector3(1, 0, 0));
+    EXPECT_NEAR(exact.GetTranslation().x, 4.0f, 1e-5f); // pivot (1, 0) stands at (5, 4)
+    EXPECT_NEAR(exact.GetTranslation().y, 4.0f, 1e-5f);
+
+    turned.SetRotationInDegrees(45);
+    node->SetXformInfo(turned);
+    const TAV_XformInfo sheared = world.XformUnder(node, world.Root);
+    // The node's x axis (cos 45, sin 45) becomes (2 cos 45, sin 45) in the world.
+    EXPECT_NEAR(sheared.GetRotationInRadians(), std::atan2(0.70710678f, 1.41421356f), 1e-5f);
+    EXPECT_NEAR(sheared.GetScale().x, std::sqrt(2.5f), 1e-5f);
+    EXPECT_NEAR(sheared.GetTranslation().x, 4.0f, 1e-5f);
+    EXPECT_NEAR(sheared.GetTranslation().y, 4.0f, 1e-5f);
+    // A node outside the scene keeps its transform.
+    TAV_SceneNode stray(L"stray");
+    stray.SetXformInfo(turned);
+    EXPECT_EQ(world.XformUnder(&stray, world.Root), turned);
 }

@@ -131,3 +131,56 @@ TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndShowPivotSwitche
 }
 
 } // namespace
+
+// Counts what the panel reports, keeping the last report's states.
+struct CountingRecorder : CEditRecorder
+{
+    void NodeEdited(const wchar_t* action, TAV_SceneNode*, const NodeState& from,
+                    const NodeState& to) override
+    {
+        actions.push_back(action);
+        before = from;
+        after = to;
+    }
+    void PrimitiveEdited(const wchar_t*, TAV_SceneNode*, TAV_Primitive*, const TAV_PrimitiveAttributes&,
+                         const TAV_PrimitiveAttributes&) override
+    {
+    }
+    void NodeCreated(TAV_SceneNode*) override {}
+    void NodeMoved(TAV_SceneNode*, NodePlace, NodePlace, const TAV_XformInfo&, const TAV_XformInfo&) override
+    {
+    }
+
+    std::vector<std::wstring> actions;
+    NodeState before;
+    NodeState after;
+};
+
+TEST_F(XformInfoControlTest, ADragOfTheThumbIsOneReportedEditAndEveryKeyStepIsOne)
+{
+    CountingRecorder recorder;
+    SceneTree().SetEditRecorder(&recorder);
+    SelectWith(Translated(3.0f, -2.0f, 0.0f));
+
+    X()->setSliderDown(true);
+    X()->setSliderPosition(70000);
+    X()->setSliderPosition(75000);
+    EXPECT_TRUE(recorder.actions.empty()) << "nothing is reported while the thumb is held";
+    X()->setSliderDown(false);
+    ASSERT_EQ(recorder.actions.size(), 1u);
+    EXPECT_EQ(recorder.actions[0], L"Translate");
+    EXPECT_FLOAT_EQ(recorder.before.xform.GetTranslation().x, 3.0f);
+    EXPECT_FLOAT_EQ(recorder.after.xform.GetTranslation().x, 5.0f);
+
+    QTest::keyClick(Y(), Qt::Key_Right);
+    QTest::keyClick(Y(), Qt::Key_Right);
+    EXPECT_EQ(recorder.actions.size(), 3u);
+    EXPECT_NEAR(recorder.after.xform.GetTranslation().y - recorder.before.xform.GetTranslation().y, 0.0002f,
+                1e-5f);
+
+    Click(Xform(), IDC_SHOW_PIVOT);
+    EXPECT_EQ(recorder.actions.back(), L"Show Pivot of");
+    EXPECT_TRUE(recorder.after.showPivot);
+    EXPECT_FALSE(recorder.before.showPivot);
+    SceneTree().SetEditRecorder(nullptr);
+}
