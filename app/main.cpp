@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/ModelRenderer.h"
 #include "app/QuorvelApp.h"
+#include "platform/win/ModalPrompts.h"
 #include "render/GraphicsSystem.h"
 
 #include <QApplication>
@@ -48,7 +49,8 @@ int main(int argc, char** argv)
     TAVD3D_GraphicsSystem::GetInstance();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    // Not the display name: the platform would append it to every window's caption.
+    ModalPrompts::SetDefaultCaption(L"Quorvel");
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
 
     const CommandLine command = CommandLine::Parse(QApplication::arguments());

@@ -17,14 +17,20 @@ template <typename Answerer> Answerer& Hook()
     return hook;
 }
 
+std::wstring& DefaultCaption()
+{
+    static std::wstring caption;
+    return caption;
+}
+
 int ShowMessageBox(const ModalPrompts::MessageBoxRequest& request)
 {
     QMessageBox box(WindowHandles::WidgetOf(request.owner));
     box.setText(QString::fromStdWString(request.text));
-    // An empty caption gets the default: the application's name, else "Error".
-    QString caption = QString::fromStdWString(request.caption);
+    // An empty caption gets the default: the one set, the application's name, else "Error".
+    QString caption = QString::fromStdWString(request.caption.empty() ? DefaultCaption() : request.caption);
     if (caption.isEmpty())
-        caption = QApplication::applicationDisplayName();
+        caption = QApplication::applicationName();
     box.setWindowTitle(caption.isEmpty() ? QStringLiteral("Error") : caption);
     if (request.type & MB_ICONERROR)
         box.setIcon(QMessageBox::Critical);
@@ -78,6 +84,11 @@ UINT ShowPopupMenu(const ModalPrompts::PopupMenuRequest& request)
 }
 
 } // namespace
+
+void ModalPrompts::SetDefaultCaption(const std::wstring& caption)
+{
+    DefaultCaption() = caption;
+}
 
 void ModalPrompts::SetMessageBoxAnswerer(MessageBoxAnswerer answerer)
 {

@@ -54,6 +54,8 @@ public:
     // The chosen item's id, or 0 when the menu was dismissed.
     using PopupMenuAnswerer = std::function<UINT(const PopupMenuRequest&)>;
 
+    // The caption of a message box that names none; without one, the application's name.
+    static void SetDefaultCaption(const std::wstring& caption);
     // An empty answerer restores the real dialogs.
     static void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
     static void SetFileDialogAnswerer(FileDialogAnswerer answerer);
