@@ -2,7 +2,9 @@
 
 #include "core/Echo.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,12 +40,23 @@ std::string Utf8(const std::wstring& text)
     return out;
 }
 
+// Anything that is there and is not a regular file (a folder, a pipe, a device)
+// counts as found without being opened, so loading refuses it instead of the
+// search blocking on a pipe that has no writer.
 bool OpensForReading(const std::wstring& path)
 {
-    std::FILE* file = std::fopen(Utf8(path).c_str(), "r");
-    if (!file)
+    const std::string name = Utf8(path);
+    struct stat status
+    {
+    };
+    if (::stat(name.c_str(), &status) != 0)
         return false;
-    std::fclose(file);
+    if (!S_ISREG(status.st_mode))
+        return true;
+    const int descriptor = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    ::close(descriptor);
     return true;
 }
 
