@@ -3,7 +3,6 @@
 #include "core/Echo.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -40,20 +39,11 @@ std::string Utf8(const std::wstring& text)
     return out;
 }
 
-// Anything that is there and is not a regular file (a folder, a pipe, a device)
-// counts as found without being opened, so loading refuses it instead of the
-// search blocking on a pipe that has no writer.
+// Opened without blocking, so a pipe that has no writer counts as found instead of
+// hanging the search; loading then refuses anything that is not a regular file.
 bool OpensForReading(const std::wstring& path)
 {
-    const std::string name = Utf8(path);
-    struct stat status
-    {
-    };
-    if (::stat(name.c_str(), &status) != 0)
-        return false;
-    if (!S_ISREG(status.st_mode))
-        return true;
-    const int descriptor = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(Utf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return false;
     ::close(descriptor);

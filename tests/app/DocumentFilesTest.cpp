@@ -10,6 +10,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -70,6 +71,14 @@ TEST(ConvertCommand, ModelToSceneAndBackIsByteIdenticalAndRendersTheSame)
     ASSERT_EQ(Quorvel({QStringLiteral("--render"), fromModel, model}).exitCode, 0);
     ASSERT_EQ(Quorvel({QStringLiteral("--render"), fromScene, scene}).exitCode, 0);
     EXPECT_EQ(QImage(fromScene), QImage(fromModel));
+
+    // A colour that a model file has no field for is named when converting back.
+    QByteArray coloured = ReadAll(scene);
+    coloured.replace("\"color\":4278190280", "\"color\":4278190281");
+    WriteAll(scene, coloured);
+    EXPECT_TRUE(
+        Quorvel({QStringLiteral("--convert"), scene, back})
+            .errors.contains(QStringLiteral("does not keep the scene's colours; a .qvs scene keeps them")));
 }
 
 TEST(ConvertCommand, UnreadableInputExitsTwoAndUnwritableOutputOne)
@@ -91,6 +100,10 @@ TEST(ConvertCommand, UnreadableInputExitsTwoAndUnwritableOutputOne)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("no/folder/out.qvs")));
     EXPECT_EQ(Quorvel({QStringLiteral("--convert"), cut}).exitCode, 2);
+    // A pipe is refused at once instead of waiting for a writer.
+    ASSERT_EQ(mkfifo(dir.filePath(QStringLiteral("pipe.qvl")).toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(Quorvel({QStringLiteral("--convert"), dir.filePath(QStringLiteral("pipe.qvl")), out}).exitCode,
+              2);
 }
 
 TEST(RenderCommand, AFileEndingEarlyWarnsWithTheMissingCountAndAnEmptyOneExitsTwo)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -171,7 +172,15 @@ TEST_F(TextureFileTest, UnreadableOrOversizedFilesFailCleanly)
 
 TEST_F(TextureFileTest, PipesFoldersAndDevicesAreRefusedWithoutWaiting)
 {
+    // The pipe holds a whole image, so only its kind can make the load fail.
     ASSERT_EQ(mkfifo(dir_.filePath("pipe.png").toLocal8Bit().constData(), 0600), 0);
+    const int pipe = open(dir_.filePath("pipe.png").toLocal8Bit().constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(pipe, 0);
+    QImage(2, 2, QImage::Format_RGB32).save(dir_.filePath("small.png"));
+    QFile small(dir_.filePath("small.png"));
+    ASSERT_TRUE(small.open(QIODevice::ReadOnly));
+    const QByteArray image = small.readAll();
+    ASSERT_EQ(write(pipe, image.constData(), image.size()), image.size());
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.png"));
     ASSERT_TRUE(QFile::link("/dev/zero", dir_.filePath("device.png")));
     // A load that waited for a writer on the pipe would end the test here.
@@ -179,6 +188,7 @@ TEST_F(TextureFileTest, PipesFoldersAndDevicesAreRefusedWithoutWaiting)
     for (const char* name : {"pipe.png", "folder.png", "device.png"})
         EXPECT_EQ(Load(name), nullptr) << name;
     alarm(0);
+    close(pipe);
 }
 
 namespace {
