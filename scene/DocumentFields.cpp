@@ -36,10 +36,10 @@ bool DocumentFields::Flag(const json& object, const char* key, bool& out)
 bool DocumentFields::Whole(const json& object, const char* key, long long low, long long high, long long& out)
 {
     const json* value = Member(object, key);
-    if (value == nullptr || !value->is_number_integer() ||
-        (value->is_number_unsigned() &&
-         value->get<unsigned long long>() > static_cast<unsigned long long>(high)) ||
-        value->get<long long>() < low || value->get<long long>() > high)
+    // Compared as doubles, which hold every bound used exactly, whether the parser
+    // kept the number signed or unsigned, and however large it is.
+    if (value == nullptr || !value->is_number_integer() || value->get<double>() < static_cast<double>(low) ||
+        value->get<double>() > static_cast<double>(high))
         return Fail(std::string("\"") + key + "\" must be a whole number from " + std::to_string(low) +
                     " to " + std::to_string(high));
     out = value->get<long long>();

@@ -27,6 +27,7 @@ protected:
 
     const json* Member(const json& object, const char* key);
     bool Flag(const json& object, const char* key, bool& out);
+    // An integer from low to high; the bounds must be exact as doubles (below 2^53).
     bool Whole(const json& object, const char* key, long long low, long long high, long long& out);
     // A finite number that a float can hold.
     bool FloatValue(const json& value, const char* key, float& out);

@@ -10,6 +10,7 @@
 #include <bit>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 using Outcome = ModelLoadResult::Outcome;
 
@@ -260,4 +261,40 @@ TEST(ModelFileLossesTest, NamesWhatAModelFileCannotKeep)
     crab.PrimitiveType = 0;
     crab.CreateNodeAt(0.0f, 0.0f);
     EXPECT_EQ(ModelFileLosses::Describe(*crab.Root), "exact transforms");
+}
+
+// Flipped bytes, cut documents and swapped values either load completely or are
+// refused with a reason and leave the scene as it was; nothing crashes.
+TEST(SceneDocument, DamagedDocumentsLoadWholeOrNotAtAll)
+{
+    CWorld source;
+    BuildRichScene(source);
+    const std::string valid = SceneWriter::Write(*source.Root, Document);
+    std::mt19937 random(20261207);
+    const auto pick = [&](std::size_t high) {
+        return std::uniform_int_distribution<std::size_t>(0, high)(random);
+    };
+    const char* const tokens[] = {"null", "-1",   "1e999",      "\"j\"", "[]",
+                                  "{}",   "true", "4294967296", "0.5",   "\"\""};
+    for (int i = 0; i < 2000 && !HasFailure(); ++i) {
+        std::string text = valid;
+        for (std::size_t edits = pick(3) + 1; edits > 0 && !text.empty(); --edits) {
+            const std::size_t at = pick(text.size() - 1);
+            if (edits % 3 == 0)
+                text[at] = static_cast<char>(pick(255));
+            else if (edits % 3 == 1)
+                text.replace(at, pick(8), tokens[pick(std::size(tokens) - 1)]);
+            else
+                text.resize(at);
+        }
+        CWorld world;
+        world.CreateNodeAt(0.0f, 0.0f);
+        const ModelLoadResult result = Read(world, text);
+        if (result.IsComplete())
+            EXPECT_EQ(world.Root->NumChildren(), 1 + result.objectsAdded);
+        else
+            EXPECT_TRUE(result.outcome == Outcome::Refused && !result.detail.empty() &&
+                        world.Root->NumChildren() == 1)
+                << text;
+    }
 }
