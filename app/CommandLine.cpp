@@ -31,7 +31,12 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
     const QCommandLineOption sizeOption(QStringLiteral("size"),
                                         QStringLiteral("Image size for --render (default 800x600)."),
                                         QStringLiteral("WxH"), QStringLiteral("800x600"));
+    const QCommandLineOption convertOption(
+        QStringLiteral("convert"),
+        QStringLiteral("Convert the model file IN into OUT and exit; each file's extension (.qvl model file, "
+                       ".qvs scene) chooses its format."));
     parser.addOption(renderOption);
+    parser.addOption(convertOption);
     parser.addOption(sizeOption);
     parser.addPositionalArgument(QStringLiteral("MODEL"), QStringLiteral("A .qvl model file."),
                                  QStringLiteral("[MODEL]"));
@@ -50,6 +55,16 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
     }
 
     const QStringList models = parser.positionalArguments();
+    if (parser.isSet(convertOption)) {
+        if (parser.isSet(renderOption) || parser.isSet(sizeOption))
+            return Failed(QStringLiteral("--convert cannot be combined with --render or --size"));
+        if (models.size() != 2)
+            return Failed(QStringLiteral("--convert takes two files: IN and OUT"));
+        result.action = Action::Convert;
+        result.modelPath = models[0];
+        result.outputPath = models[1];
+        return result;
+    }
     if (models.size() > 1)
         return Failed(QStringLiteral("only one model file can be given"));
     if (!models.isEmpty())

@@ -5,7 +5,8 @@
 
 class CWorld;
 
-// Reading and writing model files for the editor and the command line.
+// Reading and writing model files (".qvl") and scene documents (".qvs") for the
+// editor and the command line; the file's extension chooses the format.
 class ModelFile
 {
 public:
@@ -15,15 +16,20 @@ public:
         ModelLoadResult result;
     };
 
-    // Adds the file's model to the world. A file that stops part-way keeps what
-    // was read before the bad line.
+    // True for a name ending in ".qvs" (any case): a scene document; anything else is a model file.
+    static bool IsSceneDocument(const QString& path);
+    // Adds the file's objects to the world. A model file that stops part-way
+    // keeps what was read before the bad line; a scene document that cannot be
+    // read completely adds nothing. Only regular files are opened.
     static LoadReport Load(CWorld& world, const QString& path);
-    // Writes the world's model through a temporary file that replaces the old one
-    // only when everything was written; on failure error names the reason and any
-    // existing file is left as it was.
+    // Writes the world in the format of the path's extension through a temporary
+    // file that replaces the old one only when everything was written; on failure
+    // error names the reason (the system's, such as "No space left on device")
+    // and any existing file is left as it was.
     static bool Save(const CWorld& world, const QString& path, QString* error);
-    // The name a save writes to: ".qvl" is added unless the name already ends so.
-    static QString WithExtension(const QString& path);
+    // The name a save writes to: extension is added unless the name already ends
+    // in ".qvl" or ".qvs".
+    static QString WithExtension(const QString& path, const QString& extension = QStringLiteral(".qvl"));
     // The echo-line text for a load that did not complete; empty when it did.
     static QString DescribeProblem(const QString& path, const LoadReport& report);
 };

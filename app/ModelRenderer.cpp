@@ -50,7 +50,16 @@ int ModelRenderer::Render(const QString& modelPath, const QString& outputPath, Q
                  << Qt::endl;
         return 2;
     }
-    if (!report.result.IsComplete())
+    if (report.result.outcome == ModelLoadResult::Outcome::NoModel ||
+        report.result.outcome == ModelLoadResult::Outcome::Refused) {
+        Errors() << "quorvel: " << ModelFile::DescribeProblem(modelPath, report) << Qt::endl;
+        return 2;
+    }
+    if (report.result.outcome == ModelLoadResult::Outcome::EndsEarly)
+        Errors() << "quorvel: warning: " << ModelFile::DescribeProblem(modelPath, report) << "; "
+                 << report.result.missing << " announced objects are missing; rendering what was read"
+                 << Qt::endl;
+    else if (!report.result.IsComplete())
         Errors() << "quorvel: warning: " << ModelFile::DescribeProblem(modelPath, report)
                  << "; rendering what was read" << Qt::endl;
 

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ModelConverter.h"
 #include "app/ModelRenderer.h"
 #include "app/QuorvelApp.h"
 #include "platform/win/ModalPrompts.h"
@@ -17,12 +18,12 @@ bool IsOption(const char* argument, const char* option)
            (argument[length] == '\0' || argument[length] == '=');
 }
 
-// Rendering to a file and answering --help or --version need no display, so
-// they run on the offscreen platform.
+// Rendering or converting files and answering --help or --version need no
+// display, so they run on the offscreen platform.
 bool NeedsNoDisplay(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--render", "--help", "-h", "--version", "-v"})
+        for (const char* option : {"--render", "--convert", "--help", "-h", "--version", "-v"})
             if (IsOption(argv[i], option))
                 return true;
     return false;
@@ -63,6 +64,8 @@ int main(int argc, char** argv)
     }
     case CommandLine::Action::Render:
         return ModelRenderer::Render(command.modelPath, command.outputPath, command.size);
+    case CommandLine::Action::Convert:
+        return ModelConverter::Convert(command.modelPath, command.outputPath);
     case CommandLine::Action::Edit:
         break;
     }

@@ -2,7 +2,8 @@
 
 #include "core/Echo.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,12 +39,14 @@ std::string Utf8(const std::wstring& text)
     return out;
 }
 
+// Opened without blocking, so a pipe that has no writer counts as found instead of
+// hanging the search; loading then refuses anything that is not a regular file.
 bool OpensForReading(const std::wstring& path)
 {
-    std::FILE* file = std::fopen(Utf8(path).c_str(), "r");
-    if (!file)
+    const int descriptor = ::open(Utf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return false;
-    std::fclose(file);
+    ::close(descriptor);
     return true;
 }
 

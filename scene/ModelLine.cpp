@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int FieldCount = 12;
 // Wide enough for any float in fixed notation with one decimal.
 constexpr std::size_t NumberBufferSize = 64;
 
@@ -17,31 +16,6 @@ void AppendNumber(std::string& text, float value)
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 1);
     text.append(buffer.data(), result.ptr);
     text.push_back(' ');
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
-// Splits at runs of blanks; false when the count is not FieldCount.
-bool SplitFields(std::string_view line, std::array<std::string_view, FieldCount>& fields)
-{
-    int count = 0;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        if (IsBlank(line[i])) {
-            ++i;
-            continue;
-        }
-        const std::size_t start = i;
-        while (i < line.size() && !IsBlank(line[i]))
-            ++i;
-        if (count == FieldCount)
-            return false;
-        fields[count++] = line.substr(start, i - start);
-    }
-    return count == FieldCount;
 }
 
 // An optional '+' like the C library's readers take, then digits; the whole field must be used.
@@ -57,12 +31,6 @@ template <typename T> bool ParseNumber(std::string_view field, T& value)
 bool ParseFinite(std::string_view field, float& value)
 {
     return ParseNumber(field, value) && std::isfinite(value);
-}
-
-bool ParseVector(const std::array<std::string_view, FieldCount>& fields, int first, TAV_Vector3& v)
-{
-    return ParseFinite(fields[first], v.x) && ParseFinite(fields[first + 1], v.y) &&
-           ParseFinite(fields[first + 2], v.z);
 }
 
 } // namespace
@@ -83,22 +51,37 @@ void ModelLine::AppendTo(std::string& text) const
     text.append(" \r\n");
 }
 
-std::optional<ModelLine> ModelLine::Parse(std::string_view text)
+// Fields 1 to 9 are translation, pivot and scale, x before y before z; 10 the rotation.
+bool ModelLine::SetField(int index, std::string_view field)
 {
-    std::array<std::string_view, FieldCount> fields;
-    if (!SplitFields(text, fields) || fields[0].size() != 1)
-        return std::nullopt;
-    TAV_Vector3 translation, pivot, scale;
-    float rotation = 0.0f;
-    ModelLine line;
-    if (!ParseVector(fields, 1, translation) || !ParseVector(fields, 4, pivot) ||
-        !ParseVector(fields, 7, scale) || !ParseFinite(fields[10], rotation) ||
-        !ParseNumber(fields[11], line.childCount) || line.childCount < 0)
-        return std::nullopt;
-    line.typeCode = fields[0][0];
-    line.xform.SetTranslation(translation.x, translation.y, translation.z);
-    line.xform.SetPivot(pivot.x, pivot.y, pivot.z);
-    line.xform.SetScale(scale.x, scale.y, scale.z);
-    line.xform.SetRotationInRadians(rotation);
-    return line;
+    if (index == 0) {
+        if (field.size() != 1)
+            return false;
+        typeCode = field[0];
+        return true;
+    }
+    if (index == FieldCount - 1) {
+        int count = 0;
+        if (!ParseNumber(field, count) || count < 0)
+            return false;
+        childCount = count;
+        return true;
+    }
+    float value = 0.0f;
+    if (index < 1 || index >= FieldCount || !ParseFinite(field, value))
+        return false;
+    if (index == 10) {
+        xform.SetRotationInRadians(value);
+        return true;
+    }
+    const int vector = (index - 1) / 3;
+    TAV_Vector3 v = vector == 0 ? xform.GetTranslation() : vector == 1 ? xform.GetPivot() : xform.GetScale();
+    v[(index - 1) % 3] = value;
+    if (vector == 0)
+        xform.SetTranslation(v.x, v.y, v.z);
+    else if (vector == 1)
+        xform.SetPivot(v.x, v.y, v.z);
+    else
+        xform.SetScale(v.x, v.y, v.z);
+    return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "scene/XformInfo.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +14,12 @@ struct ModelLine
     TAV_XformInfo xform;
     int childCount = 0;
 
+    static constexpr int FieldCount = 12;
+
     // Appends the line, line break included; numbers get one decimal.
     void AppendTo(std::string& text) const;
-    // Reads a line given without its line break: exactly twelve fields, a
-    // one-character type code, finite numbers and a child count of at least 0.
-    static std::optional<ModelLine> Parse(std::string_view line);
+    // Sets field index (0 .. FieldCount - 1) from its text: a one-character type
+    // code, finite numbers and a child count of at least 0. False, and the line
+    // unchanged, when the text is not such a value.
+    bool SetField(int index, std::string_view field);
 };

@@ -1,7 +1,8 @@
 #pragma once
+#include <string>
 
-// What loading a model file did, for telling the user: whether every line was
-// read, how much was added, and at which line the load stopped otherwise.
+// What loading a model or scene file did, for telling the user: whether
+// everything was read, how much was added, and where the load stopped otherwise.
 struct ModelLoadResult
 {
     enum class Outcome {
@@ -13,6 +14,12 @@ struct ModelLoadResult
         NestedTooDeep,
         // Lines after the end of the one record tree a model holds.
         LinesAfterModel,
+        // The file ends before the children its lines announce; missing says how many.
+        EndsEarly,
+        // The file is empty or holds only blanks.
+        NoModel,
+        // A scene document that was refused as a whole and added nothing; detail says why.
+        Refused,
     };
 
     Outcome outcome = Outcome::Complete;
@@ -22,6 +29,10 @@ struct ModelLoadResult
     int nodesAdded = 0;
     // The top-level objects among them.
     int objectsAdded = 0;
+    // Announced nodes whose lines never came, for EndsEarly.
+    long long missing = 0;
+    // Why a scene document was refused, for Refused.
+    std::string detail;
 
     bool IsComplete() const { return outcome == Outcome::Complete; }
 };

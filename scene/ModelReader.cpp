@@ -1,15 +1,10 @@
 #include "scene/ModelReader.h"
 
-#include "scene/BodyArm.h"
-#include "scene/Box.h"
-#include "scene/Circle.h"
-#include "scene/Claw.h"
-#include "scene/ClawArm.h"
-#include "scene/Crab.h"
 #include "scene/ModelLine.h"
+#include "scene/NodeFactory.h"
+#include "scene/SceneNode.h"
 #include "scene/World.h"
 
-#include <optional>
 #include <utility>
 
 namespace {
@@ -17,31 +12,9 @@ namespace {
 // No line that a model file holds comes near this; longer lines are not read.
 constexpr std::size_t MaxLineLength = 4096;
 
-// The node a line's type code stands for, built at the line's translation; null
-// for the root's code and for codes no node has.
-TAV_SceneNode* CreateNode(char typeCode, TAV_Vector3 at)
+bool IsBlank(int c)
 {
-    switch (typeCode) {
-    case CBox::TypeCode:
-        return new CBox(at.x, at.y, at.z);
-    case CCircle::TypeCode:
-        return new CCircle(at.x, at.y, at.z);
-    case CCrab::TypeCode:
-        return new CCrab(at.x, at.y, at.z);
-    case CBodyArm::TypeCode:
-        return new CBodyArm(at.x, at.y, at.z, L"bodyArm");
-    case CClawArm::TypeCode:
-        return new CClawArm(at.x, at.y, at.z, L"ClawArm");
-    case CClaw::TypeCode:
-        return new CClaw(at.x, at.y, at.z, L"Claw");
-    default:
-        return nullptr;
-    }
-}
-
-bool IsBlankLine(const std::string& line)
-{
-    return line.find_first_not_of(" \t\v\f") == std::string::npos;
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
 
 } // namespace
@@ -56,38 +29,69 @@ ModelLoadResult ModelReader::Read(TAV_SceneNode* parent)
             frames.pop_back();
             continue;
         }
-        if (!NextRecord())
-            return result;
+        if (!NextField()) {
+            if (overlong_)
+                return Stop(result, ModelLoadResult::Outcome::UnreadableLine, lineNumber_);
+            return AtEnd(result, frames, fieldLine_);
+        }
         if (static_cast<int>(frames.size()) - 1 > MaxNesting)
-            return Stop(result, ModelLoadResult::Outcome::NestedTooDeep);
-        const std::optional<ModelLine> line =
-            line_.size() > MaxLineLength ? std::nullopt : ModelLine::Parse(line_);
-        if (!line)
-            return Stop(result, ModelLoadResult::Outcome::UnreadableLine);
+            return Stop(result, ModelLoadResult::Outcome::NestedTooDeep, fieldLine_);
+        ModelLine line;
+        if (!ReadRecord(line, result))
+            return result;
 
         Frame& top = frames.back();
         --top.remaining;
         const int index = top.nextLine++;
         // A root line inside a model hands its children to the node it stands in.
-        if (line->typeCode == CWorld::RootTypeCode) {
-            frames.push_back(Frame{top.parent, line->childCount});
+        if (line.typeCode == CWorld::RootTypeCode) {
+            frames.push_back(Frame{top.parent, line.childCount});
             continue;
         }
         // A code no node has makes nothing; its children are read as further lines of top.
-        TAV_SceneNode* node = PlaceNode(top, index, *line);
+        TAV_SceneNode* node = PlaceNode(top, index, line);
         if (node == nullptr)
             continue;
         ++result.nodesAdded;
         if (top.parent == parent)
             ++result.objectsAdded;
         // The node's constructor parts wait to be claimed by its child lines.
-        Frame children{node, line->childCount, node->ReleaseChildren()};
+        Frame children{node, line.childCount, node->ReleaseChildren()};
         if (children.remaining > 0)
             frames.push_back(std::move(children));
     }
-    if (NextRecord())
-        return Stop(result, ModelLoadResult::Outcome::LinesAfterModel);
+    if (NextField())
+        return Stop(result, ModelLoadResult::Outcome::LinesAfterModel, fieldLine_);
+    if (overlong_)
+        return Stop(result, ModelLoadResult::Outcome::UnreadableLine, lineNumber_);
     return result;
+}
+
+// A record cut short by the end of the stream stops at the line of its last field.
+bool ModelReader::ReadRecord(ModelLine& line, ModelLoadResult& result)
+{
+    for (int index = 0; index < ModelLine::FieldCount; ++index) {
+        if (index > 0 && !NextField()) {
+            result =
+                Stop(result, ModelLoadResult::Outcome::UnreadableLine, overlong_ ? lineNumber_ : fieldLine_);
+            return false;
+        }
+        if (!line.SetField(index, field_)) {
+            result = Stop(result, ModelLoadResult::Outcome::UnreadableLine, fieldLine_);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The first frame still waiting for its record means the stream held no field at all.
+ModelLoadResult ModelReader::AtEnd(ModelLoadResult result, const std::vector<Frame>& frames, int line)
+{
+    if (frames.size() == 1 && frames.front().nextLine == 0)
+        return Stop(result, ModelLoadResult::Outcome::NoModel, 1);
+    for (const Frame& frame : frames)
+        result.missing += frame.remaining;
+    return Stop(result, ModelLoadResult::Outcome::EndsEarly, line);
 }
 
 // Child line index reuses the part of the same index that the parent's
@@ -100,7 +104,7 @@ TAV_SceneNode* ModelReader::PlaceNode(Frame& top, int index, const ModelLine& li
         top.parts.GetAt(index)->GetTypeCode() == line.typeCode)
         node = std::exchange(top.parts.GetAt(index), nullptr);
     else
-        node = CreateNode(line.typeCode, line.xform.GetTranslation());
+        node = CreateNodeOfKind(line.typeCode, line.xform.GetTranslation(), nullptr);
     if (node == nullptr)
         return nullptr;
     node->SetXformInfo(line.xform);
@@ -108,39 +112,41 @@ TAV_SceneNode* ModelReader::PlaceNode(Frame& top, int index, const ModelLine& li
     return node;
 }
 
-ModelLoadResult ModelReader::Stop(ModelLoadResult result, ModelLoadResult::Outcome outcome) const
+ModelLoadResult ModelReader::Stop(ModelLoadResult result, ModelLoadResult::Outcome outcome, int line)
 {
     result.outcome = outcome;
-    result.stopLine = lineNumber_;
+    result.stopLine = line;
     return result;
 }
 
-bool ModelReader::NextRecord()
+// Keeps at most one line's worth of characters, so an endless line costs no memory.
+bool ModelReader::NextField()
 {
-    while (NextLine()) {
-        if (!IsBlankLine(line_))
-            return true;
-    }
-    return false;
-}
-
-// Keeps at most one character past MaxLineLength, so an endless line costs no memory.
-bool ModelReader::NextLine()
-{
-    line_.clear();
+    field_.clear();
     std::streambuf* buffer = stream_.rdbuf();
-    if (!stream_ || buffer == nullptr)
+    if (!stream_ || buffer == nullptr || overlong_)
         return false;
-    int c = buffer->sbumpc();
-    if (c == std::char_traits<char>::eof())
-        return false;
-    ++lineNumber_;
-    while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
-        if (line_.size() <= MaxLineLength)
-            line_.push_back(static_cast<char>(c));
-        c = buffer->sbumpc();
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        if (c == '\n' || c == '\r') {
+            if (c == '\r' && buffer->sgetc() == '\n')
+                buffer->sbumpc();
+            ++lineNumber_;
+            column_ = 0;
+            if (!field_.empty())
+                return true;
+            continue;
+        }
+        if (++column_ > MaxLineLength) {
+            overlong_ = true;
+            return false;
+        }
+        if (!IsBlank(c)) {
+            if (field_.empty())
+                fieldLine_ = lineNumber_;
+            field_.push_back(static_cast<char>(c));
+        } else if (!field_.empty()) {
+            return true;
+        }
     }
-    if (c == '\r' && buffer->sgetc() == '\n')
-        buffer->sbumpc();
-    return true;
+    return !field_.empty();
 }

@@ -1,8 +1,13 @@
 #include "platform/d3d9/D3DXTexture.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +17,29 @@ constexpr int kMaxImageSide = 8192;
 bool FitsLimit(const QSize& size)
 {
     return size.width() <= kMaxImageSide && size.height() <= kMaxImageSide;
+}
+
+// The image readers refuse to allocate more than their limit (in MiB); the
+// largest image accepted, decoded at four bytes a pixel, needs this much.
+constexpr int kLargestImageMiB = kMaxImageSide * kMaxImageSide / (1024 * 1024 / 4);
+
+// Opens only a regular file, without blocking: a pipe with no writer would
+// otherwise hang the open, and a folder or a device is no image.
+bool OpenRegularFile(const wchar_t* path, QFile& file)
+{
+    const QByteArray name = QFile::encodeName(QString::fromWCharArray(path));
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -25,7 +53,13 @@ HRESULT D3DXCreateTextureFromFileW(IDirect3DDevice9* pDevice, const wchar_t* pSr
     if (!pDevice || !pSrcFile)
         return D3DERR_INVALIDCALL;
 
-    QImageReader reader(QString::fromWCharArray(pSrcFile));
+    QFile file;
+    if (!OpenRegularFile(pSrcFile, file))
+        return D3DXERR_INVALIDDATA;
+    if (QImageReader::allocationLimit() < kLargestImageMiB)
+        QImageReader::setAllocationLimit(kLargestImageMiB);
+    // The suffix is a hint for formats that carry no signature; the content decides otherwise.
+    QImageReader reader(&file, QFileInfo(QString::fromWCharArray(pSrcFile)).suffix().toLatin1());
     if (!reader.canRead())
         return D3DXERR_INVALIDDATA;
     // Not every format states its size up front; those are checked after decoding.
@@ -35,8 +69,9 @@ HRESULT D3DXCreateTextureFromFileW(IDirect3DDevice9* pDevice, const wchar_t* pSr
     QImage image;
     if (!reader.read(&image) || image.isNull() || !FitsLimit(image.size()))
         return D3DXERR_INVALIDDATA;
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
+    // In place where the pixel size stays, so the largest image is not held twice.
+    image.convertTo(QImage::Format_ARGB32);
+    if (image.isNull() || image.format() != QImage::Format_ARGB32)
         return E_OUTOFMEMORY;
 
     IDirect3DTexture9* texture = nullptr;

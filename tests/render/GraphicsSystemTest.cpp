@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 // A graphics context for a 24 x 12 window, an echo line, and a scratch folder as the current directory.
@@ -268,4 +270,17 @@ TEST_F(TextureTable, FailedLoadsAreEchoedAndLeaveNothingBehind)
     EXPECT_EQ(Graphics().FindTexture(L"", true), nullptr);
     EXPECT_FALSE(Graphics().ActivateTexture(L"", 0));
     EXPECT_EQ(echo_.text(), "unchanged");
+}
+
+TEST_F(TextureTable, PipesAndFoldersAreRefusedAtOnceAsUnloadable)
+{
+    QDir().mkpath("Textures/folder.bmp");
+    ASSERT_EQ(mkfifo("Textures/pipe.bmp", 0600), 0);
+    // A load that waited for a writer on the pipe would end the test here.
+    alarm(10);
+    for (const std::wstring name : {L"pipe.bmp", L"folder.bmp"}) {
+        EXPECT_EQ(Graphics().FindTexture(name, true), nullptr);
+        EXPECT_EQ(echo_.text().toStdWString(), L"**ERROR** [" + name + L"]: open for loading failed!");
+    }
+    alarm(0);
 }

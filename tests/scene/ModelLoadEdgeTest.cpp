@@ -11,6 +11,7 @@ TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
         std::string text;
         Outcome outcome;
         int stopLine, nodes, objects;
+        long long missing = 0;
     };
     const std::string rootAndBox = Line('x', "0.0 0.0 0.0", 3) + Line('B', "1.0 0.0 0.0", 0);
     std::vector<Case> cases = {
@@ -22,9 +23,21 @@ TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
         // A complete last line without a line break is still read.
         {Line('x', "0.0 0.0 0.0", 2) + Line('B', "1.0 0.0 0.0", 0) + Line('C', "2.0 0.0 0.0", 0, ""),
          Outcome::Complete, 0, 2, 2},
-        // Child counts beyond the lines that follow end at the end of the file.
+        // Child counts beyond the lines that follow: 6 + 4 + 2000000000 lines never come.
         {Line('x', "0.0 0.0 0.0", 7) + Line('B', "1.0 0.0 0.0", 5) + Line('C', "2.0 0.0 0.0", 2000000000),
-         Outcome::Complete, 0, 2, 1},
+         Outcome::EndsEarly, 3, 2, 1, 2000000010},
+        // Cut at a line end: the root still expects two objects.
+        {rootAndBox, Outcome::EndsEarly, 2, 1, 1, 2},
+        {"", Outcome::NoModel, 1, 0, 0},
+        {" \t\r\n\n  \r", Outcome::NoModel, 1, 0, 0},
+        // Fields, not lines, make records: one wrapped over two lines, two sharing one.
+        {"x 0 0 0 0 0 0 1 1 1 0 2 \r\nB 1.0 0.0 0.0 0.0 0.0\n0.0 1.0 1.0 1.0 0.0 0 C 2 0 0 0 0 0 1 1 1 0 0",
+         Outcome::Complete, 0, 2, 2},
+        // The bad field stands on line 3, in a record that starts on line 2.
+        {"x 0 0 0 0 0 0 1 1 1 0 1\nB 1 0 0\n0 0 0 1 1 zz 0 0\n", Outcome::UnreadableLine, 3, 0, 0},
+        // Lines are limited to 4096 characters, blanks included.
+        {Line('x', "0.0 0.0 0.0", 0, std::string(4096 - 43, ' ').c_str()), Outcome::Complete, 0, 0, 0},
+        {Line('x', "0.0 0.0 0.0", 0, std::string(4097 - 43, ' ').c_str()), Outcome::UnreadableLine, 1, 0, 0},
         // Without the root line one record tree is read.
         {Line('B', "1.0 0.0 0.0", 1) + Line('C', "2.0 0.0 0.0", 0) + Line('C', "3.0 0.0 0.0", 0),
          Outcome::LinesAfterModel, 3, 2, 1},
@@ -46,6 +59,7 @@ TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
         EXPECT_EQ(result.stopLine, c.stopLine);
         EXPECT_EQ(result.nodesAdded, c.nodes);
         EXPECT_EQ(result.objectsAdded, c.objects);
+        EXPECT_EQ(result.missing, c.missing);
         EXPECT_EQ(world.Root->NumChildren(), 1 + c.objects);
         EXPECT_EQ(world.Root->GetChild(0), existing);
     }

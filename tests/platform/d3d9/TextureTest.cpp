@@ -1,9 +1,16 @@
 #include "DeviceFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+#include <zlib.h>
 
 class TextureStageTest : public DeviceTest
 {
@@ -160,5 +167,88 @@ TEST_F(TextureFileTest, UnreadableOrOversizedFilesFailCleanly)
         EXPECT_EQ(Load(name), nullptr) << name;
     IDirect3DTexture9* texture = Load("largest.png");
     ASSERT_NE(texture, nullptr);
+    texture->Release();
+}
+
+TEST_F(TextureFileTest, PipesFoldersAndDevicesAreRefusedWithoutWaiting)
+{
+    // The pipe holds a whole image, so only its kind can make the load fail.
+    ASSERT_EQ(mkfifo(dir_.filePath("pipe.png").toLocal8Bit().constData(), 0600), 0);
+    const int pipe = open(dir_.filePath("pipe.png").toLocal8Bit().constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(pipe, 0);
+    QImage(2, 2, QImage::Format_RGB32).save(dir_.filePath("small.png"));
+    QFile small(dir_.filePath("small.png"));
+    ASSERT_TRUE(small.open(QIODevice::ReadOnly));
+    const QByteArray image = small.readAll();
+    ASSERT_EQ(write(pipe, image.constData(), image.size()), image.size());
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.png"));
+    ASSERT_TRUE(QFile::link("/dev/zero", dir_.filePath("device.png")));
+    // A load that waited for a writer on the pipe would end the test here.
+    alarm(10);
+    for (const char* name : {"pipe.png", "folder.png", "device.png"})
+        EXPECT_EQ(Load(name), nullptr) << name;
+    alarm(0);
+    close(pipe);
+}
+
+namespace {
+
+void AppendChunk(QByteArray& png, const char* type, const QByteArray& data)
+{
+    const auto appendWord = [&png](quint32 word) {
+        const quint32 bigEndian = qToBigEndian(word);
+        png.append(reinterpret_cast<const char*>(&bigEndian), 4);
+    };
+    appendWord(static_cast<quint32>(data.size()));
+    const QByteArray body = QByteArray(type, 4) + data;
+    png += body;
+    appendWord(static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), body.size())));
+}
+
+// A black RGB PNG of the given size; its rows of zeros deflate to almost nothing.
+QByteArray BlackPng(int width, int height)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8; // bits per channel
+    header[9] = 2; // RGB
+    z_stream stream{};
+    deflateInit(&stream, Z_BEST_COMPRESSION);
+    const QByteArray row(1 + 3 * width, '\0'); // filter byte, then the pixels
+    QByteArray compressed;
+    std::vector<Bytef> out(1 << 16);
+    for (int y = 0; y < height; ++y) {
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.constData()));
+        stream.avail_in = static_cast<uInt>(row.size());
+        int status = Z_OK;
+        do {
+            stream.next_out = out.data();
+            stream.avail_out = static_cast<uInt>(out.size());
+            status = deflate(&stream, y + 1 == height ? Z_FINISH : Z_NO_FLUSH);
+            compressed.append(reinterpret_cast<const char*>(out.data()), out.size() - stream.avail_out);
+        } while (stream.avail_out == 0 || (y + 1 == height && status != Z_STREAM_END));
+    }
+    deflateEnd(&stream);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    AppendChunk(png, "IHDR", header);
+    AppendChunk(png, "IDAT", compressed);
+    AppendChunk(png, "IEND", QByteArray());
+    return png;
+}
+
+} // namespace
+
+// Decoded at four bytes a pixel, the largest image needs all of 256 MiB.
+TEST_F(TextureFileTest, TheLargestImageLoadsInFull)
+{
+    WriteBytes("largest.png", BlackPng(8192, 8192));
+    IDirect3DTexture9* texture = Load("largest.png");
+    ASSERT_NE(texture, nullptr);
+    D3DLOCKED_RECT locked;
+    ASSERT_EQ(texture->LockRect(0, &locked, nullptr, 0), D3D_OK);
+    const auto* texels = static_cast<const D3DCOLOR*>(locked.pBits);
+    EXPECT_EQ(texels[static_cast<std::size_t>(locked.Pitch / 4) * 8191 + 8191], 0xFF000000u);
+    texture->UnlockRect(0);
     texture->Release();
 }
