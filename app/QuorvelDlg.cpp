@@ -9,16 +9,21 @@
 #include "platform/win/Menu.h"
 #include "render/GraphicsSystem.h"
 #include "resources/ResourceIds.h"
+#include "scene/ModelFileLosses.h"
 #include "scene/SceneNode.h"
 #include "scene/World.h"
 #include "ui/PlaceControlDialog.h"
 #include "ui/SceneTreeControl.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-const wchar_t* const kModelFilter = L"QVL Files (*.qvl)|*.qvl|All Files (*.*)|*.*||";
+const wchar_t* const kModelFilter =
+    L"QVL Files (*.qvl)|*.qvl|Quorvel Scene (*.qvs)|*.qvs|All Files (*.*)|*.*||";
+// The filter index (from 1) that makes a name without extension a scene document.
+constexpr DWORD kSceneFilterIndex = 2;
 const wchar_t* const kAlert = L"Alert";
 constexpr UINT kQuestion = MB_YESNO | MB_ICONINFORMATION;
 
@@ -31,7 +36,11 @@ CQuorvelDlg::CQuorvelDlg(CWorld& world)
 {
     m_mainHandler.SetEditRecorder(&m_history);
     m_history.SetChangedHandler([this](TAV_SceneNode*, bool structural) { SceneRestored(structural); });
-    QObject::connect(&m_history.Stack(), &QUndoStack::cleanChanged, [this] { UpdateCaption(); });
+    QObject::connect(&m_history.Stack(), &QUndoStack::cleanChanged, [this] {
+        UpdateCaption();
+        KeepRecovery();
+    });
+    QObject::connect(&m_recoveryTimer, &QTimer::timeout, [this] { KeepRecovery(); });
 }
 
 // The history's stack announces its clearing as it goes; the caption is gone by then.
@@ -66,7 +75,9 @@ BOOL CQuorvelDlg::OnInitDialog()
     if (CWnd* echo = GetDlgItem(IDC_MESSAGE_ECHO))
         EchoWindow = echo->GetSafeHwnd();
     SetTimer(0, TickMilliseconds);
-    if (!m_startupModel.isEmpty()) {
+    m_recovery = std::make_unique<RecoveryFile>(m_recoveryFolder);
+    m_recoveryTimer.start(RecoveryFile::IntervalMilliseconds);
+    if (!OfferRecovery() && !m_startupModel.isEmpty()) {
         LoadFile(m_startupModel, nullptr);
         // Opening the document is not an edit to undo.
         const bool clean = m_history.Stack().isClean();
@@ -205,6 +216,38 @@ void CQuorvelDlg::UpdateCaption()
         SetWindowText(Caption().toStdWString().c_str());
 }
 
+void CQuorvelDlg::KeepRecovery()
+{
+    if (!m_recovery)
+        return;
+    if (m_history.Stack().isClean())
+        m_recovery->Remove();
+    else
+        m_recovery->Write(m_world);
+}
+
+bool CQuorvelDlg::OfferRecovery()
+{
+    const QString abandoned = RecoveryFile::FindAbandoned(m_recoveryFolder);
+    if (abandoned.isEmpty())
+        return false;
+    const QString when = QFileInfo(abandoned).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const QString question = QStringLiteral("Recover the unsaved scene from %1?").arg(when);
+    const bool recover = MessageBox(question.toStdWString().c_str(), L"Quorvel", MB_YESNO) == IDYES;
+    if (recover) {
+        // Loaded as unsaved work: no document, nothing to undo, and closing asks to save it.
+        const ModelFile::LoadReport report = ModelFile::Load(m_world, abandoned);
+        SceneReplaced();
+        const QString problem = ModelFile::DescribeProblem(abandoned, report);
+        if (!problem.isEmpty())
+            EchoMessage(problem.toStdWString());
+        m_history.Stack().resetClean();
+        KeepRecovery();
+    }
+    QFile::remove(abandoned);
+    return recover;
+}
+
 void CQuorvelDlg::RequestClose()
 {
     if (!m_history.Stack().isClean()) {
@@ -216,6 +259,8 @@ void CQuorvelDlg::RequestClose()
         if (answer == IDCANCEL || (answer == IDYES && !OnSaveModel()))
             return;
     }
+    if (m_recovery)
+        m_recovery->Remove();
     EndDialog(IDOK);
 }
 
@@ -241,11 +286,21 @@ void CQuorvelDlg::OnLoadModel()
 // A file loaded into an empty scene becomes the document, saved as long as all of it was read.
 void CQuorvelDlg::LoadFile(const QString& path, TAV_SceneNode* clearedRoot)
 {
-    const int firstLoaded = m_world.Root->NumChildren();
     bool wasEmpty = true;
-    for (int i = 0; i < firstLoaded && wasEmpty; ++i)
+    for (int i = 0; i < m_world.Root->NumChildren() && wasEmpty; ++i)
         wasEmpty = m_world.Root->GetChild(i) == nullptr;
+    // A scene document read into an empty scene sets the root too, so the load
+    // goes into a fresh root that undoing swaps back out; one that adds nothing
+    // leaves the old root in place.
+    const bool freshRoot = clearedRoot == nullptr && wasEmpty;
+    if (freshRoot)
+        clearedRoot = m_world.ReplaceRoot(CWorld::MakeRoot());
+    const int firstLoaded = m_world.Root->NumChildren();
     const ModelFile::LoadReport report = ModelFile::Load(m_world, path);
+    if (freshRoot && m_world.Root->NumChildren() == 0) {
+        delete m_world.ReplaceRoot(clearedRoot);
+        clearedRoot = nullptr;
+    }
     m_history.LoadRecorded(clearedRoot, firstLoaded);
     SceneReplaced();
     const QString problem = ModelFile::DescribeProblem(path, report);
@@ -268,7 +323,9 @@ bool CQuorvelDlg::OnSaveModel()
     if (dialog.DoModal() != IDOK)
         return false;
     const QString chosen = QString::fromStdWString(dialog.GetPathName());
-    const QString path = ModelFile::WithExtension(chosen);
+    const QString path = ModelFile::WithExtension(chosen, dialog.GetFilterIndex() == kSceneFilterIndex
+                                                              ? QStringLiteral(".qvs")
+                                                              : QStringLiteral(".qvl"));
     // The file dialog asked about the name it was given; a name the extension
     // leads to another existing file is asked about here.
     if (path != chosen && QFileInfo::exists(path)) {
@@ -285,6 +342,14 @@ bool CQuorvelDlg::OnSaveModel()
     m_documentPath = path;
     m_history.Stack().setClean();
     UpdateCaption();
+    if (!ModelFile::IsSceneDocument(path)) {
+        const std::string lost = ModelFileLosses::Describe(*m_world.Root);
+        if (!lost.empty())
+            EchoMessage(
+                QStringLiteral("Saved without %1, which a .qvl file cannot keep; a .qvs scene keeps them")
+                    .arg(QString::fromStdString(lost))
+                    .toStdWString());
+    }
     return true;
 }
 

@@ -2,11 +2,14 @@
 #include "app/DrawOnlyHandler.h"
 #include "app/EditHistory.h"
 #include "app/MainHandler.h"
+#include "app/RecoveryFile.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/Static.h"
 #include "ui/PrimitiveSelect.h"
 
 #include <QString>
+#include <QTimer>
+#include <memory>
 
 class CWorld;
 
@@ -22,6 +25,10 @@ public:
 
     // A model to load once the window is up, as "Load Model" would without asking.
     void SetStartupModel(const QString& path) { m_startupModel = path; }
+    // Where the unsaved scene is kept against a crash; set before the window is created.
+    void SetRecoveryFolder(const QString& folder) { m_recoveryFolder = folder; }
+    // Writes the unsaved scene to the recovery file, or removes the file when nothing is unsaved.
+    void KeepRecovery();
 
     // One tick: the main view, then the zoom view.
     void DrawViews();
@@ -66,6 +73,8 @@ private:
     // Brings the views' drag, the tree and the panels in line after the history changed the scene.
     void SceneRestored(bool structural);
     void UpdateCaption();
+    // Offers the scene a run that did not exit cleanly left behind; true when it was loaded.
+    bool OfferRecovery();
 
     CWorld& m_world;
     // Before the views and panels, which report to it, so it goes after them.
@@ -78,4 +87,7 @@ private:
     primitiveSelect m_selectionPanel;
     CStatic m_frame;
     QString m_startupModel;
+    QString m_recoveryFolder = RecoveryFile::DefaultFolder();
+    std::unique_ptr<RecoveryFile> m_recovery;
+    QTimer m_recoveryTimer;
 };

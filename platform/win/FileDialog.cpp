@@ -16,9 +16,10 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, c
 INT_PTR CFileDialog::DoModal()
 {
     const auto chosen = ModalPrompts::AskFileDialog(m_request);
-    if (!chosen || chosen->empty())
+    if (!chosen || chosen->path.empty())
         return IDCANCEL;
-    m_path = *chosen;
+    m_path = chosen->path;
+    m_filterIndex = static_cast<DWORD>(chosen->filter + 1);
     return IDOK;
 }
 

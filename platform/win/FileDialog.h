@@ -21,6 +21,8 @@ public:
     INT_PTR DoModal();
     // The chosen file's full path, and its name without the folder.
     std::wstring GetPathName() const { return m_path; }
+    // The filter selected when the dialog was confirmed, counted from 1.
+    DWORD GetFilterIndex() const { return m_filterIndex; }
     std::wstring GetFileName() const;
 
     // The description and pattern pairs of a filter text; an unpaired last description is dropped.
@@ -29,4 +31,5 @@ public:
 private:
     ModalPrompts::FileDialogRequest m_request;
     std::wstring m_path;
+    DWORD m_filterIndex = 1;
 };

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -50,7 +51,7 @@ int ShowMessageBox(const ModalPrompts::MessageBoxRequest& request)
     return IDOK;
 }
 
-std::optional<std::wstring> ShowFileDialog(const ModalPrompts::FileDialogRequest& request)
+std::optional<ModalPrompts::FileDialogAnswer> ShowFileDialog(const ModalPrompts::FileDialogRequest& request)
 {
     QFileDialog dialog(WindowHandles::WidgetOf(request.owner));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -70,7 +71,9 @@ std::optional<std::wstring> ShowFileDialog(const ModalPrompts::FileDialogRequest
         dialog.selectFile(QString::fromStdWString(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first().toStdWString();
+    return ModalPrompts::FileDialogAnswer(
+        dialog.selectedFiles().first().toStdWString(),
+        std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))));
 }
 
 UINT ShowPopupMenu(const ModalPrompts::PopupMenuRequest& request)
@@ -112,7 +115,7 @@ int ModalPrompts::AskMessageBox(const MessageBoxRequest& request)
     return ShowMessageBox(request);
 }
 
-std::optional<std::wstring> ModalPrompts::AskFileDialog(const FileDialogRequest& request)
+std::optional<ModalPrompts::FileDialogAnswer> ModalPrompts::AskFileDialog(const FileDialogRequest& request)
 {
     if (const auto& hook = Hook<FileDialogAnswerer>())
         return hook(request);

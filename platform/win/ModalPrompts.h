@@ -35,8 +35,20 @@ public:
         std::wstring fileName;
         DWORD flags = 0;
     };
+    struct FileDialogAnswer
+    {
+        // A bare path answers with the first filter selected.
+        FileDialogAnswer(std::wstring chosenPath, int chosenFilter = 0)
+            : path(std::move(chosenPath)), filter(chosenFilter)
+        {
+        }
+        FileDialogAnswer(const wchar_t* chosenPath) : FileDialogAnswer(std::wstring(chosenPath)) {}
+        std::wstring path;
+        // Index of the filter selected when the dialog was confirmed, from 0.
+        int filter;
+    };
     // The chosen full path, or nothing when the dialog was cancelled.
-    using FileDialogAnswerer = std::function<std::optional<std::wstring>(const FileDialogRequest&)>;
+    using FileDialogAnswerer = std::function<std::optional<FileDialogAnswer>(const FileDialogRequest&)>;
 
     struct MenuItem
     {
@@ -62,6 +74,6 @@ public:
     static void SetPopupMenuAnswerer(PopupMenuAnswerer answerer);
 
     static int AskMessageBox(const MessageBoxRequest& request);
-    static std::optional<std::wstring> AskFileDialog(const FileDialogRequest& request);
+    static std::optional<FileDialogAnswer> AskFileDialog(const FileDialogRequest& request);
     static UINT AskPopupMenu(const PopupMenuRequest& request);
 };

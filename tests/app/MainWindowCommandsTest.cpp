@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, LoadAnsweredYesThenCancelledLeavesTheSceneEmpty)
               L"Would you like to Delete all Items prior to opening a recent model? NOTE: "
               L"all work will be LOST if not saved...");
     ASSERT_EQ(fileDialogsShown.size(), 1u);
-    ASSERT_EQ(fileDialogsShown[0].filters.size(), 2u);
+    ASSERT_EQ(fileDialogsShown[0].filters.size(), 3u);
     EXPECT_EQ(fileDialogsShown[0].filters[0].description, L"QVL Files (*.qvl)");
     EXPECT_EQ(world.Root->NumChildren(), 0);
     EXPECT_EQ(TopLevelTreeItems(), 1);

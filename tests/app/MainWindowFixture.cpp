@@ -24,7 +24,7 @@ void MainWindowTest::SetUp()
     });
     ModalPrompts::SetFileDialogAnswerer([this](const ModalPrompts::FileDialogRequest& request) {
         fileDialogsShown.push_back(request);
-        std::optional<std::wstring> answer;
+        std::optional<ModalPrompts::FileDialogAnswer> answer;
         if (!fileAnswers.empty()) {
             answer = fileAnswers.front();
             fileAnswers.erase(fileAnswers.begin());
@@ -36,6 +36,7 @@ void MainWindowTest::SetUp()
         return menuAnswer;
     });
     dialog.emplace(world);
+    dialog->SetRecoveryFolder(RecoveryFolder());
     ASSERT_TRUE(dialog->Create(IDD_QUORVEL_DIALOG));
     dialog->ShowWindow(SW_SHOW);
 }
@@ -46,6 +47,11 @@ void MainWindowTest::TearDown()
     ModalPrompts::SetMessageBoxAnswerer({});
     ModalPrompts::SetFileDialogAnswerer({});
     ModalPrompts::SetPopupMenuAnswerer({});
+}
+
+QString MainWindowTest::RecoveryFolder() const
+{
+    return dir.filePath(QStringLiteral("recovery"));
 }
 
 QWidget* MainWindowTest::MainView()

@@ -22,6 +22,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Where the window keeps unsaved work against a crash: inside the test's folder.
+    QString RecoveryFolder() const;
     QWidget* MainView();
     QWidget* ZoomView();
     QWidget* Control(int id);
@@ -47,7 +49,7 @@ protected:
     std::optional<CQuorvelDlg> dialog;
     std::vector<int> boxAnswers;
     std::vector<ModalPrompts::MessageBoxRequest> boxesShown;
-    std::vector<std::optional<std::wstring>> fileAnswers;
+    std::vector<std::optional<ModalPrompts::FileDialogAnswer>> fileAnswers;
     std::vector<ModalPrompts::FileDialogRequest> fileDialogsShown;
     std::vector<ModalPrompts::PopupMenuRequest> menusShown;
     // The item every popup menu answers with; 0 dismisses it.
