@@ -59,11 +59,31 @@ bool KeyBindings::MainWindowKey(const QKeyEvent& key)
         case Qt::Key_Q:
             dialog_.RequestClose();
             return true;
+        case Qt::Key_0:
+            dialog_.GetMainHandler().ResetView();
+            return true;
         default:
             return false;
         }
     }
+    // The arrows pan the main view by a tenth of what it shows.
+    CMainHandler& view = dialog_.GetMainHandler();
     switch (key.key()) {
+    case Qt::Key_Left:
+        view.PanBy(-0.1f, 0.0f);
+        return true;
+    case Qt::Key_Right:
+        view.PanBy(0.1f, 0.0f);
+        return true;
+    case Qt::Key_Up:
+        view.PanBy(0.0f, 0.1f);
+        return true;
+    case Qt::Key_Down:
+        view.PanBy(0.0f, -0.1f);
+        return true;
+    case Qt::Key_Home:
+        view.ResetView();
+        return true;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
         dialog_.DeleteCurrentNode();

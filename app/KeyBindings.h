@@ -5,7 +5,8 @@ class CQuorvelDlg;
 class QKeyEvent;
 
 // The main window's keyboard: Ctrl+O loads, Ctrl+S saves, Ctrl+Q exits, Delete
-// and Backspace delete the current node; Ctrl+Z undoes and Ctrl+Shift+Z or
+// and Backspace delete the current node; the arrows pan the main view, Home and
+// Ctrl+0 bring back its start-up view; Ctrl+Z undoes and Ctrl+Shift+Z or
 // Ctrl+Y redo, in the hierarchy popup too. Escape and Enter press no button;
 // closing the window exits like "Exit Program". Lives as a child of the main
 // window's widget.

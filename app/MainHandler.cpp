@@ -1,10 +1,15 @@
 #include "app/MainHandler.h"
 
+#include "platform/win/Static.h"
+#include "platform/win/WideFormat.h"
 #include "render/D3DDrawHelper.h"
 #include "scene/EditRecorder.h"
 #include "scene/SceneNode.h"
 #include "scene/World.h"
 #include "ui/SceneTreeControl.h"
+
+#include <algorithm>
+#include <cmath>
 
 CMainHandler::CMainHandler(CWorld& world) : CDrawOnlyHandler(world) {}
 
@@ -29,6 +34,12 @@ void CMainHandler::OnMouseButton(bool down, unsigned flags, int x, int y)
     // with the left button still held also runs the left-release branch.
     if (flags & MK_LBUTTON)
         OnLeftButton(down, wx, wy);
+    if (flags & MK_MBUTTON) {
+        m_panning = down;
+        m_panX = x;
+        m_panY = y;
+        m_panWindow = GetWorldWindow();
+    }
     if ((flags & MK_RBUTTON) && down && m_zoom) {
         const TAV_BoundingBox zoomWindow = m_zoom->GetWorldWindow();
         m_rightPressSeen = true;
@@ -86,12 +97,74 @@ void CMainHandler::OnMouseMove(unsigned flags, int x, int y)
     float wy = 0.0f;
     if (!ClientToWorld(x, y, wx, wy))
         return;
+    if ((flags & MK_MBUTTON) && m_panning) {
+        PanFromPress(x, y);
+        ClientToWorld(x, y, wx, wy);
+    }
+    if (m_positionLabel)
+        m_positionLabel->SetWindowText(FormatWide(L"x %.2f  y %.2f", wx, wy).c_str());
     if ((flags & MK_LBUTTON) && m_dragging)
         DragCurrentNode(wx, wy);
     if (!(flags & MK_RBUTTON))
         CenterZoomWindowAt(wx, wy);
     else if (m_rightPressSeen)
         ResizeZoomWindow(x);
+}
+
+void CMainHandler::OnMouseWheel(int delta, int x, int y)
+{
+    float wx = 0.0f;
+    float wy = 0.0f;
+    if (delta != 0 && ClientToWorld(x, y, wx, wy))
+        ZoomAbout(wx, wy, std::pow(1.2f, -static_cast<float>(delta) / WHEEL_DELTA));
+}
+
+// Every point keeps its place relative to (wx, wy), scaled by factor, so the
+// point under the cursor stays under it.
+void CMainHandler::ZoomAbout(float wx, float wy, float factor)
+{
+    const TAV_BoundingBox window = GetWorldWindow();
+    const float width = window.GetWidth();
+    const float homeWidth = m_homeWindow.GetWidth();
+    if (!(width > 0.0f))
+        return;
+    if (homeWidth > 0.0f)
+        factor = std::clamp(width * factor, homeWidth / 20.0f, homeWidth * 20.0f) / width;
+    const TAV_Vector3 lo = window.GetMin();
+    const TAV_Vector3 hi = window.GetMax();
+    SetWorldWindow(TAV_BoundingBox(TAV_Vector3(wx + (lo.x - wx) * factor, wy + (lo.y - wy) * factor, lo.z),
+                                   TAV_Vector3(wx + (hi.x - wx) * factor, wy + (hi.y - wy) * factor, hi.z)));
+}
+
+// Device y runs up, client y down: dragging down shows what lies above.
+void CMainHandler::PanFromPress(int x, int y)
+{
+    int width = 0;
+    int height = 0;
+    GetDeviceSize(width, height);
+    if (width <= 0 || height <= 0)
+        return;
+    const float dx = -static_cast<float>(x - m_panX) * m_panWindow.GetWidth() / static_cast<float>(width);
+    const float dy = static_cast<float>(y - m_panY) * m_panWindow.GetHeight() / static_cast<float>(height);
+    const TAV_Vector3 lo = m_panWindow.GetMin();
+    const TAV_Vector3 hi = m_panWindow.GetMax();
+    SetWorldWindow(
+        TAV_BoundingBox(TAV_Vector3(lo.x + dx, lo.y + dy, lo.z), TAV_Vector3(hi.x + dx, hi.y + dy, hi.z)));
+}
+
+void CMainHandler::PanBy(float widthFraction, float heightFraction)
+{
+    const TAV_BoundingBox window = GetWorldWindow();
+    const TAV_Vector3 shift(window.GetWidth() * widthFraction, window.GetHeight() * heightFraction, 0.0f);
+    SetWorldWindow(TAV_BoundingBox(window.GetMin() + shift, window.GetMax() + shift));
+}
+
+void CMainHandler::ResetView()
+{
+    if (m_homeWindow.GetWidth() > 0.0f) {
+        SetWorldWindow(m_homeWindow);
+        AdjustWorldWindows();
+    }
 }
 
 void CMainHandler::DragCurrentNode(float wx, float wy)

@@ -6,6 +6,7 @@
 #include "scene/XformInfo.h"
 
 class CEditRecorder;
+class CStatic;
 
 // The main view: draws the world with a red outline of the zoom view's world
 // window and turns mouse input into editing. A left click on empty space
@@ -25,6 +26,18 @@ public:
 
     void OnMouseButton(bool down, unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;
+    // One notch (120) zooms in by 1.2 about the world point under (x, y).
+    void OnMouseWheel(int delta, int x, int y) override;
+
+    // Takes the current world window as the start-up one that ResetView returns to
+    // and that bounds zooming (1/20 to 20 times its width).
+    void RememberHomeWindow() { m_homeWindow = GetWorldWindow(); }
+    // The start-up world window, fitted to the view's present shape.
+    void ResetView();
+    // Moves the world window by fractions of its width and height.
+    void PanBy(float widthFraction, float heightFraction);
+    // Shows the world point under the cursor, with two decimals; not owned, null for none.
+    void SetPositionLabel(CStatic* label) { m_positionLabel = label; }
 
     // Fits both world windows to their views' shapes: the widths stay, the
     // heights follow the aspect ratios; the main window keeps its centre.
@@ -38,6 +51,7 @@ public:
 
 protected:
     void DrawOverScene() override;
+    void OnClientSizeChanged() override { AdjustWorldWindows(); }
 
 private:
     // box with its left, right and bottom edges kept and its height made width / aspect.
@@ -47,9 +61,19 @@ private:
     // Drops the dragged node where it overlaps another and reports the move.
     void EndDrag();
     void ResizeZoomWindow(int dx);
+    // Scales the world window by factor about (wx, wy), within the zoom limits.
+    void ZoomAbout(float wx, float wy, float factor);
+    void PanFromPress(int x, int y);
 
     CDrawOnlyHandler* m_zoom = nullptr;
     CEditRecorder* m_recorder = nullptr;
+    CStatic* m_positionLabel = nullptr;
+    TAV_BoundingBox m_homeWindow;
+    // The middle button's press (client pixels) and the world window then.
+    bool m_panning = false;
+    int m_panX = 0;
+    int m_panY = 0;
+    TAV_BoundingBox m_panWindow;
     // The zoom anchor, taken at the last right press in this view (device x, half sizes).
     bool m_rightPressSeen = false;
     int m_pressX = 0;

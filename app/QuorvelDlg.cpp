@@ -7,6 +7,7 @@
 #include "platform/win/FileDialog.h"
 #include "platform/win/Icons.h"
 #include "platform/win/Menu.h"
+#include "platform/win/WindowHandles.h"
 #include "render/GraphicsSystem.h"
 #include "resources/ResourceIds.h"
 #include "scene/ModelFileLosses.h"
@@ -17,6 +18,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -72,6 +75,8 @@ BOOL CQuorvelDlg::OnInitDialog()
     m_zoomHandler.SetWorldWindow(TAV_BoundingBox(TAV_Vector3(-10, -7, 0), TAV_Vector3(10, 15, 0)));
     m_mainHandler.SetZoomHandler(&m_zoomHandler);
     m_mainHandler.AdjustWorldWindows();
+    m_mainHandler.RememberHomeWindow();
+    RecordLayout();
     if (CWnd* echo = GetDlgItem(IDC_MESSAGE_ECHO))
         EchoWindow = echo->GetSafeHwnd();
     SetTimer(0, TickMilliseconds);
@@ -127,6 +132,60 @@ BOOL CQuorvelDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     default:
         // The view and frame commands and "Make Parent" have no effect.
         return CWnd::OnCommand(wParam, lParam);
+    }
+}
+
+void CQuorvelDlg::RecordLayout()
+{
+    const auto rectOf = [this](CWnd& control) {
+        RECT r{};
+        control.GetWindowRect(&r);
+        ScreenToClient(&r);
+        return r;
+    };
+    // The position label stands under the selection panel, as wide as the zoom view.
+    RECT zoom = rectOf(m_zoomHandler.GetViewWindow());
+    RECT panel = rectOf(m_selectionPanel);
+    const RECT label{zoom.left, panel.bottom + 6, zoom.right, panel.bottom + 26};
+    m_positionLabel.Create(L"", WS_CHILD | WS_VISIBLE, label, this, IDC_CURSOR_POSITION);
+    m_mainHandler.SetPositionLabel(&m_positionLabel);
+
+    RECT client{};
+    GetClientRect(&client);
+    m_startWidth = client.right;
+    m_startHeight = client.bottom;
+    m_layout.clear();
+    const auto anchor = [&](CWnd* control, bool moveX, bool moveY, bool growX, bool growY) {
+        if (control && control->GetSafeHwnd())
+            m_layout.push_back({control, rectOf(*control), moveX, moveY, growX, growY});
+    };
+    anchor(&m_mainHandler.GetViewWindow(), false, false, true, true);
+    anchor(&m_zoomHandler.GetViewWindow(), true, false, false, false);
+    anchor(&m_selectionPanel, true, false, false, false);
+    anchor(GetDlgItem(IDC_DELETE_EVERYTHING), true, false, false, false);
+    anchor(&m_positionLabel, true, false, false, false);
+    anchor(&m_frame, false, true, true, false);
+    if (QWidget* window = WindowHandles::WidgetOf(m_hWnd)) {
+        window->setMinimumSize(client.right, client.bottom);
+        const bool shown = window->isVisible();
+        window->setWindowFlags(window->windowFlags() | Qt::WindowMinMaxButtonsHint |
+                               Qt::WindowCloseButtonHint);
+        if (shown)
+            window->show();
+    }
+}
+
+void CQuorvelDlg::OnSize(UINT, int cx, int cy)
+{
+    const int dw = std::max(0, cx - m_startWidth);
+    const int dh = std::max(0, cy - m_startHeight);
+    for (const Anchored& item : m_layout) {
+        RECT r = item.start;
+        r.left += item.moveX ? dw : 0;
+        r.right += item.moveX || item.growX ? dw : 0;
+        r.top += item.moveY ? dh : 0;
+        r.bottom += item.moveY || item.growY ? dh : 0;
+        item.control->MoveWindow(&r);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 class CWorld;
 
@@ -57,6 +58,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The main view takes what the window grows by; the right column and the frame follow the edges.
+    void OnSize(UINT type, int cx, int cy) override;
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnTimer(UINT_PTR id) override;
@@ -65,6 +68,8 @@ protected:
 
 private:
     bool BuildViewsAndPanel();
+    // Remembers where the controls stand at start-up, which is also the smallest the window may get.
+    void RecordLayout();
     // Loads the file after what is in the scene; clearedRoot is the scene the
     // load cleared first (null when it did not), which its undo step takes over.
     void LoadFile(const QString& path, TAV_SceneNode* clearedRoot);
@@ -86,6 +91,19 @@ private:
     CMainHandler m_mainHandler;
     primitiveSelect m_selectionPanel;
     CStatic m_frame;
+    // The world point under the cursor in the main view.
+    CStatic m_positionLabel;
+    // A control and how it follows the window's growth: moved right or down, widened or heightened.
+    struct Anchored
+    {
+        CWnd* control;
+        RECT start;
+        bool moveX, moveY, growX, growY;
+    };
+    std::vector<Anchored> m_layout;
+    // The client size at start-up.
+    int m_startWidth = 0;
+    int m_startHeight = 0;
     QString m_startupModel;
     QString m_recoveryFolder = RecoveryFile::DefaultFolder();
     std::unique_ptr<RecoveryFile> m_recovery;

@@ -85,11 +85,10 @@ IDirect3DSwapChain9* TAVD3D_GraphicsSystem::CreateSwapChain(HWND window)
     if (width <= 0 || height <= 0)
         return nullptr;
 
+    // Every view gets a back buffer of its own client size; the device's own one
+    // has the size of the window it was created for, which no view has.
     IDirect3DSwapChain9* chain = nullptr;
-    if (device_ && swapChainsHandedOut_ == 0) {
-        // The first view draws into the device's own back buffer.
-        device_->GetSwapChain(0, &chain);
-    } else if (device_ && direct3D_) {
+    if (device_ && direct3D_) {
         D3DDISPLAYMODE mode;
         direct3D_->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
         D3DPRESENT_PARAMETERS params = WindowedParameters(mode.Format);
@@ -98,7 +97,6 @@ IDirect3DSwapChain9* TAVD3D_GraphicsSystem::CreateSwapChain(HWND window)
         params.hDeviceWindow = window;
         device_->CreateAdditionalSwapChain(&params, &chain);
     }
-    ++swapChainsHandedOut_;
     return chain;
 }
 

@@ -25,9 +25,9 @@ public:
     bool IsInitialized() const { return direct3D_ != nullptr && device_ != nullptr; }
     // No reference is added for the caller.
     IDirect3DDevice9* GetDevice() const { return device_; }
-    // A swap chain presenting into the window; the caller owns one reference.
-    // The first one handed out is the device's own; later ones get a back buffer
-    // of their window's client size. Null for a non-window or an empty client area.
+    // A swap chain presenting into the window with a back buffer of the window's
+    // client size; the caller owns one reference. Null for a non-window or an
+    // empty client area.
     IDirect3DSwapChain9* CreateSwapChain(HWND window);
 
     // Finds or loads the texture and sets it on the stage so that colour and
@@ -51,6 +51,5 @@ private:
 
     IDirect3D9* direct3D_ = nullptr;     // one reference
     IDirect3DDevice9* device_ = nullptr; // one reference
-    int swapChainsHandedOut_ = 0;        // never decreases
     TAV_PointerArray<TAVD3D_TextureResource> textures_{true};
 };

@@ -22,6 +22,8 @@ constexpr int IDC_ZOOM_GRAPHICS = 1009;
 constexpr int IDC_MESSAGE_ECHO = 1010;
 constexpr int IDC_MAIN_CONTROLS = 1011;
 constexpr int IDC_FRAME = 1044;
+// The main window makes this one itself: the world point under the cursor.
+constexpr int IDC_CURSOR_POSITION = 1046;
 constexpr int IDC_DELETE_EVERYTHING = 1045;
 
 // Primitive selection panel (129).

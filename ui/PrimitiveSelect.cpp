@@ -2,6 +2,7 @@
 
 #include "core/Echo.h"
 #include "platform/win/DataExchange.h"
+#include "platform/win/WindowFunctions.h"
 #include "resources/ResourceIds.h"
 #include "scene/World.h"
 
@@ -70,5 +71,27 @@ void primitiveSelect::OnGrid()
 void primitiveSelect::OnViewHierarchy()
 {
     UpdateData(TRUE);
+    if (!m_hierarchyPlaced && !m_hierarchy.IsWindowVisible()) {
+        PlaceHierarchyBesideMainWindow();
+        m_hierarchyPlaced = true;
+    }
     m_hierarchy.ShowWindow(m_hierarchy.IsWindowVisible() ? SW_HIDE : SW_SHOW);
+}
+
+void primitiveSelect::PlaceHierarchyBesideMainWindow()
+{
+    CWnd* mainWindow = GetParent();
+    if (!mainWindow)
+        return;
+    RECT main{};
+    RECT popup{};
+    mainWindow->GetWindowRect(&main);
+    m_hierarchy.GetWindowRect(&popup);
+    constexpr int gap = 8;
+    const int width = popup.right - popup.left;
+    const int height = popup.bottom - popup.top;
+    int x = main.right + gap;
+    if (x + width > GetSystemMetrics(SM_CXSCREEN) && main.left - gap - width >= 0)
+        x = main.left - gap - width;
+    m_hierarchy.MoveWindow(x, main.top, width, height);
 }

@@ -23,8 +23,11 @@ private:
     void SelectType(int primitiveType, const wchar_t* text);
     void OnGrid();
     void OnViewHierarchy();
+    // Beside the main window: to its right where the screen has room, else to its left.
+    void PlaceHierarchyBesideMainWindow();
 
     CWorld& m_world;
     hierarchyControl m_hierarchy;
     int m_grid = 1;
+    bool m_hierarchyPlaced = false;
 };

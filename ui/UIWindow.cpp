@@ -128,6 +128,16 @@ void TAVMFC_UIWindow::OnMouseMove(UINT flags, POINT point)
         m_handler->OnMouseMove(flags, point.x, point.y);
 }
 
+// The wheel's point comes on the screen; the handler takes client points.
+BOOL TAVMFC_UIWindow::OnMouseWheel(UINT, short delta, POINT point)
+{
+    if (!m_handler)
+        return FALSE;
+    ScreenToClient(&point);
+    m_handler->OnMouseWheel(delta, point.x, point.y);
+    return TRUE;
+}
+
 void TAVMFC_UIWindow::ButtonDown(UINT flags, POINT point)
 {
     if (!m_handler)

@@ -32,6 +32,7 @@ protected:
     void OnMButtonUp(UINT flags, POINT point) override;
     void OnMButtonDblClk(UINT flags, POINT point) override;
     void OnMouseMove(UINT flags, POINT point) override;
+    BOOL OnMouseWheel(UINT flags, short delta, POINT point) override;
 
 private:
     void ButtonDown(UINT flags, POINT point);

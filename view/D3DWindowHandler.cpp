@@ -47,9 +47,30 @@ void TAVD3D_WindowHandler::DetachFromWindow()
     ReleaseAndClear(device_);
 }
 
+// A view without area keeps the swap chain it has until it gets one again.
+void TAVD3D_WindowHandler::FollowClientSize()
+{
+    int width = 0;
+    int height = 0;
+    GetDeviceSize(width, height);
+    D3DPRESENT_PARAMETERS params{};
+    if (swapChain_ && swapChain_->GetPresentParameters(&params) == D3D_OK &&
+        params.BackBufferWidth == static_cast<UINT>(width) &&
+        params.BackBufferHeight == static_cast<UINT>(height))
+        return;
+    if (width <= 0 || height <= 0)
+        return;
+    ReleaseAndClear(swapChain_);
+    swapChain_ = TAVD3D_GraphicsSystem::GetInstance().CreateSwapChain(GetWindow());
+    OnClientSizeChanged();
+}
+
 void TAVD3D_WindowHandler::BeginDraw()
 {
-    if (!swapChain_ || !device_)
+    if (!device_)
+        return;
+    FollowClientSize();
+    if (!swapChain_)
         return;
     ReleaseAndClear(backBuffer_);
     swapChain_->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer_);

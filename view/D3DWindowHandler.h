@@ -20,6 +20,7 @@ public:
     // Gives back swap chain and device; the window and the world window stay.
     void DetachFromWindow() override;
     // Makes the swap chain's back buffer the render target and begins the scene.
+    // A window whose client size changed first gets a swap chain of the new size.
     void BeginDraw() override;
     // Ends the scene and presents the whole back buffer over the whole client area.
     void EndDraw() override;
@@ -27,10 +28,14 @@ public:
     void SetupViewTransform() override;
 
 protected:
+    // After the back buffer followed a change of the client size.
+    virtual void OnClientSizeChanged() {}
     // No reference for the caller; null while detached.
     IDirect3DDevice9* GetDevice() const { return device_; }
 
 private:
+    void FollowClientSize();
+
     IDirect3DDevice9* device_ = nullptr;       // one reference while attached
     IDirect3DSwapChain9* swapChain_ = nullptr; // one reference while attached
     IDirect3DSurface9* backBuffer_ = nullptr;  // one reference from BeginDraw to EndDraw

@@ -20,4 +20,6 @@ public:
     // on a release they include the released button's own bit.
     virtual void OnMouseButton(bool down, unsigned flags, int x, int y) = 0;
     virtual void OnMouseMove(unsigned flags, int x, int y) = 0;
+    // The wheel turned by delta (120 a notch, positive away from the user) over client point (x, y).
+    virtual void OnMouseWheel(int delta, int x, int y) = 0;
 };

@@ -17,6 +17,7 @@ public:
     void DetachFromWindow() override {}
     void OnMouseButton(bool, unsigned, int, int) override {}
     void OnMouseMove(unsigned, int, int) override {}
+    void OnMouseWheel(int, int, int) override {}
 
     // Stored as given, even empty or inverted.
     virtual void SetWorldWindow(const TAV_BoundingBox& box);

@@ -27,8 +27,14 @@ protected:
         if (watched != widget_ || event->type() != QEvent::Paint || frame.isNull())
             return false;
         QPainter painter(widget_);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(widget_->rect(), frame);
+        // A frame of the widget's size goes on pixel for pixel; only one drawn
+        // before a resize is stretched, smoothly, until the next frame.
+        if (frame.size() == widget_->size()) {
+            painter.drawImage(0, 0, frame);
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(widget_->rect(), frame);
+        }
         return true;
     }
 

@@ -115,6 +115,8 @@ constexpr UINT BST_UNCHECKED = 0;
 constexpr UINT BST_CHECKED = 1;
 
 // Scroll codes a trackbar sends with its scroll messages.
+constexpr short WHEEL_DELTA = 120;
+constexpr UINT SIZE_RESTORED = 0;
 constexpr UINT TB_LINEUP = 0;
 constexpr UINT TB_LINEDOWN = 1;
 constexpr UINT TB_PAGEUP = 2;
@@ -144,5 +146,7 @@ constexpr UINT TPM_RIGHTBUTTON = 0x0002;
 constexpr UINT TPM_RETURNCMD = 0x0100;
 
 // System metrics.
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
 constexpr int SM_CXICON = 11;
 constexpr int SM_CYICON = 12;

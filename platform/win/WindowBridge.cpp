@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QResizeEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <cmath>
 #include <vector>
@@ -33,7 +35,7 @@ void Bury(std::unique_ptr<CWnd> standIn)
             QCoreApplication::instance(), [] { Graveyard().clear(); }, Qt::QueuedConnection);
 }
 
-UINT MouseFlags(const QMouseEvent* event)
+UINT MouseFlags(const QSinglePointEvent* event)
 {
     UINT flags = 0;
     if (event->buttons() & Qt::LeftButton)
@@ -214,6 +216,20 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* event)
         return DispatchMouse(event);
     case QEvent::Paint:
         return DispatchPaint();
+    case QEvent::Wheel: {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const POINT screen{static_cast<LONG>(std::floor(wheel->globalPosition().x())),
+                           static_cast<LONG>(std::floor(wheel->globalPosition().y()))};
+        const auto delta = static_cast<short>(wheel->angleDelta().y());
+        CWnd* owner = owner_;
+        return HandlerCall::Handled(owner, [&] { owner->OnMouseWheel(MouseFlags(wheel), delta, screen); });
+    }
+    case QEvent::Resize: {
+        const QSize size = static_cast<QResizeEvent*>(event)->size();
+        CWnd* owner = owner_;
+        HandlerCall::Handled(owner, [&] { owner->OnSize(SIZE_RESTORED, size.width(), size.height()); });
+        return false;
+    }
     case QEvent::ContextMenu: {
         auto* menuEvent = static_cast<QContextMenuEvent*>(event);
         QWidget* clicked = widget_->childAt(menuEvent->pos());

@@ -5,7 +5,9 @@
 #include "platform/win/WindowBridge.h"
 #include "platform/win/WindowHandles.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -80,6 +82,21 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint)
     if (repaint)
         widget->update();
     return TRUE;
+}
+
+int GetSystemMetrics(int index)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 0;
+    switch (index) {
+    case SM_CXSCREEN:
+        return screen->geometry().width();
+    case SM_CYSCREEN:
+        return screen->geometry().height();
+    default:
+        return 0;
+    }
 }
 
 HWND GetParent(HWND window)

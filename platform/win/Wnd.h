@@ -115,6 +115,10 @@ protected:
     virtual void OnMButtonUp(UINT flags, POINT point);
     virtual void OnMButtonDblClk(UINT flags, POINT point);
     virtual void OnMouseMove(UINT flags, POINT point);
+    // delta is in 120ths of a wheel notch, positive away from the user; point is on the screen.
+    virtual BOOL OnMouseWheel(UINT flags, short delta, POINT point);
+    // The new client size, after the window was resized.
+    virtual void OnSize(UINT type, int cx, int cy);
     // pWnd is the window clicked, point is on the screen.
     virtual void OnContextMenu(CWnd* window, POINT point);
 

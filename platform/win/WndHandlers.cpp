@@ -73,6 +73,15 @@ void CWnd::OnMouseMove(UINT, POINT)
 {
     Default();
 }
+BOOL CWnd::OnMouseWheel(UINT, short, POINT)
+{
+    Default();
+    return FALSE;
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
 void CWnd::OnContextMenu(CWnd*, POINT)
 {
     Default();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -42,6 +43,10 @@ struct CountingHandler : TAV_IWindowHandler
         Log(down ? "down " : "up ", flags, x, y);
     }
     void OnMouseMove(unsigned flags, int x, int y) override { Log("move ", flags, x, y); }
+    void OnMouseWheel(int delta, int x, int y) override
+    {
+        calls.push_back("wheel " + std::to_string(delta) + " " + std::to_string(x) + "," + std::to_string(y));
+    }
 };
 
 void Mouse(HWND window, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
@@ -161,4 +166,13 @@ TEST_F(ViewWindow, SuppressedPaintAndMouseForwardingWithReleaseFlagsAndDoubleCli
     Mouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
     EXPECT_EQ(handler.calls, (Calls{"down 1 5,5", "up 1 5,5", "down 1 5,5", "up 1 5,5"}));
     EXPECT_EQ(GetCapture(), nullptr);
+
+    // The wheel arrives on the screen and reaches the handler in client pixels.
+    handler.calls.clear();
+    QWidget* widget = WindowHandles::WidgetOf(window);
+    const QPoint at(7, 9);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+    EXPECT_EQ(handler.calls, Calls{"wheel -240 7,9"});
 }
