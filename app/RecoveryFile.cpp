@@ -54,8 +54,16 @@ QString RecoveryFile::DefaultFolder()
 }
 
 // A lock that can be taken belongs to nobody alive: its run ended without removing its file.
+// Locks of runs that ended with nothing unsaved are cleared away on the way.
 QString RecoveryFile::FindAbandoned(const QString& folder)
 {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({kPrefix + QStringLiteral("*.lock")}, QDir::Files)) {
+        const QString lockPath = dir.filePath(name);
+        QLockFile lock(lockPath);
+        if (!QFile::exists(lockPath.chopped(5) + kSuffix) && lock.tryLock(0))
+            lock.unlock();
+    }
     const QFileInfoList files =
         QDir(folder).entryInfoList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Time);
     for (const QFileInfo& file : files) {
