@@ -174,3 +174,24 @@ TEST_F(MainWindowTest, RecoveryRefusedRemovesTheFileAndKeepsTheSceneEmpty)
     EXPECT_EQ(world.Root->NumChildren(), 0);
     EXPECT_TRUE(QDir(RecoveryFolder()).entryList({QStringLiteral("*.qvs")}).isEmpty());
 }
+
+// A scene file read into an empty scene sets the root as well; undoing the load takes that back too.
+TEST_F(MainWindowTest, UndoingASceneFileLoadRestoresTheRootItSet)
+{
+    world.CreateNodeAt(2, 3);
+    TAV_XformInfo turned;
+    turned.SetRotationInDegrees(30);
+    world.Root->SetXformInfo(turned);
+    const QString scene = dir.filePath(QStringLiteral("turned.qvs"));
+    QString error;
+    ASSERT_TRUE(ModelFile::Save(world, scene, &error)) << error.toStdString();
+    world.DeleteAllNodes();
+    const std::wstring empty = Snapshot(world);
+
+    boxAnswers = {IDNO};
+    fileAnswers = {scene.toStdWString()};
+    dialog->OnLoadModel();
+    EXPECT_FLOAT_EQ(world.Root->GetXformInfo().GetRotationInDegrees(), 30.0f);
+    dialog->Undo();
+    EXPECT_EQ(Snapshot(world), empty);
+}
