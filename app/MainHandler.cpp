@@ -59,6 +59,8 @@ void CMainHandler::OnLeftButton(bool down, float wx, float wy)
             m_dragNode = m_world.CurrentNode;
             m_dragFrom = m_world.PlaceOf(m_dragNode);
             m_dragBefore = m_dragNode->GetXformInfo();
+            m_dragFollow = m_dragBefore.GetTranslation();
+            ShowCurrentInTree();
         }
         return;
     }
@@ -69,8 +71,9 @@ void CMainHandler::OnLeftButton(bool down, float wx, float wy)
     m_world.CreateNodeAt(wx, wy);
     if (m_recorder)
         m_recorder->NodeCreated(m_world.CurrentNode);
+    // The new object hangs under the root, and so does its item.
     if (SceneTreePanel)
-        SceneTreePanel->FillTree(m_world.CurrentNode, TVI_ROOT);
+        SceneTreePanel->FillTree(m_world.CurrentNode, SceneTreePanel->GetTreeCtrl().GetRootItem());
 }
 
 // A release can come twice for one press (the right button's release while the
@@ -78,6 +81,7 @@ void CMainHandler::OnLeftButton(bool down, float wx, float wy)
 // with the node a drop makes current.
 void CMainHandler::EndDrag()
 {
+    m_world.DropTarget = nullptr;
     // The root is never dropped anywhere (the tree panel can make it current).
     if (m_dragNode != m_world.Root) {
         const NodePlace to = m_world.AttachToOverlappingNode() ? m_world.PlaceOf(m_dragNode) : m_dragFrom;
@@ -86,9 +90,18 @@ void CMainHandler::EndDrag()
         m_dragNode = m_world.CurrentNode;
         m_dragFrom = m_world.PlaceOf(m_dragNode);
         m_dragBefore = m_dragNode->GetXformInfo();
+        m_dragFollow = m_dragBefore.GetTranslation();
     }
     if (SceneTreePanel)
         SceneTreePanel->RebuildTree();
+    ShowCurrentInTree();
+}
+
+// While the hierarchy popup is open, the tree follows what a press picked.
+void CMainHandler::ShowCurrentInTree()
+{
+    if (SceneTreePanel && SceneTreePanel->IsWindowVisible())
+        SceneTreePanel->ShowNode(m_world.CurrentNode);
 }
 
 void CMainHandler::OnMouseMove(unsigned flags, int x, int y)
@@ -103,8 +116,10 @@ void CMainHandler::OnMouseMove(unsigned flags, int x, int y)
     }
     if (m_positionLabel)
         m_positionLabel->SetWindowText(FormatWide(L"x %.2f  y %.2f", wx, wy).c_str());
-    if ((flags & MK_LBUTTON) && m_dragging)
-        DragCurrentNode(wx, wy);
+    if ((flags & MK_LBUTTON) && m_dragging) {
+        DragCurrentNode(wx, wy, flags & MK_CONTROL);
+        m_world.DropTarget = m_world.CurrentNode != m_world.Root ? m_world.FindDropTarget() : nullptr;
+    }
     if (!(flags & MK_RBUTTON))
         CenterZoomWindowAt(wx, wy);
     else if (m_rightPressSeen)
@@ -167,16 +182,19 @@ void CMainHandler::ResetView()
     }
 }
 
-void CMainHandler::DragCurrentNode(float wx, float wy)
+// The node follows the mouse from where it stood at the press; with Ctrl held
+// it keeps to whole grid units of its parent's frame.
+void CMainHandler::DragCurrentNode(float wx, float wy, bool snap)
 {
     TAV_SceneNode* node = m_world.CurrentNode;
     if (node && node != m_world.Root) {
+        m_dragFollow += TAV_Vector3(wx - m_lastDragPoint.x, wy - m_lastDragPoint.y, 0.0f);
+        const float nx = snap ? std::round(m_dragFollow.x) : m_dragFollow.x;
+        const float ny = snap ? std::round(m_dragFollow.y) : m_dragFollow.y;
         TAV_XformInfo xform = node->GetXformInfo();
-        const TAV_Vector3 t = xform.GetTranslation();
-        const float nx = t.x + wx - m_lastDragPoint.x;
-        const float ny = t.y + wy - m_lastDragPoint.y;
-        xform.SetTranslation(nx, ny, t.z);
-        xform.SetPivot(nx, ny, t.z);
+        const float z = xform.GetTranslation().z;
+        xform.SetTranslation(nx, ny, z);
+        xform.SetPivot(nx, ny, z);
         node->SetXformInfo(xform);
     }
     m_lastDragPoint = TAV_Vector3(wx, wy, 0.0f);

@@ -45,7 +45,11 @@ public:
     // Moves the zoom world window, size unchanged, so its centre is (wx, wy).
     void CenterZoomWindowAt(float wx, float wy);
     // Forgets a drag under way, for when the scene it moved is cleared or replaced.
-    void CancelDrag() { m_dragging = false; }
+    void CancelDrag()
+    {
+        m_dragging = false;
+        m_world.DropTarget = nullptr;
+    }
     // A press selected a node and the left button has not been released since.
     bool IsDragging() const { return m_dragging && m_leftHeld; }
 
@@ -57,9 +61,10 @@ private:
     // box with its left, right and bottom edges kept and its height made width / aspect.
     static TAV_BoundingBox FitHeightToAspect(const TAV_BoundingBox& box, float aspect);
     void OnLeftButton(bool down, float wx, float wy);
-    void DragCurrentNode(float wx, float wy);
+    void DragCurrentNode(float wx, float wy, bool snap);
     // Drops the dragged node where it overlaps another and reports the move.
     void EndDrag();
+    void ShowCurrentInTree();
     void ResizeZoomWindow(int dx);
     // Scales the world window by factor about (wx, wy), within the zoom limits.
     void ZoomAbout(float wx, float wy, float factor);
@@ -88,4 +93,6 @@ private:
     TAV_SceneNode* m_dragNode = nullptr;
     NodePlace m_dragFrom;
     TAV_XformInfo m_dragBefore;
+    // Where the dragged node would stand without snapping, in its parent's frame.
+    TAV_Vector3 m_dragFollow;
 };

@@ -8,20 +8,26 @@
 namespace {
 
 constexpr int kSize = 32;
+constexpr int kSmall = 16;
 constexpr std::uint32_t kShell = 0xFFD8431Cu;
 constexpr std::uint32_t kShellDark = 0xFF8E2410u;
 constexpr std::uint32_t kEyeWhite = 0xFFFFFFFFu;
 constexpr std::uint32_t kPupil = 0xFF101010u;
 
-// Paints the crab in icon pixels (y down), sampling each pixel at its centre.
-class CrabPainter
+// Paints shapes in icon pixels (y down), sampling each pixel at its centre.
+class IconPainter
 {
 public:
-    CrabPainter()
+    explicit IconPainter(int size = kSize)
     {
-        icon_.width = kSize;
-        icon_.height = kSize;
-        icon_.argb.assign(kSize * kSize, 0u);
+        icon_.width = size;
+        icon_.height = size;
+        icon_.argb.assign(static_cast<std::size_t>(size * size), 0u);
+    }
+
+    void Rectangle(double left, double top, double right, double bottom, std::uint32_t color)
+    {
+        Fill([&](double x, double y) { return x >= left && x <= right && y >= top && y <= bottom; }, color);
     }
 
     void Ellipse(double cx, double cy, double rx, double ry, std::uint32_t color)
@@ -51,10 +57,10 @@ public:
 private:
     template <typename Inside> void Fill(Inside inside, std::uint32_t color)
     {
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x)
+        for (int y = 0; y < icon_.height; ++y)
+            for (int x = 0; x < icon_.width; ++x)
                 if (inside(x + 0.5, y + 0.5))
-                    icon_.argb[y * kSize + x] = color;
+                    icon_.argb[static_cast<std::size_t>(y * icon_.width + x)] = color;
     }
 
     IconImage icon_;
@@ -62,7 +68,7 @@ private:
 
 IconImage PaintCrab()
 {
-    CrabPainter crab;
+    IconPainter crab;
     for (int side : {-1, 1}) {
         // Three legs, each with a knee, reaching down and out from the body.
         for (int leg = 0; leg < 3; ++leg) {
@@ -84,12 +90,50 @@ IconImage PaintCrab()
     return crab.Take();
 }
 
+// The tree's small icons, one a kind of node, in the colours the scene draws them in.
+IconImage PaintNodeIcon(unsigned id)
+{
+    constexpr std::uint32_t blue = 0xFF0000C8u, red = 0xFFC80000u, dark = 0xFF505050u, white = 0xFFFFFFFFu;
+    IconPainter icon(kSmall);
+    switch (id) {
+    case IDI_NODE_ROOT:
+        icon.Ellipse(8.0, 8.0, 7.0, 7.0, dark);
+        icon.Ellipse(8.0, 8.0, 3.0, 3.0, white);
+        break;
+    case IDI_NODE_BOX:
+        icon.Rectangle(1.0, 4.0, 15.0, 12.0, blue);
+        break;
+    case IDI_NODE_CIRCLE:
+        icon.Ellipse(8.0, 8.0, 6.5, 6.5, blue);
+        break;
+    case IDI_NODE_BODY_ARM:
+        icon.Stroke(2.0, 14.0, 14.0, 2.0, 2.0, red);
+        break;
+    case IDI_NODE_CLAW_ARM:
+        icon.Stroke(2.0, 14.0, 8.0, 8.0, 1.5, red);
+        icon.Stroke(8.0, 8.0, 8.0, 1.5, 1.5, red);
+        icon.Ellipse(8.0, 8.0, 2.0, 2.0, dark);
+        break;
+    default: // IDI_NODE_CLAW
+        icon.Stroke(8.0, 15.0, 4.0, 2.0, 1.5, red);
+        icon.Stroke(8.0, 15.0, 12.0, 2.0, 1.5, red);
+        break;
+    }
+    return icon.Take();
+}
+
 } // namespace
 
 const IconImage* FindIconImage(unsigned id)
 {
-    if (id != IDR_MAINFRAME)
+    if (id == IDR_MAINFRAME) {
+        static const IconImage crab = PaintCrab();
+        return &crab;
+    }
+    static const IconImage nodes[] = {PaintNodeIcon(IDI_NODE_ROOT),     PaintNodeIcon(IDI_NODE_BOX),
+                                      PaintNodeIcon(IDI_NODE_CIRCLE),   PaintNodeIcon(IDI_NODE_BODY_ARM),
+                                      PaintNodeIcon(IDI_NODE_CLAW_ARM), PaintNodeIcon(IDI_NODE_CLAW)};
+    if (id < IDI_NODE_ROOT || id > IDI_NODE_CLAW)
         return nullptr;
-    static const IconImage crab = PaintCrab();
-    return &crab;
+    return &nodes[id - IDI_NODE_ROOT];
 }

@@ -4,6 +4,13 @@
 // Templates, menu and icon.
 constexpr unsigned IDD_QUORVEL_DIALOG = 102;
 constexpr unsigned IDR_MAINFRAME = 128;
+// The scene tree's icons for each kind of node; a crab's item shows the application's icon.
+constexpr unsigned IDI_NODE_ROOT = 140;
+constexpr unsigned IDI_NODE_BOX = 141;
+constexpr unsigned IDI_NODE_CIRCLE = 142;
+constexpr unsigned IDI_NODE_BODY_ARM = 143;
+constexpr unsigned IDI_NODE_CLAW_ARM = 144;
+constexpr unsigned IDI_NODE_CLAW = 145;
 constexpr unsigned IDD_PRIMITIVE_SELECT = 129;
 constexpr unsigned IDD_HIERARCHY = 130;
 constexpr unsigned IDR_PRIMITIVE_MENU = 131;

@@ -58,6 +58,7 @@ TAV_SceneNode* CWorld::ReplaceRoot(TAV_SceneNode* root)
     TAV_SceneNode* old = std::exchange(Root, root);
     CurrentNode = Root;
     HitNode = nullptr;
+    DropTarget = nullptr;
     return old;
 }
 
@@ -144,19 +145,18 @@ void CWorld::PickNode(float x, float y, bool& found, TAV_SceneNode* node)
 
 // Top-level objects are searched from the last to the first. The current node may
 // sit anywhere in the tree; its own subtree is never searched, so it never ends
-// up under itself, and it leaves its actual parent.
-bool CWorld::AttachToOverlappingNode()
+// up under itself.
+bool CWorld::SearchDropTarget(const std::vector<TAV_SceneNode*>& path, TAV_SceneNode*& target,
+                              TAV_Vector3& offset, int& holder)
 {
-    const std::vector<TAV_SceneNode*> path = PathTo(Root, CurrentNode);
+    target = nullptr;
     if (path.size() < 2)
         return false;
     TAV_BoundingBox moving;
     drawHelper_.InitializeModelTransform();
     Root->FindWorldBoundingBox(CurrentNode, moving, drawHelper_, false);
 
-    TAV_SceneNode* target = nullptr;
-    TAV_Vector3 offset;
-    int holder = Root->NumChildren() - 1;
+    holder = Root->NumChildren() - 1;
     drawHelper_.PushModelTransform();
     Root->GetXformInfo().SetUpModelTransform(drawHelper_);
     for (; holder >= 0; --holder) {
@@ -167,7 +167,28 @@ bool CWorld::AttachToOverlappingNode()
             break;
     }
     drawHelper_.PopModelTransform();
-    if (target == nullptr)
+    return target != nullptr;
+}
+
+TAV_SceneNode* CWorld::FindDropTarget()
+{
+    const std::vector<TAV_SceneNode*> path = PathTo(Root, CurrentNode);
+    TAV_SceneNode* target = nullptr;
+    TAV_Vector3 offset;
+    int holder = 0;
+    if (!SearchDropTarget(path, target, offset, holder) || target == path[path.size() - 2])
+        return nullptr;
+    return target;
+}
+
+// The node leaves its actual parent for the target.
+bool CWorld::AttachToOverlappingNode()
+{
+    const std::vector<TAV_SceneNode*> path = PathTo(Root, CurrentNode);
+    TAV_SceneNode* target = nullptr;
+    TAV_Vector3 offset;
+    int holder = 0;
+    if (!SearchDropTarget(path, target, offset, holder))
         return false;
 
     // Only translations are compensated: the node's translation becomes relative
@@ -218,16 +239,21 @@ void CWorld::DrawScene()
     if (ShowGrid)
         DrawGrid(drawHelper_, WorldBounds);
     Root->Draw(drawHelper_.GetLod(), drawHelper_);
-    if (HitNode != nullptr) {
-        // The outline sets every attribute it relies on: the device keeps whatever
-        // shade colour, blending and texture the last primitive left.
-        const TAV_Color yellow(255, 255, 0, 255);
-        drawHelper_.ResetAttributes();
-        drawHelper_.SetColor(yellow);
-        drawHelper_.SetShadeColor(yellow);
-        TAV_BoundingBox box;
-        Root->FindWorldBoundingBox(HitNode, box, drawHelper_, true);
-    }
+    if (HitNode != nullptr)
+        Outline(HitNode, TAV_Color(255, 255, 0, 255));
+    if (DropTarget != nullptr)
+        Outline(DropTarget, TAV_Color(0, 200, 0, 255));
+}
+
+// The outline sets every attribute it relies on: the device keeps whatever
+// shade colour, blending and texture the last primitive left.
+void CWorld::Outline(const TAV_SceneNode* node, TAV_Color color)
+{
+    drawHelper_.ResetAttributes();
+    drawHelper_.SetColor(color);
+    drawHelper_.SetShadeColor(color);
+    TAV_BoundingBox box;
+    Root->FindWorldBoundingBox(node, box, drawHelper_, true);
 }
 
 // In world coordinates, under the identity model matrix. The helper is left grey.
@@ -273,6 +299,8 @@ void CWorld::DeleteSubtree(TAV_SceneNode* node)
         CurrentNode = Root;
     if (!PathTo(node, HitNode).empty())
         HitNode = nullptr;
+    if (!PathTo(node, DropTarget).empty())
+        DropTarget = nullptr;
     path[path.size() - 2]->RemoveChild(node);
     delete node;
 }

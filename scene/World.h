@@ -5,6 +5,7 @@
 
 #include <istream>
 #include <string>
+#include <vector>
 
 class TAV_SceneNode;
 class TAV_XformInfo;
@@ -38,6 +39,9 @@ public:
     TAV_SceneNode* CurrentNode = nullptr;
     // The node of the last successful pick, outlined in yellow; not owned, may be null.
     TAV_SceneNode* HitNode = nullptr;
+    // The node a drop would hang the current node under, outlined in green while
+    // a drag is under way; not owned, may be null.
+    TAV_SceneNode* DropTarget = nullptr;
     // Extent of the grid.
     TAV_BoundingBox WorldBounds;
     // Owned; the whole scene hangs under it.
@@ -52,7 +56,10 @@ public:
     // translation relative to the world; the top-level object that now holds it
     // becomes current. False, and nothing changed, when it overlaps nothing.
     bool AttachToOverlappingNode();
-    // Grid, scene and the highlight of the hit node.
+    // The node a release would hang the current node under, by the search a drop
+    // makes; null when it overlaps nothing or only its present parent.
+    TAV_SceneNode* FindDropTarget();
+    // Grid, scene, the highlight of the hit node and the outline of the drop target.
     void DrawScene();
     // Grey lines one unit apart over the box, the two axes in dark red.
     void DrawGrid(TAV_DrawHelper& helper, TAV_BoundingBox box);
@@ -86,6 +93,9 @@ public:
     TAV_DrawHelper& GetDrawHelper() { return drawHelper_; }
 
 private:
+    bool SearchDropTarget(const std::vector<TAV_SceneNode*>& path, TAV_SceneNode*& target,
+                          TAV_Vector3& offset, int& holder);
+    void Outline(const TAV_SceneNode* node, TAV_Color color);
     void PickNode(float x, float y, bool& found, TAV_SceneNode* node);
     void FindOverlappingNode(TAV_SceneNode* node, const TAV_BoundingBox& moving, TAV_SceneNode*& target,
                              TAV_Vector3& offset);

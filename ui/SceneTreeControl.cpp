@@ -1,6 +1,7 @@
 #include "ui/SceneTreeControl.h"
 
 #include "platform/win/DataExchange.h"
+#include "platform/win/Icons.h"
 #include "platform/win/Menu.h"
 #include "platform/win/WideFormat.h"
 #include "primitives/PrimitiveList.h"
@@ -13,6 +14,31 @@
 
 CSceneTreeControl* SceneTreePanel = nullptr;
 
+namespace {
+
+// Each kind of node has its own icon, so boxes, circles and crabs can be told apart.
+HICON IconOfKind(char typeCode)
+{
+    switch (typeCode) {
+    case 'B':
+        return Icons::LoadIconResource(IDI_NODE_BOX);
+    case 'C':
+        return Icons::LoadIconResource(IDI_NODE_CIRCLE);
+    case 'j':
+        return Icons::LoadIconResource(IDR_MAINFRAME);
+    case 'b':
+        return Icons::LoadIconResource(IDI_NODE_BODY_ARM);
+    case 'a':
+        return Icons::LoadIconResource(IDI_NODE_CLAW_ARM);
+    case 'c':
+        return Icons::LoadIconResource(IDI_NODE_CLAW);
+    default:
+        return Icons::LoadIconResource(IDI_NODE_ROOT);
+    }
+}
+
+} // namespace
+
 CSceneTreeControl::CSceneTreeControl(CWorld& world) : m_world(world) {}
 
 void CSceneTreeControl::FillTree(TAV_SceneNode* node, HTREEITEM parent)
@@ -21,6 +47,7 @@ void CSceneTreeControl::FillTree(TAV_SceneNode* node, HTREEITEM parent)
         return;
     const HTREEITEM item = m_tree.InsertItem(node->GetName(), parent, TVI_LAST);
     m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
+    m_tree.SetItemIcon(item, IconOfKind(node->GetTypeCode()));
     // The count is read again on every step.
     for (int i = 0; i < node->NumChildren(); ++i)
         FillTree(node->GetChild(i), item);

@@ -4,6 +4,8 @@
 #include "resources/ResourceIds.h"
 #include "scene/SceneNode.h"
 
+#include <algorithm>
+
 void CXformInfoControl::SetNode(TAV_SceneNode* node)
 {
     m_gesture.Cancel();
@@ -16,9 +18,11 @@ void CXformInfoControl::RefreshFromNode()
     if (!m_node || !m_hWnd)
         return;
     const TAV_XformInfo xform = m_node->GetXformInfo();
+    // A value beyond the limits widens its slider's range to take it, so the
+    // slider shows the node's own value and touching it never moves the node.
     const auto load = [this](Limits limits, float x, float y) {
-        m_xSlider.SetRangeAndValue(limits.minimum, limits.maximum, x);
-        m_ySlider.SetRangeAndValue(limits.minimum, limits.maximum, y);
+        m_xSlider.SetRangeAndValue(std::min(limits.minimum, x), std::max(limits.maximum, x), x);
+        m_ySlider.SetRangeAndValue(std::min(limits.minimum, y), std::max(limits.maximum, y), y);
     };
     const Mode mode = CheckedMode();
     switch (mode) {

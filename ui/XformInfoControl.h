@@ -31,7 +31,7 @@ public:
     void SetNode(TAV_SceneNode* node);
     TAV_SceneNode* GetNode() const { return m_node; }
     // Loads the sliders and the check box from the node. A component outside the
-    // mode's limits leaves its slider as it was.
+    // mode's limits widens that slider's range to include it.
     void RefreshFromNode();
 
 protected:

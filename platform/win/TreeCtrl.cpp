@@ -1,5 +1,6 @@
 #include "platform/win/TreeCtrl.h"
 
+#include "platform/win/Icons.h"
 #include "platform/win/TreeItemHandles.h"
 #include "platform/win/WindowBridge.h"
 #include "platform/win/WindowHandles.h"
@@ -202,4 +203,14 @@ HTREEITEM CTreeCtrl::HitTest(POINT point) const
         return nullptr;
     QTreeWidgetItem* item = tree->itemAt(tree->viewport()->mapFrom(tree, QPoint(point.x, point.y)));
     return item ? TreeItemHandles::HandleOf(item) : nullptr;
+}
+
+BOOL CTreeCtrl::SetItemIcon(HTREEITEM item, HICON icon)
+{
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    QTreeWidgetItem* target = TreeItemHandles::ItemOf(tree, item);
+    if (!tree || !target)
+        return FALSE;
+    target->setIcon(0, Icons::IconOf(icon));
+    return TRUE;
 }

@@ -29,6 +29,8 @@ public:
     HTREEITEM GetSelectedItem() const;
     // Makes item (null for none) the selection; the parent hears of a change at once.
     BOOL SelectItem(HTREEITEM item);
+    // Shows icon (null for none) before the item's text.
+    BOOL SetItemIcon(HTREEITEM item, HICON icon);
     // Expands the item's ancestors and scrolls it into view.
     BOOL EnsureVisible(HTREEITEM item);
     // The item at a point of the tree's client area; null over no item.

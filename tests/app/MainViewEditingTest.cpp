@@ -37,7 +37,12 @@ TEST_F(MainWindowTest, AClickCreatesABoxAtTheClickedWorldPointAndAddsItToTheTree
     EXPECT_EQ(world.CurrentNode, box);
     EXPECT_FLOAT_EQ(TranslationOf(box).x, expected.x);
     EXPECT_FLOAT_EQ(TranslationOf(box).y, expected.y);
-    EXPECT_EQ(TopLevelTreeItems(), 2); // the new object sits beside "Big Daddy" until the next rebuild
+    // The new object's item hangs under "Big Daddy"'s, where the object is.
+    CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
+    EXPECT_EQ(TopLevelTreeItems(), 1);
+    const HTREEITEM item = tree.GetChildItem(tree.GetRootItem());
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(tree.GetItemData(item), reinterpret_cast<DWORD_PTR>(box));
 }
 
 TEST_F(MainWindowTest, AReleaseAfterAPressOnEmptySpaceCreatesAtTheReleasePoint)

@@ -2,6 +2,9 @@
 
 #include "primitives/PrimitiveList.h"
 #include "primitives/PrimitiveRectangleXY.h"
+#include "scene/Box.h"
+#include "scene/Circle.h"
+#include "scene/Crab.h"
 
 namespace {
 
@@ -159,3 +162,30 @@ TEST(SceneTreePanelPointer, IsClearedWhenThePopupGoes)
 }
 
 } // namespace
+
+// Each kind of node shows its own icon; nodes of one kind share it.
+TEST_F(SceneTreeControlTest, EveryKindOfNodeHasAnIconOfItsOwn)
+{
+    CCrab* crab = AddTopLevel(new CCrab(0, 0, 0));
+    CBox* box = AddTopLevel(new CBox(0, 0, 0));
+    CCircle* circle = AddTopLevel(new CCircle(0, 0, 0));
+    const auto iconOf = [&](const TAV_SceneNode* node) {
+        QTreeWidgetItem* item = ItemOf(node);
+        return item ? item->icon(0).pixmap(16, 16).toImage() : QImage();
+    };
+    TAV_SceneNode* bodyArm = crab->GetChild(0);
+    TAV_SceneNode* clawArm = bodyArm->GetChild(0);
+    const std::vector<QImage> kinds = {iconOf(world.Root),
+                                       iconOf(crab),
+                                       iconOf(box),
+                                       iconOf(circle),
+                                       iconOf(bodyArm),
+                                       iconOf(clawArm),
+                                       iconOf(clawArm->GetChild(0))};
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        EXPECT_FALSE(kinds[i].isNull()) << i;
+        for (std::size_t j = i + 1; j < kinds.size(); ++j)
+            EXPECT_NE(kinds[i], kinds[j]) << i << " and " << j;
+    }
+    EXPECT_EQ(iconOf(crab->GetChild(1)), kinds[4]) << "both body arms";
+}

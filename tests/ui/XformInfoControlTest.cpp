@@ -56,7 +56,8 @@ TEST_F(XformInfoControlTest, TranslateShowsTheTranslationAndMovingXStoresBothSli
     EXPECT_EQ(EchoOf(X()), " 4.00");
 }
 
-// A rotation beyond the limits leaves the X slider exactly as translation left it.
+// Values beyond the limits widen the slider's range: shown as they are, and kept
+// when the other slider is touched.
 TEST_F(XformInfoControlTest, RotationShowsDegreesOnXDisablesYAndWritesOnlyTheRotation)
 {
     TAV_XformInfo xform = Translated(1.0f, 2.0f, 0.0f);
@@ -80,12 +81,17 @@ TEST_F(XformInfoControlTest, RotationShowsDegreesOnXDisablesYAndWritesOnlyTheRot
     node->SetXformInfo(xform);
     Click(Xform(), IDC_TRANSLATE);
     Click(Xform(), IDC_ROTATION);
-    EXPECT_EQ(X()->value(), 55000);
-    EXPECT_EQ(EchoOf(X()), " 1.00");
-    EXPECT_EQ(EchoOf(Y()), " 0.00");
+    EXPECT_EQ(X()->value(), 100000); // the range is -180..200 now
+    EXPECT_EQ(EchoOf(X()), " 200.00");
 
+    xform.SetTranslation(-15.0f, 2.0f, 0.0f);
+    node->SetXformInfo(xform);
     Click(Xform(), IDC_TRANSLATE);
     EXPECT_TRUE(Y()->isEnabled());
+    EXPECT_EQ(X()->value(), 0);
+    EXPECT_EQ(EchoOf(X()), " -15.00");
+    QTest::keyClick(Y(), Qt::Key_Right);
+    EXPECT_EQ(node->GetXformInfo().GetTranslation().x, -15.0f);
 }
 
 // Scale: 0.1 to 3.0, z stored as 1. Pivot: the translation limits, z stored as 0,
