@@ -2,14 +2,11 @@
 #include "scene/SceneNode.h"
 #include "scene/World.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -148,32 +145,4 @@ TEST(ModelFileEcho, PartialAndEmptyFilesAreNamedOnTheMessageLine)
               QStringLiteral("**ERROR** [bad.qvs]: the file was written by a newer version of Quorvel (scene "
                              "version 7; this one reads up to 1); nothing was loaded"));
     EXPECT_EQ(world.Root->NumChildren(), 1);
-}
-
-TEST(ModelFileSaving, AFailedWriteNamesTheSystemsReasonAndKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    CWorld world;
-    world.PrimitiveType = 0;
-    world.CreateNodeAt(0, 0);
-    for (const char* name : {"scene.qvs", "model.qvl"}) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        WriteAll(path, "old contents");
-        // Files may grow to 16 bytes only, so the write stops part-way.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-        QString error;
-        const bool saved16 = ModelFile::Save(world, path, &error);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-
-        EXPECT_FALSE(saved16) << name;
-        EXPECT_EQ(error, QStringLiteral("File too large")) << name;
-        EXPECT_EQ(ReadAll(path), QByteArray("old contents")) << name;
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left behind";
 }

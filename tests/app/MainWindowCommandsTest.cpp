@@ -137,6 +137,7 @@ TEST_F(MainWindowTest, AFailedSaveSaysSoAndLeavesTheOldFileByteForByte)
     ASSERT_EQ(boxesShown.size(), 1u);
     EXPECT_EQ(boxesShown[0].caption, L"Alert");
     EXPECT_NE(boxesShown[0].text.find(path.toStdWString()), std::wstring::npos);
+    EXPECT_NE(boxesShown[0].text.find(L"File too large"), std::wstring::npos) << "the system's reason";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file is left behind";
 }
 
