@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 KeyBindings::KeyBindings(CQuorvelDlg& dialog)
@@ -25,6 +26,9 @@ bool KeyBindings::eventFilter(QObject* watched, QEvent* event)
         return false;
     const QWidget* window = static_cast<QWidget*>(watched)->window();
     const auto& key = *static_cast<QKeyEvent*>(event);
+    // A text field keeps its editing keys, Ctrl+Z included; only the file and exit keys pass it by.
+    if (qobject_cast<QLineEdit*>(watched) && !FileKey(key))
+        return false;
     if (window == parent())
         return HistoryKey(key) || MainWindowKey(key);
     const HWND popup = dialog_.GetSelectionPanel().GetHierarchy().GetSafeHwnd();
@@ -44,6 +48,12 @@ bool KeyBindings::HistoryKey(const QKeyEvent& key)
         return true;
     }
     return false;
+}
+
+bool KeyBindings::FileKey(const QKeyEvent& key)
+{
+    return key.modifiers() == Qt::ControlModifier &&
+           (key.key() == Qt::Key_O || key.key() == Qt::Key_S || key.key() == Qt::Key_Q);
 }
 
 bool KeyBindings::MainWindowKey(const QKeyEvent& key)

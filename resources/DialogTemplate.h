@@ -4,7 +4,7 @@
 #include <span>
 
 // The window class a template control is made from; the style picks the variant.
-enum class ControlClass { Button, Static, Trackbar, TreeView };
+enum class ControlClass { Button, Static, Trackbar, TreeView, Edit };
 
 // One control of a dialog template; the rectangle is in dialog units.
 struct ControlTemplate

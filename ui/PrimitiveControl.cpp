@@ -126,6 +126,10 @@ BOOL CPrimitiveControl::OnInitDialog()
 
 BOOL CPrimitiveControl::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (HIWORD(wParam) == EN_RETURN || HIWORD(wParam) == EN_ESCAPE) {
+        OnEchoCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
     if (HIWORD(wParam) != BN_CLICKED)
         return CDialog::OnCommand(wParam, lParam);
     const int id = static_cast<int>(LOWORD(wParam));
@@ -160,6 +164,25 @@ void CPrimitiveControl::OnHScroll(UINT code, UINT position, CWnd* bar)
             Report(m_colorTarget == 0 ? L"Change Color of" : L"Change Shade Color of", m_gesture.Before());
     }
     CDialog::OnHScroll(code, position, bar);
+}
+
+// A typed channel from 0 to 1 goes through its slider into the colour being
+// edited; anything else puts the channel's value back in the field.
+void CPrimitiveControl::OnEchoCommand(UINT id, UINT code)
+{
+    for (TAVMFC_SliderCtrlWithEcho* slider : {&m_redSlider, &m_greenSlider, &m_blueSlider, &m_alphaSlider}) {
+        const std::optional<float> typed = slider->TypedValue(id, code);
+        if (!typed)
+            continue;
+        if (!m_primitive || !slider->SetValue(*typed)) {
+            RefreshColorSliders();
+            return;
+        }
+        const TAV_PrimitiveAttributes before = m_primitive->GetAttributes();
+        ApplyColorSliders();
+        Report(m_colorTarget == 0 ? L"Change Color of" : L"Change Shade Color of", before);
+        return;
+    }
 }
 
 HBRUSH CPrimitiveControl::OnCtlColor(CDC* dc, CWnd* control, UINT controlType)

@@ -47,6 +47,7 @@ private:
 
     void OnCheckBox(const CheckAttribute& attribute);
     void OnColorTarget(int target);
+    void OnEchoCommand(UINT id, UINT code);
     void OnBrowse();
 
     // 0 edits the object colour ("Obj Color"), 1 the shade colour.

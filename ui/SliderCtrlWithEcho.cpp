@@ -2,15 +2,37 @@
 
 #include "platform/win/WideFormat.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <string>
 
 namespace {
 
 constexpr int kEchoWidth = 50;
 constexpr int kEchoHeight = 20;
-constexpr DWORD kEchoStyle = WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTERIMAGE; // 0x50001200
-constexpr UINT kEchoId = 0xFFFF;
+constexpr DWORD kEchoStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+
+// A number as typed, blanks around it allowed, '.' as the decimal point whatever the locale.
+std::optional<float> ParseNumber(const std::wstring& text)
+{
+    std::string narrow;
+    for (wchar_t c : text) {
+        if (c > 0x7F)
+            return std::nullopt;
+        narrow += static_cast<char>(c);
+    }
+    const std::size_t first = narrow.find_first_not_of(" \t");
+    const std::size_t last = narrow.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return std::nullopt;
+    float value = 0.0f;
+    const char* end = narrow.data() + last + 1;
+    const auto [stop, error] = std::from_chars(narrow.data() + first, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
 
 } // namespace
 
@@ -77,6 +99,17 @@ void TAVMFC_SliderCtrlWithEcho::UpdateEcho()
 
 void TAVMFC_SliderCtrlWithEcho::OnValueChanged(float) {}
 
+std::optional<float> TAVMFC_SliderCtrlWithEcho::TypedValue(UINT id, UINT code)
+{
+    if (!m_echo.m_hWnd || id != static_cast<UINT>(m_echo.GetDlgCtrlID()) ||
+        (code != EN_RETURN && code != EN_ESCAPE))
+        return std::nullopt;
+    const std::optional<float> value = code == EN_RETURN ? ParseNumber(m_echo.GetWindowText()) : std::nullopt;
+    if (!value)
+        UpdateEcho();
+    return value;
+}
+
 void TAVMFC_SliderCtrlWithEcho::HScroll(UINT, UINT)
 {
     FollowUserMove();
@@ -118,7 +151,7 @@ void TAVMFC_SliderCtrlWithEcho::CreateEcho()
     }
     parent->ScreenToClient(&slider);
     parent->ScreenToClient(&echo);
-    m_echo.Create(L"XXXX", kEchoStyle, echo, parent, kEchoId);
+    m_echo.Create(kEchoStyle, echo, parent, static_cast<UINT>(GetDlgCtrlID()) + EchoIdOffset);
     MoveWindow(&slider, TRUE);
     m_echo.SetFont(parent->GetFont(), TRUE);
 }

@@ -1,10 +1,12 @@
 #pragma once
+#include "platform/win/Edit.h"
 #include "platform/win/SliderCtrl.h"
-#include "platform/win/Static.h"
+
+#include <optional>
 
 // A trackbar that maps its integer positions 0..steps onto a float range and
-// shows the current value with two decimals in a small static beside it. For
-// an upright slider the top end is the maximum.
+// shows the current value with two decimals in a small field beside it, where
+// a value can also be typed. For an upright slider the top end is the maximum.
 class TAVMFC_SliderCtrlWithEcho : public CSliderCtrl
 {
 public:
@@ -25,6 +27,13 @@ public:
     // Called after the user moved the slider and the echo shows the new value.
     virtual void OnValueChanged(float value);
 
+    // The echo field's id: the slider's own, moved up by this much.
+    static constexpr UINT EchoIdOffset = 0x4000;
+    // For a command from this slider's echo: Enter gives the typed number when
+    // it is a finite one; otherwise, and on Escape, the echo shows the slider's
+    // value again and nothing is given. Nothing either for other controls.
+    std::optional<float> TypedValue(UINT id, UINT code);
+
 protected:
     void HScroll(UINT code, UINT position) override;
     void VScroll(UINT code, UINT position) override;
@@ -38,5 +47,5 @@ private:
     int m_steps = 100000;
     float m_minimum = 0.0f;
     float m_range = 1.0f;
-    CStatic m_echo;
+    CEdit m_echo;
 };

@@ -68,6 +68,10 @@ BOOL CXformInfoControl::OnInitDialog()
 
 BOOL CXformInfoControl::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (HIWORD(wParam) == EN_RETURN || HIWORD(wParam) == EN_ESCAPE) {
+        OnEchoCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
     if (HIWORD(wParam) != BN_CLICKED)
         return CDialog::OnCommand(wParam, lParam);
     switch (static_cast<int>(LOWORD(wParam))) {
@@ -95,12 +99,65 @@ void CXformInfoControl::OnHScroll(UINT code, UINT position, CWnd* bar)
         return;
     m_gesture.Begin(NodeState());
     ApplySliders();
-    if (m_gesture.End(code)) {
-        static constexpr const wchar_t* actions[] = {L"Edit", L"Translate", L"Scale", L"Rotate",
-                                                     L"Move Pivot of"};
-        Report(actions[static_cast<int>(CheckedMode())], m_gesture.Before());
-    }
+    if (m_gesture.End(code))
+        Report(ModeAction(), m_gesture.Before());
     CDialog::OnHScroll(code, position, bar);
+}
+
+const wchar_t* CXformInfoControl::ModeAction() const
+{
+    static constexpr const wchar_t* actions[] = {L"Edit", L"Translate", L"Scale", L"Rotate",
+                                                 L"Move Pivot of"};
+    return actions[static_cast<int>(CheckedMode())];
+}
+
+// A typed value is written into the node as it stands, not through the slider,
+// whose positions would round it. A value the mode cannot take (a scale of 0
+// or less, anything on Y while rotating) puts the node's value back instead.
+void CXformInfoControl::OnEchoCommand(UINT id, UINT code)
+{
+    const std::optional<float> x = m_xSlider.TypedValue(id, code);
+    const std::optional<float> y = m_ySlider.TypedValue(id, code);
+    if (!x && !y) {
+        RefreshFromNode();
+        return;
+    }
+    const Mode mode = CheckedMode();
+    const float typed = x ? *x : *y;
+    if (!m_node || mode == Mode::None || (mode == Mode::Scale && !(typed > 0.0f)) ||
+        (mode == Mode::Rotation && y)) {
+        RefreshFromNode();
+        return;
+    }
+    const CEditRecorder::NodeState before = NodeState();
+    TAV_XformInfo xform = m_node->GetXformInfo();
+    // Only the typed component changes; z stays as it is.
+    const auto replaced = [&](TAV_Vector3 v) { return TAV_Vector3(x ? typed : v.x, y ? typed : v.y, v.z); };
+    switch (mode) {
+    case Mode::Translate: {
+        const TAV_Vector3 t = replaced(xform.GetTranslation());
+        xform.SetTranslation(t.x, t.y, t.z);
+        break;
+    }
+    case Mode::Scale: {
+        const TAV_Vector3 s = replaced(xform.GetScale());
+        xform.SetScale(s.x, s.y, s.z);
+        break;
+    }
+    case Mode::Rotation:
+        xform.SetRotationInDegrees(typed);
+        break;
+    case Mode::Pivot: {
+        const TAV_Vector3 p = replaced(xform.GetPivot());
+        xform.SetPivot(p.x, p.y, p.z);
+        break;
+    }
+    case Mode::None:
+        break;
+    }
+    m_node->SetXformInfo(xform);
+    RefreshFromNode();
+    Report(ModeAction(), before);
 }
 
 CEditRecorder::NodeState CXformInfoControl::NodeState() const

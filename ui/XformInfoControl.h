@@ -9,7 +9,8 @@ class TAV_SceneNode;
 // Edits the transform of one scene node. The four mode buttons pick what the X
 // and Y sliders show: translation, scale, rotation (in degrees, on X only) or
 // pivot. Every slider movement writes the whole transform back to the node at
-// once; "Show Pivot" switches the node's pivot marker. Each finished edit (a
+// once; "Show Pivot" switches the node's pivot marker. A value typed into a
+// slider's field and confirmed with Enter sets that component exactly. Each finished edit (a
 // slider gesture, "RESET", "Show Pivot") is reported to the edit recorder.
 class CXformInfoControl : public CDialog
 {
@@ -45,6 +46,8 @@ private:
     // The checked mode button; no other control counts, whatever its id.
     Mode CheckedMode() const;
     void ApplySliders();
+    const wchar_t* ModeAction() const;
+    void OnEchoCommand(UINT id, UINT code);
     CEditRecorder::NodeState NodeState() const;
     void Report(const wchar_t* action, const CEditRecorder::NodeState& before);
     void OnReset();

@@ -8,7 +8,9 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -124,6 +126,35 @@ QWidget* CreateTrackbar(DWORD style, QWidget* parent)
     return slider;
 }
 
+// Enter and Escape are the edit's own: they reach its parent as notifications
+// and never press a button of the dialog.
+class EditKeys : public QObject
+{
+public:
+    explicit EditKeys(QLineEdit* edit) : QObject(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+            return false;
+        WindowBridge::SendCommand(static_cast<QWidget*>(watched),
+                                  key == Qt::Key_Escape ? EN_ESCAPE : EN_RETURN);
+        return true;
+    }
+};
+
+QWidget* CreateEdit(const QString& text, QWidget* parent)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setAlignment(Qt::AlignCenter);
+    new EditKeys(edit);
+    return edit;
+}
+
 QWidget* CreateTreeView(DWORD style, QWidget* parent)
 {
     auto* tree = new QTreeWidget(parent);
@@ -163,6 +194,9 @@ QWidget* Create(ControlClass windowClass, DWORD style, const QString& text, int 
         break;
     case ControlClass::TreeView:
         control = CreateTreeView(style, parent);
+        break;
+    case ControlClass::Edit:
+        control = CreateEdit(text, parent);
         break;
     }
     WidgetTraits::SetControlId(control, id);

@@ -117,6 +117,10 @@ constexpr UINT BST_CHECKED = 1;
 // Scroll codes a trackbar sends with its scroll messages.
 constexpr short WHEEL_DELTA = 120;
 constexpr UINT SIZE_RESTORED = 0;
+// Our own edit-control notifications: Enter and Escape go to the edit's parent
+// instead of pressing the dialog's buttons.
+constexpr UINT EN_RETURN = 0x0A01;
+constexpr UINT EN_ESCAPE = 0x0A02;
 constexpr UINT TB_LINEUP = 0;
 constexpr UINT TB_LINEDOWN = 1;
 constexpr UINT TB_PAGEUP = 2;

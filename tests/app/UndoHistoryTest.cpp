@@ -7,6 +7,7 @@
 #include "ui/SceneTreeControl.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
@@ -104,12 +105,28 @@ TEST_F(UndoHistoryTest, EveryKindOfStepUndoesToTheEarlierSceneAndRedoesToTheLate
              DragSlider(SliderOf(XformPanel(), IDC_X_SLIDER), {30000, 31000, 32000});
          }},
         {"Translate Box", [&] { QTest::keyClick(SliderOf(XformPanel(), IDC_Y_SLIDER), Qt::Key_Right); }},
+        {"Translate Box",
+         [&] {
+             auto* field = qobject_cast<QLineEdit*>(
+                 PanelControl(XformPanel(), IDC_X_SLIDER + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
+             field->setText(QStringLiteral("-3.25"));
+             QTest::keyClick(field, Qt::Key_Return);
+         }},
         {"Reset Box", [&] { ClickButton(XformPanel(), IDC_RESET); }},
         {"Show Pivot of Box", [&] { ClickButton(XformPanel(), IDC_SHOW_PIVOT); }},
         {"Change Wireframe of Box", [&] { ClickButton(AttributePanel(), IDC_WIREFRAME); }},
         {"Change Color of Box",
          [&] {
              DragSlider(SliderOf(AttributePanel(), IDC_RED_SLIDER), {10, 90000});
+         }},
+        {"Change Color of Box",
+         [&] {
+             // In the main window's field, Backspace edits the text and deletes no object.
+             auto* field = qobject_cast<QLineEdit*>(
+                 PanelControl(AttributePanel(), IDC_GREEN_SLIDER + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
+             field->setText(QStringLiteral("0.55"));
+             QTest::keyClick(field, Qt::Key_Backspace);
+             QTest::keyClick(field, Qt::Key_Return);
          }},
         {"Change Texture File of Box",
          [&] {

@@ -12,9 +12,11 @@
 #include "scene/World.h"
 #include "ui/PlaceControlDialog.h"
 #include "ui/PrimitiveSelect.h"
+#include "ui/SliderCtrlWithEcho.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
@@ -58,15 +60,27 @@ inline void MoveSlider(QSlider* slider, int position)
     slider->setSliderDown(false);
 }
 
-// The text of the echo that sits at the slider's right end.
+// The slider's echo field, where values are shown and typed.
+inline QLineEdit* EchoFieldOf(const QSlider* slider)
+{
+    return qobject_cast<QLineEdit*>(
+        WidgetTraits::FindChild(slider->parentWidget(), WidgetTraits::ControlId(slider) +
+                                                            int(TAVMFC_SliderCtrlWithEcho::EchoIdOffset)));
+}
+
 inline QString EchoOf(const QSlider* slider)
 {
-    const QRect bar = slider->geometry();
-    for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (WidgetTraits::ControlId(label) == 0xFFFF && label->geometry().top() == bar.top() &&
-            label->geometry().left() == bar.right() + 1)
-            return label->text();
-    return QStringLiteral("<no echo>");
+    const QLineEdit* echo = EchoFieldOf(slider);
+    return echo ? echo->text() : QStringLiteral("<no echo>");
+}
+
+// Types text into the slider's field and ends it with key (Enter or Escape).
+inline void TypeInto(const QSlider* slider, const QString& text, Qt::Key key = Qt::Key_Return)
+{
+    QLineEdit* echo = EchoFieldOf(slider);
+    ASSERT_NE(echo, nullptr);
+    echo->setText(text);
+    QTest::keyClick(echo, key);
 }
 
 class PanelTest : public ::testing::Test

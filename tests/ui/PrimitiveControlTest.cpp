@@ -68,6 +68,12 @@ TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsOpaqueBlackThenAWhiteShadeWho
 
     Click(Attributes(), IDC_OBJ_COLOR);
     EXPECT_EQ(SliderPositions(), (std::vector<int>{0, 0, 0, 100000}));
+
+    // Typed channels: 0 to 1 only.
+    TypeInto(Slider(IDC_BLUE_SLIDER), QStringLiteral("0.2"));
+    TypeInto(Slider(IDC_RED_SLIDER), QStringLiteral("1.5"));
+    EXPECT_EQ(primitive->GetColor(), TAV_Color(0, 0, 51, 255));
+    EXPECT_EQ(EchoOf(Slider(IDC_RED_SLIDER)), " 0.00");
 }
 
 TEST_F(PrimitiveControlTest, EachCheckBoxWritesOnlyItsOwnAttribute)

@@ -136,4 +136,34 @@ TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndShowPivotSwitche
     EXPECT_FALSE(IsChecked(Xform(), IDC_SHOW_PIVOT)); // follows the selected node
 }
 
+// A typed value sets its component exactly; a bad number and Escape change nothing.
+TEST_F(XformInfoControlTest, ATypedValueIsSetExactlyAndBadInputOrEscapeChangesNothing)
+{
+    SelectWith(Translated(3.0f, -2.0f, 5.0f));
+    TypeInto(X(), QStringLiteral(" 12.345 "));
+    EXPECT_EQ(node->GetXformInfo().GetTranslation(), TAV_Vector3(12.345f, -2.0f, 5.0f));
+    EXPECT_EQ(EchoOf(X()), " 12.35");
+    for (const char* bad : {"abc", "1e99", "nan", "", "3,5"}) {
+        TypeInto(X(), QString::fromLatin1(bad));
+        EXPECT_EQ(node->GetXformInfo().GetTranslation().x, 12.345f) << bad;
+        EXPECT_EQ(EchoOf(X()), " 12.35") << bad;
+    }
+    TypeInto(Y(), QStringLiteral("7"), Qt::Key_Escape);
+    EXPECT_EQ(EchoOf(Y()), " -2.00");
+    EXPECT_EQ(node->GetXformInfo().GetTranslation().y, -2.0f);
+
+    Click(Xform(), IDC_SCALE);
+    TypeInto(X(), QStringLiteral("0"));
+    TypeInto(Y(), QStringLiteral("-1"));
+    EXPECT_EQ(node->GetXformInfo().GetScale(), TAV_Vector3(1.0f, 1.0f, 1.0f));
+    EXPECT_EQ(EchoOf(X()), " 1.00");
+    TypeInto(Y(), QStringLiteral("4.5"));
+    EXPECT_EQ(node->GetXformInfo().GetScale(), TAV_Vector3(1.0f, 4.5f, 1.0f));
+
+    Click(Xform(), IDC_ROTATION);
+    TypeInto(X(), QStringLiteral("400"));
+    EXPECT_NEAR(node->GetXformInfo().GetRotationInDegrees(), 400.0f, 1e-3f);
+    EXPECT_EQ(EchoOf(X()), " 400.00");
+}
+
 } // namespace
