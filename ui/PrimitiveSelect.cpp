@@ -6,6 +6,8 @@
 #include "resources/ResourceIds.h"
 #include "scene/World.h"
 
+#include <algorithm>
+
 primitiveSelect::primitiveSelect(CWorld& world) : m_world(world), m_hierarchy(world) {}
 
 void primitiveSelect::DoDataExchange(CDataExchange* dx)
@@ -90,8 +92,11 @@ void primitiveSelect::PlaceHierarchyBesideMainWindow()
     constexpr int gap = 8;
     const int width = popup.right - popup.left;
     const int height = popup.bottom - popup.top;
+    // To the right where the screen has room, else to the left; on a screen too
+    // narrow for either it keeps to the screen's right edge, wholly visible.
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int x = main.right + gap;
-    if (x + width > GetSystemMetrics(SM_CXSCREEN) && main.left - gap - width >= 0)
-        x = main.left - gap - width;
+    if (x + width > screenWidth)
+        x = main.left - gap - width >= 0 ? main.left - gap - width : std::max(0, screenWidth - width);
     m_hierarchy.MoveWindow(x, main.top, width, height);
 }

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "platform/win/FramePresenter.h"
+#include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
 #include "primitives/PrimitiveList.h"
 #include "resources/ResourceIds.h"
@@ -139,17 +140,35 @@ TEST_F(ViewNavigationTest, AOnePixelGridLineReachesTheWindowInItsExactGrey)
     EXPECT_EQ(grey, 1);
 }
 
-TEST_F(ViewNavigationTest, TheHierarchyPopupFirstOpensBesideTheMainWindow)
+// Moves the main window's left edge to x, opens the hierarchy popup and gives both frames.
+std::pair<RECT, RECT> OpenHierarchyWithMainWindowAt(CQuorvelDlg& dialog, int x)
 {
     RECT main{};
-    dialog->GetWindowRect(&main);
+    dialog.GetWindowRect(&main);
+    dialog.MoveWindow(x, main.top, main.right - main.left, main.bottom - main.top);
+    dialog.GetWindowRect(&main);
     QTest::mouseClick(
-        WindowHandles::WidgetOf(dialog->GetSelectionPanel().GetDlgItem(IDC_VIEW_HIERARCHY)->GetSafeHwnd()),
+        WindowHandles::WidgetOf(dialog.GetSelectionPanel().GetDlgItem(IDC_VIEW_HIERARCHY)->GetSafeHwnd()),
         Qt::LeftButton);
     RECT popup{};
-    dialog->GetSelectionPanel().GetHierarchy().GetWindowRect(&popup);
+    dialog.GetSelectionPanel().GetHierarchy().GetWindowRect(&popup);
+    return {main, popup};
+}
+
+TEST_F(ViewNavigationTest, TheHierarchyPopupFirstOpensBesideTheMainWindowWhereTheScreenHasRoom)
+{
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const auto [main, popup] = OpenHierarchyWithMainWindowAt(*dialog, screenWidth - 100);
     // Window rectangles include the frame, which the platform may add around what was placed.
-    EXPECT_TRUE(popup.left > main.right || popup.right < main.left)
-        << popup.left << " beside " << main.left << ".." << main.right;
+    EXPECT_LT(popup.right, main.left + 8);
     EXPECT_NEAR(popup.top, main.top, 8);
+}
+
+TEST_F(ViewNavigationTest, OnAScreenWithRoomOnNeitherSideThePopupStaysOnTheScreen)
+{
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const auto [main, popup] = OpenHierarchyWithMainWindowAt(*dialog, 0);
+    ASSERT_GT(main.right + (popup.right - popup.left), screenWidth) << "the screen has room on the right";
+    EXPECT_GE(popup.left, 0);
+    EXPECT_LE(popup.right, screenWidth + 8);
 }
