@@ -205,6 +205,28 @@ void BM_AttachToOverlappingNode(benchmark::State& state)
         [&] { return reference.AttachToOverlappingNode(); });
 }
 
+// The search a drag runs on every mouse move to outline the drop target: a box
+// over the first crab among 1,000, against the 25 ms tick it must fit into.
+void BM_FindDropTarget(benchmark::State& state)
+{
+    CrabWorld crabs(CrabCount);
+    if (!crabs.Ready()) {
+        state.SkipWithError("no graphics context");
+        return;
+    }
+    crabs.world.PrimitiveType = 1;
+    crabs.world.CreateNodeAt(-24.0f, -24.0f);
+    bool found = false;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        found = crabs.world.FindDropTarget() != nullptr;
+    if (!found)
+        state.SkipWithError("the box was over no crab");
+    const double perSearch =
+        Seconds(std::chrono::steady_clock::now() - start) / static_cast<double>(state.iterations());
+    state.counters["share_of_tick"] = perSearch / 0.025;
+}
+
 // Grid, 1,000 crabs and the highlight of one claw into the 800 x 600 back buffer.
 void BM_DrawScene(benchmark::State& state)
 {
@@ -266,6 +288,7 @@ void BM_LoadModel(benchmark::State& state)
 
 BENCHMARK(BM_SelectNodeAt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AttachToOverlappingNode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindDropTarget)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawScene)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveModel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadModel)->Unit(benchmark::kMillisecond);
