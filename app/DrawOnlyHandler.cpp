@@ -16,12 +16,12 @@ void CDrawOnlyHandler::DrawGraphics()
     IDirect3DDevice9* device = GetDevice();
     if (!device)
         return;
-    BeginDraw();
-    SetupViewTransform();
-    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00CCCCCC, 0.0f, 0);
-    m_world.DrawScene();
-    DrawOverScene();
-    EndDraw();
+    DrawFrameIfChanged([this, device] {
+        SetupViewTransform();
+        device->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00CCCCCC, 0.0f, 0);
+        m_world.DrawScene();
+        DrawOverScene();
+    });
 }
 
 bool CDrawOnlyHandler::ClientToWorld(int x, int y, float& wx, float& wy) const

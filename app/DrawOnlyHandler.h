@@ -4,7 +4,7 @@
 
 class CWorld;
 
-// The zoom view: draws the whole world into its own view window every tick and
+// The zoom view: draws the whole world into its own view window on every tick that changes it and
 // echoes the world point under a left press or drag; it never changes the world.
 class CDrawOnlyHandler : public TAVD3D_WindowHandler
 {
@@ -15,7 +15,8 @@ public:
     // The window this view draws into; it takes the place of a dialog placeholder.
     TAVMFC_UIWindow& GetViewWindow() { return m_viewWindow; }
 
-    // Clears to grey and draws grid, scene and highlight; nothing without a device.
+    // Clears to grey and draws grid, scene and highlight; nothing without a device,
+    // and nothing when the frame would equal the one the view shows.
     void DrawGraphics() override;
     void OnMouseButton(bool down, unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;

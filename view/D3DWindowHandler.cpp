@@ -1,5 +1,6 @@
 #include "view/D3DWindowHandler.h"
 
+#include "platform/d3d9/SoftwareDevice.h"
 #include "render/GraphicsSystem.h"
 
 namespace {
@@ -85,6 +86,25 @@ void TAVD3D_WindowHandler::EndDraw()
     if (swapChain_)
         swapChain_->Present(nullptr, nullptr, GetWindow(), nullptr, 0);
     ReleaseAndClear(backBuffer_);
+}
+
+void TAVD3D_WindowHandler::DrawFrameIfChanged(const std::function<void()>& drawFrame)
+{
+    BeginDraw();
+    // The signature covers the back buffer too, so a new size or swap chain draws.
+    if (SoftwareDevice* software = SoftwareDevice::From(device_); software && backBuffer_) {
+        software->BeginSignature();
+        drawFrame();
+        const std::uint64_t signature = software->EndSignature();
+        if (signature == shownSignature_) {
+            device_->EndScene();
+            ReleaseAndClear(backBuffer_);
+            return;
+        }
+        shownSignature_ = signature;
+    }
+    drawFrame();
+    EndDraw();
 }
 
 void TAVD3D_WindowHandler::SetupViewTransform()

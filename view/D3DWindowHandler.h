@@ -2,6 +2,10 @@
 #include "platform/d3d9/d3d9.h"
 #include "view/WindowHandler.h"
 
+#include <cstdint>
+#include <functional>
+#include <optional>
+
 // A view drawn with the graphics system's device into a swap chain of its own
 // window. DrawGraphics is left to the concrete views.
 class TAVD3D_WindowHandler : public TAV_WindowHandler
@@ -30,6 +34,10 @@ public:
 protected:
     // After the back buffer followed a change of the client size.
     virtual void OnClientSizeChanged() {}
+    // A frame at rest costs no drawing: begins the frame, has drawFrame make its
+    // calls once to sign them, and only when they differ from those of the frame
+    // this view presented last has drawFrame draw them and presents the result.
+    void DrawFrameIfChanged(const std::function<void()>& drawFrame);
     // No reference for the caller; null while detached.
     IDirect3DDevice9* GetDevice() const { return device_; }
 
@@ -39,4 +47,5 @@ private:
     IDirect3DDevice9* device_ = nullptr;       // one reference while attached
     IDirect3DSwapChain9* swapChain_ = nullptr; // one reference while attached
     IDirect3DSurface9* backBuffer_ = nullptr;  // one reference from BeginDraw to EndDraw
+    std::optional<std::uint64_t> shownSignature_;
 };

@@ -37,7 +37,9 @@ SoftwareDevice::~SoftwareDevice()
 
 DeviceCall* SoftwareDevice::Log(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value)
 {
-    if (!logging_)
+    if (signing_)
+        Sign(kind, stage, state, value);
+    if (!logging_ || signing_)
         return nullptr;
     DeviceCall& call = log_.emplace_back();
     call.kind = kind;
@@ -45,6 +47,33 @@ DeviceCall* SoftwareDevice::Log(DeviceCall::Kind kind, DWORD stage, DWORD state,
     call.state = state;
     call.value = value;
     return &call;
+}
+
+void SoftwareDevice::Sign(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value)
+{
+    signature_.Add(static_cast<std::uint64_t>(kind) << 32 | stage);
+    signature_.Add(static_cast<std::uint64_t>(state) << 32 | value);
+}
+
+void SoftwareDevice::BeginSignature()
+{
+    signing_ = true;
+    signature_ = FrameSignature();
+    signature_.Add(renderTarget_->ContentVersion());
+    signature_.Add(static_cast<std::uint64_t>(renderTarget_->Width()) << 32 |
+                   static_cast<std::uint32_t>(renderTarget_->Height()));
+    signature_.Add(&state_.world, sizeof(state_.world));
+    signature_.Add(&state_.view, sizeof(state_.view));
+    signature_.Add(&state_.projection, sizeof(state_.projection));
+    signature_.Add(state_.renderStates.data(), sizeof(state_.renderStates));
+    signature_.Add(state_.stageStates.data(), sizeof(state_.stageStates));
+    signature_.Add(state_.fvf);
+}
+
+std::uint64_t SoftwareDevice::EndSignature()
+{
+    signing_ = false;
+    return signature_.Value();
 }
 
 HRESULT SoftwareDevice::GetSwapChain(UINT iSwapChain, IDirect3DSwapChain9** pSwapChain)
@@ -93,6 +122,8 @@ HRESULT SoftwareDevice::SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurfac
         return D3DERR_INVALIDCALL;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetRenderTarget, RenderTargetIndex))
         call->object = pRenderTarget;
+    if (signing_)
+        signature_.Add(target->ContentVersion());
     target->AddRef();
     renderTarget_->Release();
     renderTarget_ = target;
@@ -132,6 +163,10 @@ HRESULT SoftwareDevice::Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D
         return D3DERR_INVALIDCALL;
     if (DeviceCall* call = Log(DeviceCall::Kind::Clear, 0, 0, Color))
         call->flags = Flags;
+    if (signing_) {
+        signature_.Add(Flags);
+        return D3D_OK;
+    }
     if (Flags & D3DCLEAR_TARGET) {
         // The target is XRGB: its alpha byte always reads as opaque.
         const std::uint32_t fill = Color | 0xFF000000u;
@@ -161,6 +196,8 @@ HRESULT SoftwareDevice::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRI
         return D3DERR_INVALIDCALL;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetTransform, 0, State))
         call->matrix = *pMatrix;
+    if (signing_)
+        signature_.Add(pMatrix, sizeof(D3DMATRIX));
     *slot = D3DXMATRIX(*pMatrix);
     return D3D_OK;
 }
@@ -221,6 +258,13 @@ HRESULT SoftwareDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT Pri
         call->stride = VertexStreamZeroStride;
         call->fvf = state_.fvf;
         call->vertices.assign(batch.vertices, batch.vertices + vertexCount * VertexStreamZeroStride);
+    }
+    if (signing_) {
+        // Texels may have changed since the texture was set.
+        for (IDirect3DBaseTexture9* texture : state_.textures)
+            signature_.Add(texture ? SoftwareTexture::From(texture)->ContentVersion() : 0);
+        signature_.Add(batch.vertices, vertexCount * VertexStreamZeroStride);
+        return D3D_OK;
     }
     return pipeline_.Draw(state_, renderTarget_->Pixels(), batch) ? D3D_OK : E_OUTOFMEMORY;
 }

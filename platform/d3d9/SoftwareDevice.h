@@ -2,6 +2,7 @@
 #include "platform/d3d9/DeviceCall.h"
 #include "platform/d3d9/DeviceState.h"
 #include "platform/d3d9/DrawPipeline.h"
+#include "platform/d3d9/FrameSignature.h"
 #include "platform/d3d9/IDirect3DDevice9.h"
 #include "platform/d3d9/RefCounted.h"
 #include "platform/d3d9/SoftwareSwapChain.h"
@@ -16,6 +17,13 @@
 //   ... draw ...
 //   for (const DeviceCall& call : device->CallLog()) ...      // see DeviceCall.h
 //   device->ClearCallLog();
+//
+// A frame can be signed instead of drawn, so a view can skip a frame that
+// would repeat the one it shows:
+//
+//   device->BeginSignature();
+//   ... the frame's calls: state changes take effect, Clear and draws touch no pixel ...
+//   std::uint64_t signature = device->EndSignature(); // equal inputs, equal signature
 //
 // Pixels of the render target: GetRenderTarget (or a swap chain's GetBackBuffer),
 // then SoftwareSurface::From(surface)->PixelAt(x, row).
@@ -59,6 +67,12 @@ public:
     const std::vector<DeviceCall>& CallLog() const { return log_; }
     void ClearCallLog() { log_.clear(); }
 
+    // Until EndSignature, Clear and draws leave the render target alone and nothing
+    // is logged; the state the frame starts from, the target's size, every state
+    // change, clear, draw and the content of the textures drawn with feed the signature.
+    void BeginSignature();
+    std::uint64_t EndSignature();
+
 private:
     explicit SoftwareDevice(SoftwareSwapChain* swapChain);
     ~SoftwareDevice() override;
@@ -66,6 +80,8 @@ private:
     D3DXMATRIX* TransformSlot(D3DTRANSFORMSTATETYPE state);
     // The new log record for the caller to complete, or null while logging is off.
     DeviceCall* Log(DeviceCall::Kind kind, DWORD stage = 0, DWORD state = 0, DWORD value = 0);
+    // While signing: the call and its arguments go into the signature.
+    void Sign(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value);
 
     SoftwareSwapChain* swapChain_;  // one reference
     SoftwareSurface* renderTarget_; // one reference
@@ -74,4 +90,6 @@ private:
     bool inScene_ = false;
     bool logging_ = false;
     std::vector<DeviceCall> log_;
+    bool signing_ = false;
+    FrameSignature signature_;
 };

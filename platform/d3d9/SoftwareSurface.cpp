@@ -46,5 +46,12 @@ HRESULT SoftwareSurface::UnlockRect()
     if (!locked_)
         return D3DERR_INVALIDCALL;
     locked_ = false;
+    version_ = NextVersion();
     return D3D_OK;
+}
+
+std::uint64_t SoftwareSurface::NextVersion()
+{
+    static std::uint64_t last = 0;
+    return ++last;
 }

@@ -23,15 +23,20 @@ public:
     int Width() const { return pixels_.width; }
     int Height() const { return pixels_.height; }
     D3DFORMAT Format() const { return format_; }
+    // Names the surface and what it holds: a number no other surface has had,
+    // renewed whenever a lock ends, since the pixels may have changed.
+    std::uint64_t ContentVersion() const { return version_; }
     // Requires 0 <= x < Width() and 0 <= row < Height().
     D3DCOLOR PixelAt(int x, int row) const { return pixels_.Row(row)[x]; }
     PixelBuffer& Pixels() { return pixels_; }
     const PixelBuffer& Pixels() const { return pixels_; }
 
 private:
-    explicit SoftwareSurface(D3DFORMAT format) : format_(format) {}
+    explicit SoftwareSurface(D3DFORMAT format) : format_(format), version_(NextVersion()) {}
+    static std::uint64_t NextVersion();
 
     D3DFORMAT format_;
     PixelBuffer pixels_;
+    std::uint64_t version_;
     bool locked_ = false;
 };

@@ -20,6 +20,8 @@ public:
 
     const PixelBuffer& Texels() const { return level_->Pixels(); }
     PixelBuffer& Texels() { return level_->Pixels(); }
+    // Changes whenever the texels may have (see SoftwareSurface).
+    std::uint64_t ContentVersion() const { return level_->ContentVersion(); }
 
 private:
     explicit SoftwareTexture(SoftwareSurface* level) : level_(level) {}

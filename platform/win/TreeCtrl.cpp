@@ -1,5 +1,6 @@
 #include "platform/win/TreeCtrl.h"
 
+#include "platform/win/HandledTreeItem.h"
 #include "platform/win/Icons.h"
 #include "platform/win/TreeItemHandles.h"
 #include "platform/win/WindowBridge.h"
@@ -34,14 +35,13 @@ HTREEITEM CTreeCtrl::InsertItem(const wchar_t* text, HTREEITEM parent, HTREEITEM
         parent == TVI_ROOT || !parent ? nullptr : TreeItemHandles::ItemOf(tree, parent);
     if (parent && parent != TVI_ROOT && !parentItem)
         return nullptr;
-    auto* item = new QTreeWidgetItem(QStringList(QString::fromWCharArray(text ? text : L"")));
+    auto* item = new CHandledTreeItem(QString::fromWCharArray(text ? text : L""));
     QTreeWidgetItem* container = parentItem ? parentItem : tree->invisibleRootItem();
     if (after == TVI_FIRST)
         container->insertChild(0, item);
     else
         container->addChild(item);
-    item->setExpanded(false);
-    return TreeItemHandles::HandleOf(item);
+    return item->Handle();
 }
 
 BOOL CTreeCtrl::SetItem(const TVITEMW* record)

@@ -281,3 +281,20 @@ TEST_F(PanelFixture, DeletingTheSelectedItemsReportsNoSelectionAndLeavesStaleHan
     EXPECT_TRUE(panel.tree.DeleteAllItems());
     EXPECT_EQ(panel.changes.size(), 1u);
 }
+
+TEST_F(PanelFixture, DeletingAnItemKillsTheHandlesOfItsWholeSubtreeOnly)
+{
+    int kept = 0;
+    HTREEITEM parent = panel.tree.InsertItem(L"Crab");
+    HTREEITEM child = panel.tree.InsertItem(L"R_BodyArm", parent);
+    HTREEITEM grandchild = panel.tree.InsertItem(L"R_Claw", child);
+    HTREEITEM sibling = panel.tree.InsertItem(L"Box");
+    panel.tree.SetItemData(sibling, reinterpret_cast<DWORD_PTR>(&kept));
+
+    EXPECT_TRUE(panel.tree.DeleteItem(parent));
+    EXPECT_EQ(panel.tree.GetItemText(child), L"");
+    EXPECT_EQ(panel.tree.InsertItem(L"orphan", grandchild), nullptr);
+    EXPECT_EQ(panel.tree.GetItemData(sibling), reinterpret_cast<DWORD_PTR>(&kept));
+    EXPECT_EQ(panel.tree.GetItemText(sibling), L"Box");
+    EXPECT_EQ(panel.tree.GetCount(), 1u);
+}

@@ -1,0 +1,96 @@
+#include "primitives/PrimitiveList.h"
+#include "tests/scene/SceneTestFixture.h"
+
+#include <QImage>
+#include <filesystem>
+
+namespace {
+
+constexpr int Width = 320;
+constexpr int Height = 240;
+
+// A 4 x 4 image of distinct colours, so texture coordinates and wrapping show in the pixels.
+std::wstring WriteCheckerTexture()
+{
+    const std::filesystem::path path = std::filesystem::path(testing::TempDir()) / "quorvel-crowd.png";
+    QImage image(4, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x)
+            image.setPixel(x, y, qRgb(60 * x + 20, 60 * y + 10, 255 - 40 * (x + y)));
+    }
+    EXPECT_TRUE(image.save(QString::fromStdString(path.string())));
+    return path.wstring();
+}
+
+// FNV-1a over the RGB of every pixel, row by row.
+std::uint64_t Checksum(IDirect3DSurface9* target)
+{
+    std::uint64_t hash = 1469598103934665603ull;
+    for (int row = 0; row < Height; ++row) {
+        for (int x = 0; x < Width; ++x) {
+            const std::uint32_t rgb = SoftwareSurface::From(target)->PixelAt(x, row) & 0xFFFFFFu;
+            for (int shift = 0; shift < 24; shift += 8) {
+                hash ^= (rgb >> shift) & 0xFFu;
+                hash *= 1099511628211ull;
+            }
+        }
+    }
+    return hash;
+}
+
+} // namespace
+
+// The frame of 1,000 overlapping crabs (Gouraud eyes, blended and textured bodies, the grid and
+// a highlight) must stay pixel for pixel what the rasterizer drew when this test was written,
+// whatever the rasterizer does to be faster.
+TEST(CrowdFrame, ThousandCrabFrameKeepsItsPixels)
+{
+    QWidget window;
+    window.resize(Width, Height);
+    TAVD3D_GraphicsSystem& graphics = TAVD3D_GraphicsSystem::GetInstance();
+    ASSERT_TRUE(graphics.CreateGraphicsContext(WindowHandles::HandleOf(&window)));
+    IDirect3DDevice9* device = graphics.GetDevice();
+    IDirect3DSurface9* target = nullptr;
+    ASSERT_EQ(device->GetRenderTarget(0, &target), D3D_OK);
+    // World (-24, -18)-(24, 18) fills the buffer, with a slight offset so edges fall between centres.
+    D3DXMATRIX view, projection;
+    D3DXMatrixIdentity(&view);
+    D3DXMatrixIdentity(&projection);
+    view._11 = 1.0f / 24.0f;
+    view._22 = 1.0f / 18.0f;
+    view._41 = 0.013f;
+    view._42 = -0.007f;
+    device->SetTransform(D3DTS_VIEW, &view);
+    device->SetTransform(D3DTS_PROJECTION, &projection);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF336699u, 1.0f, 0);
+
+    const std::wstring texture = WriteCheckerTexture();
+    CWorld world;
+    world.PrimitiveType = 0;
+    world.WorldBounds = TAV_BoundingBox(TAV_Vector3(-20.0f, -15.0f, 0.0f), TAV_Vector3(20.0f, 15.0f, 0.0f));
+    std::uint32_t seed = 12345u;
+    const auto next = [&seed](float span) {
+        seed = seed * 1664525u + 1013904223u;
+        return (float(seed >> 8) / float(1u << 24) - 0.5f) * span;
+    };
+    for (int i = 0; i < 1000; ++i) {
+        world.CreateNodeAt(next(52.0f), next(40.0f));
+        auto* body = static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive());
+        TAV_Primitive* shell = body->GetPrimitive(0);
+        shell->SetBlending(i % 3 != 0);
+        if (i % 4 == 1) {
+            shell->SetTexturing(true);
+            shell->SetTextureName(texture);
+        }
+        if (i % 7 == 2)
+            shell->SetShadeMode(1);
+    }
+    ASSERT_TRUE(world.SelectNodeAt(0.0f, 0.0f));
+    device->BeginScene();
+    world.DrawScene();
+    device->EndScene();
+
+    EXPECT_EQ(Checksum(target), 15526048971932427330ull);
+    target->Release();
+    graphics.ReleaseGraphicsContext();
+}
