@@ -116,23 +116,22 @@ void CEditHistory::NodeMoved(TAV_SceneNode* node, NodePlace from, NodePlace to, 
     m_stack.push(step);
 }
 
-bool CEditHistory::DeleteNode(TAV_SceneNode* node)
+void CEditHistory::DeleteNode(TAV_SceneNode* node)
 {
     const NodePlace place = m_world.PlaceOf(node);
     if (place.parent == nullptr)
-        return false;
+        return;
     SceneStep* step = NewStep(StepName(L"Delete", node), node, true);
     new DetachChild(place, node, step);
     step->OwnWhileDone(node);
     m_stack.push(step);
-    return true;
 }
 
-bool CEditHistory::UnhingeNode(TAV_SceneNode* node)
+void CEditHistory::UnhingeNode(TAV_SceneNode* node)
 {
     const NodePlace place = m_world.PlaceOf(node);
     if (place.parent == nullptr || place.parent == m_world.Root)
-        return false;
+        return;
     const bool showPivot = node->IsPivotVisible();
     const NodeState before{node->GetXformInfo(), showPivot};
     const NodeState after{m_world.XformUnder(node, m_world.Root), showPivot};
@@ -141,7 +140,6 @@ bool CEditHistory::UnhingeNode(TAV_SceneNode* node)
     new AppendChildren(m_world.Root, {node}, step);
     new NodeStateChange(node, before, after, step);
     m_stack.push(step);
-    return true;
 }
 
 void CEditHistory::DeleteEverything()

@@ -32,11 +32,11 @@ public:
     void NodeMoved(TAV_SceneNode* node, NodePlace from, NodePlace to, const TAV_XformInfo& before,
                    const TAV_XformInfo& after) override;
 
-    // Deletes node with its subtree; false, and no step, for the root or a node outside the scene.
-    bool DeleteNode(TAV_SceneNode* node);
+    // Deletes node with its subtree; no step for the root or a node outside the scene.
+    void DeleteNode(TAV_SceneNode* node);
     // Moves node from its parent to the end of the root's children, keeping where
-    // it stands in the world; false, and no step, unless it hangs below a top-level object.
-    bool UnhingeNode(TAV_SceneNode* node);
+    // it stands in the world; no step unless it hangs below a top-level object.
+    void UnhingeNode(TAV_SceneNode* node);
     // Replaces the scene by a bare root.
     void DeleteEverything();
     // A load that has run: clearedRoot is the scene it cleared first (null when it

@@ -115,6 +115,9 @@ TEST_F(ViewNavigationTest, AGrownWindowGivesTheViewTheSpaceAndABackBufferOfItsSi
     EXPECT_FLOAT_EQ(View().GetWorldWindow().GetCenter().x, centre.x);
     EXPECT_FLOAT_EQ(View().GetWorldWindow().GetCenter().y, centre.y);
     EXPECT_FLOAT_EQ(View().GetWorldWindow().GetWidth(), width);
+    // The world window takes the view's new shape, so a world unit stays square.
+    EXPECT_NEAR(View().GetWorldWindow().GetHeight() / width,
+                float(MainView()->height()) / float(MainView()->width()), 1e-4f);
 
     // Smaller than at start-up it does not get.
     Window()->resize(100, 100);

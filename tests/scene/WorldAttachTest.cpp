@@ -110,6 +110,18 @@ TEST(WorldDetach, TheTransformUnderTheRootKeepsTheWorldMatrixWhereItCan)
     EXPECT_NEAR(sheared.GetScale().x, std::sqrt(2.5f), 1e-5f);
     EXPECT_NEAR(sheared.GetTranslation().x, 4.0f, 1e-5f);
     EXPECT_NEAR(sheared.GetTranslation().y, 4.0f, 1e-5f);
+    // Under a turned and moved root, a node whose parent only moves it keeps that move.
+    TAV_XformInfo rootXform;
+    rootXform.SetRotationInDegrees(90);
+    rootXform.SetTranslation(1, 2, 0);
+    world.Root->SetXformInfo(rootXform);
+    TAV_XformInfo moved;
+    moved.SetTranslation(3, 0, 0);
+    parent->SetXformInfo(moved);
+    node->SetXformInfo(TAV_XformInfo());
+    const TAV_XformInfo underTurnedRoot = world.XformUnder(node, world.Root);
+    EXPECT_NEAR(underTurnedRoot.GetTranslation().x, 3.0f, 1e-5f);
+    EXPECT_NEAR(underTurnedRoot.GetTranslation().y, 0.0f, 1e-5f);
     // A node outside the scene keeps its transform.
     TAV_SceneNode stray(L"stray");
     stray.SetXformInfo(turned);
