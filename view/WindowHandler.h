@@ -26,7 +26,11 @@ public:
     virtual void ResizeWindow(int width, int height);
     // The client size in pixels; 0 x 0 without a window.
     virtual void GetDeviceSize(int& width, int& height) const;
+    // The world point at a client pixel's corner: exact, no rounding; the centre
+    // of the client area (half pixels for odd sizes) maps to the world window's centre.
     virtual void DeviceToWorld(int dx, int dy, float& wx, float& wy) const;
+    // The client pixel of a world point, rounded half away from zero and kept
+    // inside the int range for points far outside the window.
     virtual void WorldToDevice(float wx, float wy, int& dx, int& dy) const;
     // Installs the view transform that maps the world window onto the whole target.
     virtual void SetupViewTransform() = 0;

@@ -18,6 +18,20 @@ QWidget* WidgetOf(HWND window)
     return WindowHandles::WidgetOf(window);
 }
 
+// Runs use on the window's widget; a handle without a live widget answers absent.
+template <class Result, class Use> Result WithWidget(HWND window, Result absent, Use&& use)
+{
+    QWidget* widget = WidgetOf(window);
+    return widget ? use(*widget) : absent;
+}
+
+// The same for uses that answer nothing.
+template <class Use> void WithWidget(HWND window, Use&& use)
+{
+    if (QWidget* widget = WidgetOf(window))
+        use(*widget);
+}
+
 QString TimerName(UINT_PTR id)
 {
     return QStringLiteral("quorvelTimer%1").arg(id);
@@ -118,15 +132,14 @@ CWnd* CWnd::GetParent() const
 
 DWORD CWnd::GetStyle() const
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget)
-        return 0;
-    DWORD style = WidgetTraits::Style(widget) & ~(WS_VISIBLE | WS_DISABLED);
-    if (!widget->isHidden())
-        style |= WS_VISIBLE;
-    if (widget->testAttribute(Qt::WA_ForceDisabled))
-        style |= WS_DISABLED;
-    return style;
+    return WithWidget(m_hWnd, DWORD{0}, [](QWidget& widget) {
+        DWORD style = WidgetTraits::Style(&widget) & ~(WS_VISIBLE | WS_DISABLED);
+        if (!widget.isHidden())
+            style |= WS_VISIBLE;
+        if (widget.testAttribute(Qt::WA_ForceDisabled))
+            style |= WS_DISABLED;
+        return style;
+    });
 }
 
 DWORD CWnd::GetExStyle() const
@@ -136,38 +149,34 @@ DWORD CWnd::GetExStyle() const
 
 BOOL CWnd::ShowWindow(int command)
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget)
-        return FALSE;
-    const bool wasShown = !widget->isHidden();
-    const bool show = command != SW_HIDE;
-    widget->setVisible(show);
-    if (show != wasShown)
-        if (CWnd* owner = WindowBridge::OwnerOf(widget))
-            owner->OnShowWindow(show, 0);
-    return wasShown;
+    return WithWidget(m_hWnd, FALSE, [command](QWidget& widget) -> BOOL {
+        const bool wasShown = !widget.isHidden();
+        const bool show = command != SW_HIDE;
+        widget.setVisible(show);
+        if (show != wasShown)
+            if (CWnd* owner = WindowBridge::OwnerOf(&widget))
+                owner->OnShowWindow(show, 0);
+        return wasShown;
+    });
 }
 
 BOOL CWnd::IsWindowVisible() const
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    return widget && widget->isVisible();
+    return WithWidget(m_hWnd, FALSE, [](QWidget& widget) -> BOOL { return widget.isVisible(); });
 }
 
 BOOL CWnd::EnableWindow(BOOL enable)
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget)
-        return FALSE;
-    const bool wasDisabled = widget->testAttribute(Qt::WA_ForceDisabled);
-    widget->setEnabled(enable);
-    return wasDisabled;
+    return WithWidget(m_hWnd, FALSE, [enable](QWidget& widget) -> BOOL {
+        const bool wasDisabled = widget.testAttribute(Qt::WA_ForceDisabled);
+        widget.setEnabled(enable);
+        return wasDisabled;
+    });
 }
 
 BOOL CWnd::IsWindowEnabled() const
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    return widget && widget->isEnabled();
+    return WithWidget(m_hWnd, FALSE, [](QWidget& widget) -> BOOL { return widget.isEnabled(); });
 }
 
 void CWnd::SetWindowText(const wchar_t* text)
@@ -177,8 +186,8 @@ void CWnd::SetWindowText(const wchar_t* text)
 
 std::wstring CWnd::GetWindowText() const
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    return widget ? WidgetTraits::Text(widget).toStdWString() : std::wstring();
+    return WithWidget(m_hWnd, std::wstring(),
+                      [](QWidget& widget) { return WidgetTraits::Text(&widget).toStdWString(); });
 }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
@@ -234,23 +243,23 @@ void CWnd::ClientToScreen(RECT* rect) const
 
 BOOL CWnd::BringWindowToTop()
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget)
-        return FALSE;
-    widget->raise();
-    return TRUE;
+    return WithWidget(m_hWnd, FALSE, [](QWidget& widget) -> BOOL {
+        widget.raise();
+        return TRUE;
+    });
 }
 
 void CWnd::UpdateWindow()
 {
-    if (QWidget* widget = WidgetOf(m_hWnd); widget && widget->isVisible())
-        widget->repaint();
+    WithWidget(m_hWnd, [](QWidget& widget) {
+        if (widget.isVisible())
+            widget.repaint();
+    });
 }
 
 void CWnd::Invalidate(BOOL)
 {
-    if (QWidget* widget = WidgetOf(m_hWnd))
-        widget->update();
+    WithWidget(m_hWnd, [](QWidget& widget) { widget.update(); });
 }
 
 void CWnd::MapDialogRect(RECT* rect) const
@@ -264,31 +273,30 @@ void CWnd::MapDialogRect(RECT* rect) const
 
 CFont* CWnd::GetFont() const
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget)
-        return nullptr;
-    const QFont font = widget->font();
-    m_font = CFont{font.family().toStdWString(), font.pointSize(), font.bold(), font.italic()};
-    return &m_font;
+    return WithWidget(m_hWnd, static_cast<CFont*>(nullptr), [this](QWidget& widget) {
+        const QFont font = widget.font();
+        m_font = CFont{font.family().toStdWString(), font.pointSize(), font.bold(), font.italic()};
+        return &m_font;
+    });
 }
 
 void CWnd::SetFont(const CFont* font, BOOL redraw)
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget || !font)
+    if (!font)
         return;
-    QFont qfont(QString::fromStdWString(font->m_face), font->m_pointSize);
-    qfont.setBold(font->m_bold);
-    qfont.setItalic(font->m_italic);
-    widget->setFont(qfont);
-    if (redraw)
-        widget->update();
+    WithWidget(m_hWnd, [font, redraw](QWidget& widget) {
+        QFont qfont(QString::fromStdWString(font->m_face), font->m_pointSize);
+        qfont.setBold(font->m_bold);
+        qfont.setItalic(font->m_italic);
+        widget.setFont(qfont);
+        if (redraw)
+            widget.update();
+    });
 }
 
 void CWnd::SetIcon(HICON icon, BOOL)
 {
-    if (QWidget* widget = WidgetOf(m_hWnd))
-        widget->setWindowIcon(Icons::IconOf(icon));
+    WithWidget(m_hWnd, [icon](QWidget& widget) { widget.setWindowIcon(Icons::IconOf(icon)); });
 }
 
 void CWnd::CheckRadioButton(int firstId, int lastId, int checkId)
@@ -322,26 +330,26 @@ UINT CWnd::IsDlgButtonChecked(int id) const
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void*)
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (!widget)
-        return 0;
-    auto* timer = widget->findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly);
-    if (!timer) {
-        timer = new QTimer(widget);
-        timer->setObjectName(TimerName(id));
-        QObject::connect(timer, &QTimer::timeout, widget,
-                         [widget, id] { WindowBridge::SendTimer(widget, id); });
-    }
-    timer->start(static_cast<int>(elapse));
-    return id == 0 ? 1 : id;
+    return WithWidget(m_hWnd, UINT_PTR{0}, [id, elapse](QWidget& widget) -> UINT_PTR {
+        auto* timer = widget.findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly);
+        if (!timer) {
+            timer = new QTimer(&widget);
+            timer->setObjectName(TimerName(id));
+            QObject::connect(timer, &QTimer::timeout, &widget,
+                             [widget = &widget, id] { WindowBridge::SendTimer(widget, id); });
+        }
+        timer->start(static_cast<int>(elapse));
+        return id == 0 ? 1 : id;
+    });
 }
 
 BOOL CWnd::KillTimer(UINT_PTR id)
 {
-    QWidget* widget = WidgetOf(m_hWnd);
-    auto* timer = widget ? widget->findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly) : nullptr;
-    delete timer;
-    return timer != nullptr;
+    return WithWidget(m_hWnd, FALSE, [id](QWidget& widget) -> BOOL {
+        auto* timer = widget.findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly);
+        delete timer;
+        return timer != nullptr;
+    });
 }
 
 CWnd* CWnd::SetCapture()
