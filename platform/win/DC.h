@@ -20,7 +20,6 @@ public:
     COLORREF SetTextColor(COLORREF color);
     COLORREF GetTextColor() const { return m_textColor; }
     int SetBkMode(int mode);
-    int GetBkMode() const { return m_bkMode; }
 
     void FillSolidRect(const RECT* rect, COLORREF color);
     // Supports DT_CENTER, DT_VCENTER and DT_SINGLELINE; returns the text height.

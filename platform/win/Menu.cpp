@@ -37,11 +37,6 @@ CMenu* CMenu::GetSubMenu(int position)
     return &m_popups[static_cast<std::size_t>(position)];
 }
 
-UINT CMenu::GetMenuItemCount() const
-{
-    return static_cast<UINT>(m_items.size() + m_popups.size());
-}
-
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
 {
     ModalPrompts::PopupMenuRequest request;

@@ -15,7 +15,6 @@ public:
     BOOL DestroyMenu();
     // The popup at this position of a loaded menu, or null. It lives as long as this menu.
     CMenu* GetSubMenu(int position);
-    UINT GetMenuItemCount() const;
 
     // Shows the popup at the screen point. The chosen command goes to owner's
     // OnCommand, or is returned with TPM_RETURNCMD; otherwise the result tells

@@ -30,24 +30,6 @@ void CSliderCtrl::SetRange(int minimum, int maximum, BOOL redraw)
     }
 }
 
-void CSliderCtrl::GetRange(int& minimum, int& maximum) const
-{
-    minimum = GetRangeMin();
-    maximum = GetRangeMax();
-}
-
-int CSliderCtrl::GetRangeMin() const
-{
-    QSlider* slider = SliderOf(m_hWnd);
-    return slider ? slider->minimum() : 0;
-}
-
-int CSliderCtrl::GetRangeMax() const
-{
-    QSlider* slider = SliderOf(m_hWnd);
-    return slider ? slider->maximum() : 0;
-}
-
 void CSliderCtrl::SetPos(int position)
 {
     if (QSlider* slider = SliderOf(m_hWnd)) {

@@ -10,9 +10,6 @@ public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     void SetRange(int minimum, int maximum, BOOL redraw = FALSE);
-    void GetRange(int& minimum, int& maximum) const;
-    int GetRangeMin() const;
-    int GetRangeMax() const;
     // The position is clamped into the range.
     void SetPos(int position);
     int GetPos() const;

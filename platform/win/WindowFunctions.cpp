@@ -62,16 +62,6 @@ BOOL ScreenToClient(HWND window, POINT* point)
     return TRUE;
 }
 
-BOOL ClientToScreen(HWND window, POINT* point)
-{
-    QWidget* widget = WindowHandles::WidgetOf(window);
-    if (!widget || !point)
-        return FALSE;
-    const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
-    *point = POINT{global.x(), global.y()};
-    return TRUE;
-}
-
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint)
 {
     QWidget* widget = WindowHandles::WidgetOf(window);
@@ -114,17 +104,6 @@ BOOL SetWindowTextW(HWND window, const wchar_t* text)
         return FALSE;
     WidgetTraits::SetText(widget, QString::fromWCharArray(text ? text : L""));
     return TRUE;
-}
-
-int GetWindowTextW(HWND window, wchar_t* text, int maxCount)
-{
-    QWidget* widget = WindowHandles::WidgetOf(window);
-    if (!widget || !text || maxCount <= 0)
-        return 0;
-    const std::wstring wide = WidgetTraits::Text(widget).left(maxCount - 1).toStdWString();
-    std::copy(wide.begin(), wide.end(), text);
-    text[wide.size()] = L'\0';
-    return static_cast<int>(wide.size());
 }
 
 BOOL DestroyWindow(HWND window)

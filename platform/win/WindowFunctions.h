@@ -7,13 +7,11 @@ BOOL IsWindow(HWND window);
 BOOL GetClientRect(HWND window, RECT* rect);
 BOOL GetWindowRect(HWND window, RECT* rect);
 BOOL ScreenToClient(HWND window, POINT* point);
-BOOL ClientToScreen(HWND window, POINT* point);
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
 HWND GetParent(HWND window);
 // SM_CXSCREEN and SM_CYSCREEN: the primary screen's size in pixels; 0 for anything else.
 int GetSystemMetrics(int index);
 BOOL SetWindowTextW(HWND window, const wchar_t* text);
-int GetWindowTextW(HWND window, wchar_t* text, int maxCount);
 BOOL DestroyWindow(HWND window);
 int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
 

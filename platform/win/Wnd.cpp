@@ -73,15 +73,6 @@ BOOL CWnd::Attach(HWND window)
     return TRUE;
 }
 
-HWND CWnd::Detach()
-{
-    const HWND window = m_hWnd;
-    if (WindowBridge* bridge = WindowBridge::Of(WidgetOf(window), false); bridge && bridge->Owner() == this)
-        bridge->Unbind();
-    m_hWnd = nullptr;
-    return window;
-}
-
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 {
     if (!parent)
@@ -174,11 +165,6 @@ BOOL CWnd::EnableWindow(BOOL enable)
     });
 }
 
-BOOL CWnd::IsWindowEnabled() const
-{
-    return WithWidget(m_hWnd, FALSE, [](QWidget& widget) -> BOOL { return widget.isEnabled(); });
-}
-
 void CWnd::SetWindowText(const wchar_t* text)
 {
     SetWindowTextW(m_hWnd, text);
@@ -226,21 +212,6 @@ void CWnd::ScreenToClient(RECT* rect) const
     *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
-void CWnd::ClientToScreen(POINT* point) const
-{
-    ::ClientToScreen(m_hWnd, point);
-}
-
-void CWnd::ClientToScreen(RECT* rect) const
-{
-    if (!rect)
-        return;
-    POINT topLeft{rect->left, rect->top}, bottomRight{rect->right, rect->bottom};
-    ClientToScreen(&topLeft);
-    ClientToScreen(&bottomRight);
-    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-}
-
 BOOL CWnd::BringWindowToTop()
 {
     return WithWidget(m_hWnd, FALSE, [](QWidget& widget) -> BOOL {
@@ -260,15 +231,6 @@ void CWnd::UpdateWindow()
 void CWnd::Invalidate(BOOL)
 {
     WithWidget(m_hWnd, [](QWidget& widget) { widget.update(); });
-}
-
-void CWnd::MapDialogRect(RECT* rect) const
-{
-    if (!rect)
-        return;
-    const DialogBaseUnits base = WidgetTraits::BaseUnits(WidgetOf(m_hWnd));
-    *rect = RECT{MulDiv(rect->left, base.x, 4), MulDiv(rect->top, base.y, 8), MulDiv(rect->right, base.x, 4),
-                 MulDiv(rect->bottom, base.y, 8)};
 }
 
 CFont* CWnd::GetFont() const
@@ -305,15 +267,6 @@ void CWnd::CheckRadioButton(int firstId, int lastId, int checkId)
     for (int id = firstId; id <= lastId; ++id)
         if (QAbstractButton* button = ButtonOf(dialog, id))
             button->setChecked(id == checkId);
-}
-
-int CWnd::GetCheckedRadioButton(int firstId, int lastId) const
-{
-    QWidget* dialog = WidgetOf(m_hWnd);
-    for (int id = firstId; id <= lastId; ++id)
-        if (QAbstractButton* button = ButtonOf(dialog, id); button && button->isChecked())
-            return id;
-    return 0;
 }
 
 void CWnd::CheckDlgButton(int id, UINT check)

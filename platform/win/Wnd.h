@@ -31,7 +31,6 @@ public:
 
     // Binds this object to an existing window so its messages reach this object.
     BOOL Attach(HWND window);
-    HWND Detach();
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
     // Creates a generic child or top-level window; rect is in the parent's client area.
@@ -48,7 +47,6 @@ public:
     BOOL ShowWindow(int command);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL enable);
-    BOOL IsWindowEnabled() const;
     void SetWindowText(const wchar_t* text);
     std::wstring GetWindowText() const;
 
@@ -58,13 +56,9 @@ public:
     void GetClientRect(RECT* rect) const;
     void ScreenToClient(POINT* point) const;
     void ScreenToClient(RECT* rect) const;
-    void ClientToScreen(POINT* point) const;
-    void ClientToScreen(RECT* rect) const;
     BOOL BringWindowToTop();
     void UpdateWindow();
     void Invalidate(BOOL erase = TRUE);
-    // Dialog units to pixels with this dialog's font.
-    void MapDialogRect(RECT* rect) const;
 
     CFont* GetFont() const;
     void SetFont(const CFont* font, BOOL redraw = TRUE);
@@ -72,7 +66,6 @@ public:
 
     // Button groups of a dialog, by control id.
     void CheckRadioButton(int firstId, int lastId, int checkId);
-    int GetCheckedRadioButton(int firstId, int lastId) const;
     void CheckDlgButton(int id, UINT check);
     UINT IsDlgButtonChecked(int id) const;
 
@@ -134,8 +127,6 @@ protected:
 private:
     friend class WindowBridge;
     friend class HandlerCall;
-
-    void BindWidgetHandle(HWND window);
 
     bool m_defaultRequested = false;
     mutable CFont m_font;

@@ -122,9 +122,7 @@ QImage MainWindowTest::TickAndGrab(QWidget* view)
 
 std::wstring MainWindowTest::EchoText()
 {
-    wchar_t text[512] = {};
-    GetWindowTextW(EchoWindow, text, 512);
-    return text;
+    return CWnd::FromHandle(EchoWindow)->GetWindowText();
 }
 
 int MainWindowTest::TopLevelTreeItems()

@@ -121,7 +121,7 @@ TEST_F(UndoHistoryTest, EveryKindOfStepUndoesToTheEarlierSceneAndRedoesToTheLate
          }},
         {"Change Color of Box",
          [&] {
-             // In the main window's field, Backspace edits the text and deletes no object.
+             // Backspace in a field edits the text and deletes no object.
              auto* field = qobject_cast<QLineEdit*>(
                  PanelControl(AttributePanel(), IDC_GREEN_SLIDER + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
              field->setText(QStringLiteral("0.55"));
@@ -368,4 +368,20 @@ TEST_F(UndoHistoryTest, AnUndoneSliderGestureShowsTheRestoredValueInThePanel)
     EXPECT_EQ(x->value(), 60000);
     dialog->Redo();
     EXPECT_EQ(x->value(), 70000);
+}
+
+TEST_F(UndoHistoryTest, CtrlZInATextFieldUndoesTheTypingAndLeavesTheScene)
+{
+    MakeCurrent(TopLevel(0));
+    ClickButton(XformPanel(), IDC_RESET);
+    const std::wstring scene = Snapshot(world);
+    auto* field = qobject_cast<QLineEdit*>(
+        PanelControl(XformPanel(), IDC_X_SLIDER + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
+    ASSERT_NE(field, nullptr);
+    const QString shown = field->text();
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), shown);
+    EXPECT_EQ(Stack().count(), 1);
+    EXPECT_EQ(Snapshot(world), scene);
 }

@@ -3,6 +3,7 @@
 #include "platform/win/DialogUnits.h"
 #include "platform/win/SliderCtrl.h"
 #include "platform/win/TreeCtrl.h"
+#include "platform/win/WidgetTraits.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
 #include "resources/DialogTemplate.h"
@@ -144,17 +145,23 @@ TEST_F(PanelDialog, DataExchangeMovesValuesBothWays)
 
 TEST_F(PanelDialog, RadioGroupsCheckOneAndAnswerTheCheckedId)
 {
-    EXPECT_EQ(panel.GetCheckedRadioButton(1005, 1007), 0);
+    const auto checked = [&] {
+        std::vector<int> ids;
+        for (int id = 1005; id <= 1007; ++id)
+            if (panel.IsDlgButtonChecked(id) == BST_CHECKED)
+                ids.push_back(id);
+        return ids;
+    };
+    EXPECT_TRUE(checked().empty());
     panel.CheckRadioButton(1005, 1007, 1006);
-    EXPECT_EQ(panel.GetCheckedRadioButton(1005, 1007), 1006);
+    EXPECT_EQ(checked(), std::vector<int>{1006});
     EXPECT_TRUE(panel.commands.empty()); // checking from code sends no command
 
     // A click checks the clicked button, clears the others and sends its command.
     Click(panel.GetDlgItem(1007));
-    EXPECT_EQ(panel.GetCheckedRadioButton(1005, 1007), 1007);
-    EXPECT_EQ(panel.IsDlgButtonChecked(1006), BST_UNCHECKED);
+    EXPECT_EQ(checked(), std::vector<int>{1007});
     Click(panel.GetDlgItem(1007)); // clicking the checked one keeps it checked and commands again
-    EXPECT_EQ(panel.GetCheckedRadioButton(1005, 1007), 1007);
+    EXPECT_EQ(checked(), std::vector<int>{1007});
     EXPECT_EQ(panel.commands, (std::vector<UINT>{1007, 1007}));
 }
 
@@ -207,8 +214,8 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
     const DialogTemplate* source = FindDialogTemplate(102);
     RECT client;
     dialog.GetClientRect(&client);
-    RECT expectedClient{0, 0, source->cx, source->cy};
-    dialog.MapDialogRect(&expectedClient);
+    const DialogBaseUnits base = WidgetTraits::BaseUnits(Widget(&dialog));
+    const RECT expectedClient = DialogUnitsToPixels(0, 0, source->cx, source->cy, base);
     EXPECT_EQ(client.right, expectedClient.right);
     EXPECT_EQ(client.bottom, expectedClient.bottom);
     EXPECT_GT(client.right, source->cx); // a dialog unit is more than a pixel wide in any usable font
@@ -216,8 +223,7 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
     for (const ControlTemplate& control : source->controls) {
         CWnd* item = dialog.GetDlgItem(control.id);
         ASSERT_NE(item, nullptr) << control.id;
-        RECT expected{control.x, control.y, control.x + control.cx, control.y + control.cy};
-        dialog.MapDialogRect(&expected);
+        const RECT expected = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base);
         RECT actual;
         item->GetWindowRect(&actual);
         dialog.ScreenToClient(&actual);
