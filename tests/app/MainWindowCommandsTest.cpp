@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "resources/ResourceIds.h"
 #include "scene/SceneNode.h"
 #include "ui/SceneTreeControl.h"
 
@@ -149,13 +150,13 @@ TEST_F(MainWindowTest, DeleteEverythingAsksAndKeepsTheEditingState)
     const TAV_BoundingBox mainWindow = dialog->GetMainHandler().GetWorldWindow();
 
     boxAnswers = {IDNO};
-    QTest::mouseClick(Control(1045), Qt::LeftButton);
+    QTest::mouseClick(Control(IDC_DELETE_EVERYTHING), Qt::LeftButton);
     EXPECT_EQ(world.Root->NumChildren(), 1);
     ASSERT_EQ(boxesShown.size(), 1u);
     EXPECT_EQ(boxesShown[0].text, L"Delete all Items?");
 
     boxAnswers = {IDYES};
-    QTest::mouseClick(Control(1045), Qt::LeftButton);
+    QTest::mouseClick(Control(IDC_DELETE_EVERYTHING), Qt::LeftButton);
     EXPECT_EQ(world.Root->NumChildren(), 0);
     EXPECT_EQ(world.CurrentNode, world.Root);
     EXPECT_EQ(TopLevelTreeItems(), 1);

@@ -1,6 +1,7 @@
 #include "resources/DialogTemplate.h"
 #include "resources/IconImage.h"
 #include "resources/MenuTemplate.h"
+#include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -8,7 +9,8 @@
 
 TEST(DialogTemplates, EveryTemplateExistsWithUniqueAddressableIds)
 {
-    for (unsigned id : {102u, 129u, 130u, 132u, 133u, 134u}) {
+    for (unsigned id : {IDD_QUORVEL_DIALOG, IDD_PRIMITIVE_SELECT, IDD_HIERARCHY, IDD_SCENE_TREE,
+                        IDD_XFORM_INFO, IDD_PRIMITIVE_CONTROL}) {
         const DialogTemplate* dialog = FindDialogTemplate(id);
         ASSERT_NE(dialog, nullptr) << id;
         std::set<int> seen;
@@ -22,12 +24,12 @@ TEST(DialogTemplates, EveryTemplateExistsWithUniqueAddressableIds)
             EXPECT_LE(control.y + control.cy, dialog->cy) << id << "/" << control.id;
         }
     }
-    EXPECT_EQ(FindDialogTemplate(131), nullptr); // the menu's id names no dialog
+    EXPECT_EQ(FindDialogTemplate(IDR_PRIMITIVE_MENU), nullptr); // the menu's id names no dialog
 }
 
 TEST(DialogTemplates, PanelsCarryTheirKindsAndStyles)
 {
-    const DialogTemplate* xform = FindDialogTemplate(133);
+    const DialogTemplate* xform = FindDialogTemplate(IDD_XFORM_INFO);
     ASSERT_NE(xform, nullptr);
     auto find = [](const DialogTemplate* dialog, int id) -> const ControlTemplate* {
         for (const ControlTemplate& control : dialog->controls)
@@ -35,41 +37,41 @@ TEST(DialogTemplates, PanelsCarryTheirKindsAndStyles)
                 return &control;
         return nullptr;
     };
-    EXPECT_TRUE(find(xform, 1025)->style & WS_DISABLED);
-    EXPECT_FALSE(find(xform, 1029)->style & WS_VISIBLE);
-    EXPECT_EQ(find(xform, 1021)->style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-    EXPECT_EQ(find(xform, 1027)->windowClass, ControlClass::Trackbar);
+    EXPECT_TRUE(find(xform, IDC_Z_SLIDER)->style & WS_DISABLED);
+    EXPECT_FALSE(find(xform, IDC_RESET)->style & WS_VISIBLE);
+    EXPECT_EQ(find(xform, IDC_TRANSLATE)->style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+    EXPECT_EQ(find(xform, IDC_X_SLIDER)->windowClass, ControlClass::Trackbar);
 
-    const DialogTemplate* tree = FindDialogTemplate(132);
-    EXPECT_EQ(find(tree, 1017)->windowClass, ControlClass::TreeView);
-    EXPECT_FALSE(find(tree, 1017)->style & (TVS_HASLINES | TVS_HASBUTTONS));
+    const DialogTemplate* tree = FindDialogTemplate(IDD_SCENE_TREE);
+    EXPECT_EQ(find(tree, IDC_SCENE_TREE)->windowClass, ControlClass::TreeView);
+    EXPECT_FALSE(find(tree, IDC_SCENE_TREE)->style & (TVS_HASLINES | TVS_HASBUTTONS));
 
-    const DialogTemplate* main = FindDialogTemplate(102);
+    const DialogTemplate* main = FindDialogTemplate(IDD_QUORVEL_DIALOG);
     EXPECT_EQ(std::wstring(main->caption), L"Quorvel");
     EXPECT_FALSE(main->style & WS_SYSMENU);
-    EXPECT_EQ(std::wstring(find(main, 1008)->text), L"Main Graphics Window");
-    EXPECT_EQ(find(main, 1009)->x, 363);
+    EXPECT_EQ(std::wstring(find(main, IDC_MAIN_GRAPHICS)->text), L"Main Graphics Window");
+    EXPECT_EQ(find(main, IDC_ZOOM_GRAPHICS)->x, 363);
 
-    const DialogTemplate* hierarchy = FindDialogTemplate(130);
+    const DialogTemplate* hierarchy = FindDialogTemplate(IDD_HIERARCHY);
     EXPECT_FALSE(hierarchy->style & WS_VISIBLE);
     EXPECT_TRUE(hierarchy->style & WS_POPUP);
 }
 
 TEST(MenuTemplates, PrimitiveMenuHasItsThreeCommands)
 {
-    const MenuTemplate* menu = FindMenuTemplate(131);
+    const MenuTemplate* menu = FindMenuTemplate(IDR_PRIMITIVE_MENU);
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->popups.size(), 1u);
     EXPECT_EQ(std::wstring(menu->popups[0].text), L"Primitive Menu");
     ASSERT_EQ(menu->popups[0].items.size(), 3u);
-    EXPECT_EQ(menu->popups[0].items[0].id, 32771u);
+    EXPECT_EQ(menu->popups[0].items[0].id, ID_PRIMITIVE_DELETE);
     EXPECT_EQ(std::wstring(menu->popups[0].items[2].text), L"UnHinge");
-    EXPECT_EQ(FindMenuTemplate(130), nullptr);
+    EXPECT_EQ(FindMenuTemplate(IDD_HIERARCHY), nullptr);
 }
 
 TEST(IconImages, CrabIconIsOpaqueInTheBodyAndClearAtTheCorners)
 {
-    const IconImage* icon = FindIconImage(128);
+    const IconImage* icon = FindIconImage(IDR_MAINFRAME);
     ASSERT_NE(icon, nullptr);
     ASSERT_EQ(icon->argb.size(), static_cast<std::size_t>(icon->width * icon->height));
     auto at = [&](int x, int y) { return icon->argb[static_cast<std::size_t>(y * icon->width + x)]; };

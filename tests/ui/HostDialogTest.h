@@ -3,6 +3,7 @@
 // answered with OK and recorded.
 #include "platform/win/Dialog.h"
 #include "platform/win/ModalPrompts.h"
+#include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -26,7 +27,7 @@ struct HostDialogTest : ::testing::Test
 
     void SetUp() override
     {
-        ASSERT_TRUE(main.Create(102));
+        ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
         main.ShowWindow(SW_SHOW);
     }
 

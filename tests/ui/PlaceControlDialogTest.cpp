@@ -1,5 +1,6 @@
 #include "ui/PlaceControlDialog.h"
 #include "platform/win/WindowFunctions.h"
+#include "resources/ResourceIds.h"
 #include "tests/ui/HostDialogTest.h"
 
 namespace {
@@ -26,30 +27,30 @@ using Placement = HostDialogTest;
 
 TEST_F(Placement, PanelTakesThePlaceholdersRectangleAndIsShown)
 {
-    CWnd* placeholder = main.GetDlgItem(1011);
+    CWnd* placeholder = main.GetDlgItem(IDC_MAIN_CONTROLS);
     RECT before, after;
     placeholder->GetWindowRect(&before);
     const HWND old = placeholder->m_hWnd;
 
     ShyPanel panel;
-    ASSERT_TRUE(PlaceControlDialog(&main, 1011, &panel, 129));
+    ASSERT_TRUE(PlaceControlDialog(&main, IDC_MAIN_CONTROLS, &panel, IDD_PRIMITIVE_SELECT));
     panel.GetWindowRect(&after);
     EXPECT_EQ(panel.parentAtInit, &main);
     EXPECT_FALSE(IsWindow(old));
     EXPECT_EQ(Corners(after), Corners(before));
     EXPECT_TRUE(panel.IsWindowVisible()); // shown again after hiding itself
-    EXPECT_NE(panel.GetDlgItem(1012), nullptr);
+    EXPECT_NE(panel.GetDlgItem(IDC_VIEW_HIERARCHY), nullptr);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(Placement, MissingPlaceholderFailsSilentlyAndFailedCreationSaysSo)
 {
     ShyPanel panel;
-    EXPECT_FALSE(PlaceControlDialog(&main, 4711, &panel, 129));
+    EXPECT_FALSE(PlaceControlDialog(&main, 4711, &panel, IDD_PRIMITIVE_SELECT));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(panel.m_hWnd, nullptr);
 
-    EXPECT_FALSE(PlaceControlDialog(&main, 1011, &panel, 999));
+    EXPECT_FALSE(PlaceControlDialog(&main, IDC_MAIN_CONTROLS, &panel, 999));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, L"Creation of control Dialog Failed!!");
     EXPECT_EQ(messages[0].caption, L"");

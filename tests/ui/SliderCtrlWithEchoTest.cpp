@@ -2,6 +2,7 @@
 #include "platform/win/DataExchange.h"
 #include "platform/win/WidgetTraits.h"
 #include "platform/win/WindowHandles.h"
+#include "resources/ResourceIds.h"
 #include "tests/ui/HostDialogTest.h"
 
 #include <QLineEdit>
@@ -10,14 +11,14 @@
 
 namespace {
 
-// The transform panel's template (133): X slider 1027, Y slider 1026.
+// The transform panel's template (IDD_XFORM_INFO): X and Y sliders.
 class SliderPanel : public CDialog
 {
 public:
     TAVMFC_SliderCtrlWithEcho x;
     TAVMFC_SliderCtrlWithEcho y;
 
-    CWnd* Echo() const { return GetDlgItem(1027 + TAVMFC_SliderCtrlWithEcho::EchoIdOffset); }
+    CWnd* Echo() const { return GetDlgItem(IDC_X_SLIDER + TAVMFC_SliderCtrlWithEcho::EchoIdOffset); }
     std::wstring EchoText() const { return Echo() ? Echo()->GetWindowText() : L"(none)"; }
     RECT ClientRectOf(const CWnd* window) const
     {
@@ -30,8 +31,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override
     {
-        DDX_Control(dx, 1027, x);
-        DDX_Control(dx, 1026, y);
+        DDX_Control(dx, IDC_X_SLIDER, x);
+        DDX_Control(dx, IDC_Y_SLIDER, y);
     }
 };
 
@@ -40,7 +41,7 @@ struct EchoSlider : HostDialogTest
     void SetUp() override
     {
         HostDialogTest::SetUp();
-        ASSERT_TRUE(panel.Create(133, &main));
+        ASSERT_TRUE(panel.Create(IDD_XFORM_INFO, &main));
     }
     SliderPanel panel;
 };

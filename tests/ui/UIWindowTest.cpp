@@ -1,6 +1,7 @@
 #include "ui/UIWindow.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
+#include "resources/ResourceIds.h"
 #include "tests/ui/HostDialogTest.h"
 
 #include <QApplication>
@@ -62,18 +63,18 @@ using ViewWindow = HostDialogTest;
 
 TEST_F(ViewWindow, ReplacementKeepsThePlaceholdersRectangleIdAndStyle)
 {
-    CWnd* placeholder = main.GetDlgItem(1008);
+    CWnd* placeholder = main.GetDlgItem(IDC_MAIN_GRAPHICS);
     ASSERT_NE(placeholder, nullptr);
     const HWND old = placeholder->m_hWnd;
     RECT before, after;
     placeholder->GetWindowRect(&before);
 
     TAVMFC_UIWindow view(true);
-    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, IDC_MAIN_GRAPHICS));
     view.GetWindowRect(&after);
     EXPECT_FALSE(IsWindow(old));
-    EXPECT_EQ(main.GetDlgItem(1008), &view);
-    EXPECT_EQ(view.GetDlgCtrlID(), 1008);
+    EXPECT_EQ(main.GetDlgItem(IDC_MAIN_GRAPHICS), &view);
+    EXPECT_EQ(view.GetDlgCtrlID(), IDC_MAIN_GRAPHICS);
     EXPECT_EQ(Corners(after), Corners(before));
     EXPECT_TRUE(view.IsWindowVisible());
     EXPECT_TRUE(view.GetStyle() & WS_BORDER);
@@ -90,7 +91,7 @@ TEST_F(ViewWindow, AttachingRemembersBeforeTheWindowDetachesTheOldOneAndIgnoresT
         TAVMFC_UIWindow view(false);
         EXPECT_TRUE(view.AttachViewport(&first)); // no window yet: only remembered
         EXPECT_TRUE(first.calls.empty());
-        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+        ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, IDC_MAIN_GRAPHICS));
         EXPECT_TRUE(view.AttachViewport(&second));
         EXPECT_EQ(second.attachedTo, view.m_hWnd);
         EXPECT_TRUE(view.AttachViewport(&second));
@@ -104,7 +105,7 @@ TEST_F(ViewWindow, AttachingRemembersBeforeTheWindowDetachesTheOldOneAndIgnoresT
 TEST_F(ViewWindow, RefusedHandlerLeavesNoHandlerSaysSoAndShowsTheNotice)
 {
     TAVMFC_UIWindow view(true);
-    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, IDC_MAIN_GRAPHICS));
     CountingHandler refusing(false);
     EXPECT_FALSE(view.AttachViewport(&refusing));
     ASSERT_EQ(messages.size(), 1u);
@@ -138,7 +139,7 @@ TEST_F(ViewWindow, SuppressedPaintAndMouseForwardingWithReleaseFlagsAndDoubleCli
 {
     TAVMFC_UIWindow view(true);
     CountingHandler handler;
-    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, 1008));
+    ASSERT_TRUE(view.ReplaceDialogControl(main.m_hWnd, IDC_MAIN_GRAPHICS));
     ASSERT_TRUE(view.AttachViewport(&handler));
     const HWND window = view.m_hWnd;
     WindowHandles::WidgetOf(window)->grab();

@@ -7,6 +7,7 @@
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -27,7 +28,7 @@ void Click(CWnd* button)
     static_cast<QAbstractButton*>(Widget(button))->click();
 }
 
-// The primitive selection template (129) with a check box and a text bound.
+// The primitive selection template with a check box and a text bound.
 class SelectionPanel : public CDialog
 {
 public:
@@ -40,14 +41,14 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override
     {
-        DDX_Check(dx, 1013, grid);
-        DDX_Text(dx, 1006, label);
+        DDX_Check(dx, IDC_GRID, grid);
+        DDX_Text(dx, IDC_RECTANGLE, label);
     }
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
         ++initCount;
-        initSawControls = GetDlgItem(1012) != nullptr;
+        initSawControls = GetDlgItem(IDC_VIEW_HIERARCHY) != nullptr;
         return TRUE;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
@@ -66,7 +67,7 @@ protected:
     void HScroll(UINT, UINT) override { journal.push_back("slider sees " + std::to_string(GetPos())); }
 };
 
-// The scene tree template (132): a tree 1017 and a trackbar 1018.
+// The scene tree template: a tree and a trackbar.
 class TreePanel : public CDialog
 {
 public:
@@ -77,8 +78,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override
     {
-        DDX_Control(dx, 1017, tree);
-        DDX_Control(dx, 1018, slider);
+        DDX_Control(dx, IDC_SCENE_TREE, tree);
+        DDX_Control(dx, IDC_INDEX_SLIDER, slider);
     }
     void OnHScroll(UINT code, UINT position, CWnd* bar) override
     {
@@ -95,20 +96,20 @@ protected:
     }
 };
 
-// A panel template on the main dialog (102).
+// A panel template on the main dialog.
 template <typename Panel, UINT id> struct PanelOnMain : ::testing::Test
 {
     void SetUp() override
     {
         journal.clear();
-        ASSERT_TRUE(main.Create(102));
+        ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
         ASSERT_TRUE(panel.Create(id, &main));
     }
     CDialog main;
     Panel panel;
 };
-using PanelDialog = PanelOnMain<SelectionPanel, 129>;
-using PanelFixture = PanelOnMain<TreePanel, 132>;
+using PanelDialog = PanelOnMain<SelectionPanel, IDD_PRIMITIVE_SELECT>;
+using PanelFixture = PanelOnMain<TreePanel, IDD_SCENE_TREE>;
 
 } // namespace
 
@@ -116,22 +117,22 @@ TEST_F(PanelDialog, ModelessCreateRunsInitialisationBeforeReturningAndWritesMemb
 {
     EXPECT_EQ(panel.initCount, 1);
     EXPECT_TRUE(panel.initSawControls);
-    EXPECT_EQ(panel.IsDlgButtonChecked(1013), BST_CHECKED); // grid 1 written by the base initialisation
+    EXPECT_EQ(panel.IsDlgButtonChecked(IDC_GRID), BST_CHECKED); // grid 1 written by the base initialisation
     EXPECT_EQ(panel.GetParent(), &main);
-    EXPECT_EQ(panel.GetDlgItem(1012)->GetWindowText(), L"View Hierarchy");
+    EXPECT_EQ(panel.GetDlgItem(IDC_VIEW_HIERARCHY)->GetWindowText(), L"View Hierarchy");
     EXPECT_EQ(panel.GetDlgItem(4242), nullptr);
-    EXPECT_FALSE(panel.Create(129, &main)); // one window per object
+    EXPECT_FALSE(panel.Create(IDD_PRIMITIVE_SELECT, &main)); // one window per object
 
     CDialog orphan;
-    EXPECT_FALSE(orphan.Create(129, nullptr)); // a child template needs a parent
+    EXPECT_FALSE(orphan.Create(IDD_PRIMITIVE_SELECT, nullptr)); // a child template needs a parent
     EXPECT_FALSE(orphan.Create(999, nullptr));
     EXPECT_EQ(orphan.m_hWnd, nullptr);
 }
 
 TEST_F(PanelDialog, DataExchangeMovesValuesBothWays)
 {
-    panel.CheckDlgButton(1013, BST_UNCHECKED);
-    panel.GetDlgItem(1006)->SetWindowText(L"Square");
+    panel.CheckDlgButton(IDC_GRID, BST_UNCHECKED);
+    panel.GetDlgItem(IDC_RECTANGLE)->SetWindowText(L"Square");
     panel.UpdateData(TRUE);
     EXPECT_EQ(panel.grid, 0);
     EXPECT_EQ(panel.label, L"Square");
@@ -139,30 +140,30 @@ TEST_F(PanelDialog, DataExchangeMovesValuesBothWays)
     panel.grid = 1;
     panel.label = L"Box";
     panel.UpdateData(FALSE);
-    EXPECT_EQ(panel.IsDlgButtonChecked(1013), BST_CHECKED);
-    EXPECT_EQ(panel.GetDlgItem(1006)->GetWindowText(), L"Box");
+    EXPECT_EQ(panel.IsDlgButtonChecked(IDC_GRID), BST_CHECKED);
+    EXPECT_EQ(panel.GetDlgItem(IDC_RECTANGLE)->GetWindowText(), L"Box");
 }
 
 TEST_F(PanelDialog, RadioGroupsCheckOneAndAnswerTheCheckedId)
 {
     const auto checked = [&] {
         std::vector<int> ids;
-        for (int id = 1005; id <= 1007; ++id)
+        for (int id = IDC_CIRCLE; id <= IDC_CRAB; ++id)
             if (panel.IsDlgButtonChecked(id) == BST_CHECKED)
                 ids.push_back(id);
         return ids;
     };
     EXPECT_TRUE(checked().empty());
-    panel.CheckRadioButton(1005, 1007, 1006);
-    EXPECT_EQ(checked(), std::vector<int>{1006});
+    panel.CheckRadioButton(IDC_CIRCLE, IDC_CRAB, IDC_RECTANGLE);
+    EXPECT_EQ(checked(), std::vector<int>{IDC_RECTANGLE});
     EXPECT_TRUE(panel.commands.empty()); // checking from code sends no command
 
     // A click checks the clicked button, clears the others and sends its command.
-    Click(panel.GetDlgItem(1007));
-    EXPECT_EQ(checked(), std::vector<int>{1007});
-    Click(panel.GetDlgItem(1007)); // clicking the checked one keeps it checked and commands again
-    EXPECT_EQ(checked(), std::vector<int>{1007});
-    EXPECT_EQ(panel.commands, (std::vector<UINT>{1007, 1007}));
+    Click(panel.GetDlgItem(IDC_CRAB));
+    EXPECT_EQ(checked(), std::vector<int>{IDC_CRAB});
+    Click(panel.GetDlgItem(IDC_CRAB)); // clicking the checked one keeps it checked and commands again
+    EXPECT_EQ(checked(), std::vector<int>{IDC_CRAB});
+    EXPECT_EQ(panel.commands, (std::vector<UINT>{IDC_CRAB, IDC_CRAB}));
 }
 
 TEST(Dialog, ModalRunEndsFromTheLoopOnOkAndDestroysTheWindow)
@@ -170,7 +171,7 @@ TEST(Dialog, ModalRunEndsFromTheLoopOnOkAndDestroysTheWindow)
     class Timed : public CDialog
     {
     public:
-        Timed() : CDialog(130) {}
+        Timed() : CDialog(IDD_HIERARCHY) {}
         HWND seen = nullptr;
 
     protected:
@@ -209,9 +210,9 @@ TEST(DialogUnits, ConversionRoundsHalfAwayFromZeroWithTheBaseUnits)
 
 TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
 {
-    CDialog dialog(102);
-    ASSERT_TRUE(dialog.Create(102, nullptr));
-    const DialogTemplate* source = FindDialogTemplate(102);
+    CDialog dialog(IDD_QUORVEL_DIALOG);
+    ASSERT_TRUE(dialog.Create(IDD_QUORVEL_DIALOG, nullptr));
+    const DialogTemplate* source = FindDialogTemplate(IDD_QUORVEL_DIALOG);
     RECT client;
     dialog.GetClientRect(&client);
     const DialogBaseUnits base = WidgetTraits::BaseUnits(Widget(&dialog));

@@ -7,6 +7,7 @@
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
 #include "platform/win/Wnd.h"
+#include "resources/ResourceIds.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -121,12 +122,12 @@ TEST(ControlColor, ParentAnswerColoursTheLabelText)
         }
     };
     CDialog main;
-    ASSERT_TRUE(main.Create(102));
+    ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
     ColourPanel panel;
-    ASSERT_TRUE(panel.Create(134, &main));
+    ASSERT_TRUE(panel.Create(IDD_PRIMITIVE_CONTROL, &main));
     panel.ShowWindow(SW_SHOW);
-    QWidget* red = WindowHandles::WidgetOf(panel.GetDlgItem(1040)->m_hWnd);
-    QWidget* alpha = WindowHandles::WidgetOf(panel.GetDlgItem(1043)->m_hWnd);
+    QWidget* red = WindowHandles::WidgetOf(panel.GetDlgItem(IDC_LABEL_R)->m_hWnd);
+    QWidget* alpha = WindowHandles::WidgetOf(panel.GetDlgItem(IDC_LABEL_A)->m_hWnd);
     const QColor before = alpha->palette().color(QPalette::WindowText);
     red->grab();
     alpha->grab();
