@@ -76,12 +76,6 @@ void DrawFan(IDirect3DDevice9* device, const ShapeVertex* vertices, int vertexCo
 
 } // namespace
 
-TAVD3D_DrawHelper::~TAVD3D_DrawHelper()
-{
-    if (matrixStack_ != nullptr)
-        matrixStack_->Release();
-}
-
 bool TAVD3D_DrawHelper::DrawPoint(float x, float y, float z)
 {
     IDirect3DDevice9* device = Device();
@@ -258,12 +252,12 @@ bool TAVD3D_DrawHelper::EnableTexture(bool on)
 
 bool TAVD3D_DrawHelper::CreateStack()
 {
-    return matrixStack_ != nullptr || SUCCEEDED(D3DXCreateMatrixStack(0, &matrixStack_));
+    return matrixStack_ || SUCCEEDED(D3DXCreateMatrixStack(0, matrixStack_.Receive()));
 }
 
 bool TAVD3D_DrawHelper::EnsureStack()
 {
-    return matrixStack_ != nullptr || InitializeModelTransform();
+    return matrixStack_ || InitializeModelTransform();
 }
 
 void TAVD3D_DrawHelper::InstallTop()

@@ -1,7 +1,7 @@
 #pragma once
+#include "platform/d3d9/ID3DXMatrixStack.h"
 #include "render/DrawHelper.h"
-
-class ID3DXMatrixStack;
+#include "render/InterfaceRef.h"
 
 // The drawing interface on the graphics system's one device, fetched on every
 // call (no device reference is kept). Shapes are drawn at once from caller
@@ -12,7 +12,6 @@ class TAVD3D_DrawHelper : public TAV_DrawHelper
 {
 public:
     TAVD3D_DrawHelper() = default;
-    ~TAVD3D_DrawHelper() override;
 
     bool DrawPoint(float x, float y, float z) override;
     bool DrawLine(float x1, float y1, float z1, float x2, float y2, float z2) override;
@@ -42,5 +41,5 @@ private:
     void InstallTop();
 
     // One reference; null until the first model-transform operation.
-    ID3DXMatrixStack* matrixStack_ = nullptr;
+    InterfaceRef<ID3DXMatrixStack> matrixStack_;
 };

@@ -34,7 +34,7 @@ bool TAVD3D_GraphicsSystem::CreateGraphicsContext(HWND focusWindow)
     if (IsInitialized())
         return true;
     if (!direct3D_)
-        direct3D_ = Direct3DCreate9(D3D_SDK_VERSION);
+        direct3D_ = InterfaceRef<IDirect3D9>::Adopt(Direct3DCreate9(D3D_SDK_VERSION));
     if (!direct3D_)
         return false;
 
@@ -43,8 +43,8 @@ bool TAVD3D_GraphicsSystem::CreateGraphicsContext(HWND focusWindow)
     // A zero back buffer size takes the focus window's client size.
     D3DPRESENT_PARAMETERS params = WindowedParameters(mode.Format);
     if (FAILED(direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, focusWindow,
-                                       D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device_))) {
-        device_ = nullptr;
+                                       D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, device_.Receive()))) {
+        device_.Reset();
         MessageBoxW(nullptr, L"D3D Creation Failed during CreateDevice",
                     L"TAVD3D_GraphicsSystem::CreateGraphicsContext", MB_OK);
         return false;
@@ -65,14 +65,8 @@ void TAVD3D_GraphicsSystem::ReleaseGraphicsContext()
 {
     for (int i = textures_.Count() - 1; i >= 0; --i)
         textures_.RemoveAt(i);
-    if (device_) {
-        device_->Release();
-        device_ = nullptr;
-    }
-    if (direct3D_) {
-        direct3D_->Release();
-        direct3D_ = nullptr;
-    }
+    device_.Reset();
+    direct3D_.Reset();
 }
 
 IDirect3DSwapChain9* TAVD3D_GraphicsSystem::CreateSwapChain(HWND window)
@@ -130,7 +124,7 @@ TAVD3D_TextureResource* TAVD3D_GraphicsSystem::FindTexture(const std::wstring& n
         return nullptr;
 
     auto* texture = new TAVD3D_TextureResource;
-    if (!texture->Load(device_, name)) {
+    if (!texture->Load(device_.Get(), name)) {
         // Nothing is remembered: the next request searches and loads again.
         delete texture;
         return nullptr;

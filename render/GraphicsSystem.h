@@ -1,6 +1,7 @@
 #pragma once
 #include "core/PointerArray.h"
 #include "platform/d3d9/d3d9.h"
+#include "render/InterfaceRef.h"
 #include "render/TextureResource.h"
 
 #include <string>
@@ -22,9 +23,9 @@ public:
     bool CreateGraphicsContext(HWND focusWindow);
     // Deletes every texture, then releases the device and the Direct3D object.
     void ReleaseGraphicsContext();
-    bool IsInitialized() const { return direct3D_ != nullptr && device_ != nullptr; }
+    bool IsInitialized() const { return direct3D_ && device_; }
     // No reference is added for the caller.
-    IDirect3DDevice9* GetDevice() const { return device_; }
+    IDirect3DDevice9* GetDevice() const { return device_.Get(); }
     // A swap chain presenting into the window with a back buffer of the window's
     // client size; the caller owns one reference. Null for a non-window or an
     // empty client area.
@@ -49,7 +50,7 @@ private:
     int SearchTexture(const std::wstring& name) const;
     void InsertTexture(TAVD3D_TextureResource* texture);
 
-    IDirect3D9* direct3D_ = nullptr;     // one reference
-    IDirect3DDevice9* device_ = nullptr; // one reference
+    InterfaceRef<IDirect3D9> direct3D_;
+    InterfaceRef<IDirect3DDevice9> device_;
     TAV_PointerArray<TAVD3D_TextureResource> textures_{true};
 };

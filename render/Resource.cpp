@@ -60,10 +60,9 @@ TAVD3D_Resource::~TAVD3D_Resource()
 bool TAVD3D_Resource::Load(IDirect3DDevice9* device, const std::wstring& name)
 {
     Unload();
-    device_ = device;
+    device_ = InterfaceRef<IDirect3DDevice9>::Share(device);
     if (!device_)
         return false;
-    device_->AddRef();
     fileName_ = name;
 
     std::wstring path;
@@ -80,10 +79,7 @@ bool TAVD3D_Resource::Load(IDirect3DDevice9* device, const std::wstring& name)
 
 void TAVD3D_Resource::Unload()
 {
-    if (device_) {
-        device_->Release();
-        device_ = nullptr;
-    }
+    device_.Reset();
     fileName_.clear();
 }
 

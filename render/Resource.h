@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/d3d9/d3d9.h"
+#include "render/InterfaceRef.h"
 
 #include <string>
 
@@ -28,6 +29,6 @@ public:
     const std::wstring& GetName() const { return fileName_; }
 
 protected:
-    IDirect3DDevice9* device_ = nullptr; // one reference, taken by Load
+    InterfaceRef<IDirect3DDevice9> device_; // taken by Load
     std::wstring fileName_;
 };

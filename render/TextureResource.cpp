@@ -8,13 +8,10 @@ TAVD3D_TextureResource::~TAVD3D_TextureResource()
 void TAVD3D_TextureResource::Unload()
 {
     TAVD3D_Resource::Unload();
-    if (texture_) {
-        texture_->Release();
-        texture_ = nullptr;
-    }
+    texture_.Reset();
 }
 
 bool TAVD3D_TextureResource::CreateFromFile(const std::wstring& path)
 {
-    return SUCCEEDED(D3DXCreateTextureFromFileW(device_, path.c_str(), &texture_));
+    return SUCCEEDED(D3DXCreateTextureFromFileW(device_.Get(), path.c_str(), texture_.Receive()));
 }

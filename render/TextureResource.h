@@ -12,8 +12,8 @@ public:
     bool CreateFromFile(const std::wstring& path) override;
 
     // No reference is added for the caller; null until loaded.
-    IDirect3DTexture9* GetTexture() const { return texture_; }
+    IDirect3DTexture9* GetTexture() const { return texture_.Get(); }
 
 private:
-    IDirect3DTexture9* texture_ = nullptr; // one reference
+    InterfaceRef<IDirect3DTexture9> texture_;
 };

@@ -3,28 +3,14 @@
 #include "platform/d3d9/SoftwareDevice.h"
 #include "render/GraphicsSystem.h"
 
-namespace {
-
-template <typename Interface> void ReleaseAndClear(Interface*& pointer)
-{
-    if (pointer) {
-        pointer->Release();
-        pointer = nullptr;
-    }
-}
-
-} // namespace
-
 TAVD3D_WindowHandler::~TAVD3D_WindowHandler()
 {
     TAVD3D_WindowHandler::DetachFromWindow();
-    // A frame that never ended must not keep its back buffer alive.
-    ReleaseAndClear(backBuffer_);
 }
 
 bool TAVD3D_WindowHandler::IsInitialized() const
 {
-    return device_ != nullptr && swapChain_ != nullptr;
+    return device_ && swapChain_;
 }
 
 bool TAVD3D_WindowHandler::AttachToWindow(HWND window)
@@ -36,16 +22,15 @@ bool TAVD3D_WindowHandler::AttachToWindow(HWND window)
     IDirect3DDevice9* device = graphics.GetDevice();
     if (!device)
         return false;
-    device->AddRef();
-    device_ = device;
-    swapChain_ = graphics.CreateSwapChain(GetWindow());
+    device_ = InterfaceRef<IDirect3DDevice9>::Share(device);
+    swapChain_ = InterfaceRef<IDirect3DSwapChain9>::Adopt(graphics.CreateSwapChain(GetWindow()));
     return IsInitialized();
 }
 
 void TAVD3D_WindowHandler::DetachFromWindow()
 {
-    ReleaseAndClear(swapChain_);
-    ReleaseAndClear(device_);
+    swapChain_.Reset();
+    device_.Reset();
 }
 
 // A view without area keeps the swap chain it has until it gets one again.
@@ -61,8 +46,8 @@ void TAVD3D_WindowHandler::FollowClientSize()
         return;
     if (width <= 0 || height <= 0)
         return;
-    ReleaseAndClear(swapChain_);
-    swapChain_ = TAVD3D_GraphicsSystem::GetInstance().CreateSwapChain(GetWindow());
+    swapChain_ = InterfaceRef<IDirect3DSwapChain9>::Adopt(
+        TAVD3D_GraphicsSystem::GetInstance().CreateSwapChain(GetWindow()));
     OnClientSizeChanged();
 }
 
@@ -73,9 +58,8 @@ void TAVD3D_WindowHandler::BeginDraw()
     FollowClientSize();
     if (!swapChain_)
         return;
-    ReleaseAndClear(backBuffer_);
-    swapChain_->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer_);
-    device_->SetRenderTarget(0, backBuffer_);
+    swapChain_->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, backBuffer_.Receive());
+    device_->SetRenderTarget(0, backBuffer_.Get());
     device_->BeginScene();
 }
 
@@ -85,20 +69,20 @@ void TAVD3D_WindowHandler::EndDraw()
         device_->EndScene();
     if (swapChain_)
         swapChain_->Present(nullptr, nullptr, GetWindow(), nullptr, 0);
-    ReleaseAndClear(backBuffer_);
+    backBuffer_.Reset();
 }
 
 void TAVD3D_WindowHandler::DrawFrameIfChanged(const std::function<void()>& drawFrame)
 {
     BeginDraw();
     // The signature covers the back buffer too, so a new size or swap chain draws.
-    if (SoftwareDevice* software = SoftwareDevice::From(device_); software && backBuffer_) {
+    if (SoftwareDevice* software = SoftwareDevice::From(device_.Get()); software && backBuffer_) {
         software->BeginSignature();
         drawFrame();
         const std::uint64_t signature = software->EndSignature();
         if (signature == shownSignature_) {
             device_->EndScene();
-            ReleaseAndClear(backBuffer_);
+            backBuffer_.Reset();
             return;
         }
         shownSignature_ = signature;

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/d3d9/d3d9.h"
+#include "render/InterfaceRef.h"
 #include "view/WindowHandler.h"
 
 #include <cstdint>
@@ -39,13 +40,13 @@ protected:
     // this view presented last has drawFrame draw them and presents the result.
     void DrawFrameIfChanged(const std::function<void()>& drawFrame);
     // No reference for the caller; null while detached.
-    IDirect3DDevice9* GetDevice() const { return device_; }
+    IDirect3DDevice9* GetDevice() const { return device_.Get(); }
 
 private:
     void FollowClientSize();
 
-    IDirect3DDevice9* device_ = nullptr;       // one reference while attached
-    IDirect3DSwapChain9* swapChain_ = nullptr; // one reference while attached
-    IDirect3DSurface9* backBuffer_ = nullptr;  // one reference from BeginDraw to EndDraw
+    InterfaceRef<IDirect3DDevice9> device_;       // while attached
+    InterfaceRef<IDirect3DSwapChain9> swapChain_; // while attached
+    InterfaceRef<IDirect3DSurface9> backBuffer_;  // from BeginDraw to EndDraw
     std::optional<std::uint64_t> shownSignature_;
 };
