@@ -84,8 +84,8 @@ Plane PlaneAlong(const ScreenVertex& a, const ScreenVertex& b, double fa, double
 
 } // namespace
 
-Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state)
-    : target_(target), state_(state), shader_(target, state)
+Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& scratch)
+    : target_(target), state_(state), shader_(target, state), scratch_(scratch)
 {
 }
 
@@ -166,16 +166,16 @@ void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
 
 bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
 {
-    fan_.clear();
+    scratch_.fan.clear();
     for (std::size_t i = 0; i < count; ++i) {
         if (!Finite(fan[i]) || !GuardBand::Inside(fan[i]))
             return false;
-        fan_.push_back(Snap(fan[i]));
+        scratch_.fan.push_back(Snap(fan[i]));
     }
-    if (!ConvexFan::Outline(fan_, outline_))
+    if (!ConvexFan::Outline(scratch_.fan, scratch_.outline))
         return false;
     shader_.SetColor(color);
-    CoverConvexPolygon(outline_);
+    CoverConvexPolygon(scratch_.outline);
     return true;
 }
 
