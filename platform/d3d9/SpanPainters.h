@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -112,14 +113,30 @@ public:
     GouraudSource At(int x0, int row, int count) const
     {
         GouraudSource source;
+        std::array<std::int64_t, 4> start;
+        // One test for the usual span, every end of every channel in range: a
+        // negative value sets high bits, so the union of the bits is below the limit.
+        std::uint64_t bits = 0;
         for (int k = 0; k < 4; ++k) {
-            const std::int64_t start = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
-            const std::int64_t end = start + dx_[k] * (count - 1);
-            if (start >= 0 && start < kLimit && end >= 0 && end < kLimit) {
-                source.value[k] = static_cast<std::int32_t>(start);
+            start[k] = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
+            bits |= static_cast<std::uint64_t>(start[k]) |
+                    static_cast<std::uint64_t>(start[k] + dx_[k] * (count - 1));
+        }
+        if (bits < static_cast<std::uint64_t>(kLimit)) {
+            for (int k = 0; k < 4; ++k) {
+                source.value[k] = static_cast<std::int32_t>(start[k]);
+                source.step[k] = static_cast<std::int32_t>(dx_[k]);
+            }
+            source.Start();
+            return source;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const std::int64_t end = start[k] + dx_[k] * (count - 1);
+            if (start[k] >= 0 && start[k] < kLimit && end >= 0 && end < kLimit) {
+                source.value[k] = static_cast<std::int32_t>(start[k]);
                 source.step[k] = static_cast<std::int32_t>(dx_[k]);
             } else {
-                const std::int64_t from = std::clamp<std::int64_t>(start, 0, kLimit - 1);
+                const std::int64_t from = std::clamp<std::int64_t>(start[k], 0, kLimit - 1);
                 const std::int64_t to = std::clamp<std::int64_t>(end, 0, kLimit - 1);
                 source.value[k] = static_cast<std::int32_t>(from);
                 source.step[k] = count > 1 ? static_cast<std::int32_t>((to - from) / (count - 1)) : 0;
@@ -179,6 +196,21 @@ template <class Diffuse> struct TexturedSource
         return PixelOps::Stage(state, texel, diffuse.Next());
     }
 };
+
+// One opaque colour. Long spans are a fill of 32-bit words, which the C library
+// does with the widest stores the processor has (wchar_t is 32 bits wide on
+// this platform); short ones are not worth the call.
+inline void Run(std::uint32_t* pixels, int count, ConstantSource source, OpaqueWrite write)
+{
+    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+    constexpr int kShortSpan = 32;
+    const std::uint32_t pixel = write(source.color, 0);
+    if (count < kShortSpan)
+        std::fill_n(pixels, count, pixel);
+    else
+        std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(count));
+}
 
 template <class Source, class Writer> void Run(std::uint32_t* pixels, int count, Source source, Writer write)
 {
