@@ -41,11 +41,10 @@ SubPoint Snap(const ScreenVertex& v)
     return {ToSub(v.x), ToSub(v.y)};
 }
 
-// The vertex moved onto its snapped position, so shading planes match coverage exactly.
-ScreenVertex Snapped(const ScreenVertex& v)
+// The vertex moved onto its snapped position p, so shading planes match coverage exactly.
+ScreenVertex Snapped(const ScreenVertex& v, SubPoint p)
 {
     ScreenVertex out = v;
-    const SubPoint p = Snap(v);
     out.x = static_cast<double>(p.x) / kOne;
     out.y = static_cast<double>(p.y) / kOne;
     return out;
@@ -114,8 +113,9 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
     if (!Finite(a) || !Finite(b) || !Finite(c) || Misses(target_, a, b, c))
         return;
     if (GuardBand::Inside(a) && GuardBand::Inside(b) && GuardBand::Inside(c)) {
-        ShadeTriangle(Snapped(a), Snapped(b), Snapped(c), flatColor);
-        CoverTriangle(Snap(a), Snap(b), Snap(c));
+        const SubPoint sa = Snap(a), sb = Snap(b), sc = Snap(c);
+        ShadeTriangle(Snapped(a, sa), Snapped(b, sb), Snapped(c, sc), flatColor);
+        CoverTriangle(sa, sb, sc);
         return;
     }
     const std::vector<ScreenVertex> polygon = GuardBand::ClipTriangle(a, b, c);
