@@ -1,6 +1,5 @@
 #include "platform/d3d9/DrawPipeline.h"
 
-#include "platform/d3d9/Rasterizer.h"
 #include "platform/d3d9/SoftwareTexture.h"
 
 #include <cstring>
@@ -115,6 +114,23 @@ std::size_t DrawPipeline::VertexCount(DWORD fvf, const Batch& batch)
     return VerticesFor(batch.type, batch.primitiveCount);
 }
 
+const D3DXMATRIX& DrawPipeline::ToClip(const DeviceState& state)
+{
+    // Bytes, not values: a product is reused only for the very matrices it came from.
+    const auto same = [](const D3DXMATRIX& a, const D3DXMATRIX& b) {
+        return std::memcmp(&a, &b, sizeof(D3DXMATRIX)) == 0;
+    };
+    if (!toClipKnown_ || !same(world_, state.world) || !same(view_, state.view) ||
+        !same(projection_, state.projection)) {
+        world_ = state.world;
+        view_ = state.view;
+        projection_ = state.projection;
+        toClip_ = world_ * view_ * projection_;
+        toClipKnown_ = true;
+    }
+    return toClip_;
+}
+
 bool DrawPipeline::Transform(const DeviceState& state, const PixelBuffer& target, const Batch& batch,
                              std::size_t count)
 {
@@ -124,7 +140,7 @@ bool DrawPipeline::Transform(const DeviceState& state, const PixelBuffer& target
         return false;
     }
     const VertexLayout layout(state.fvf);
-    const D3DXMATRIX toClip = state.world * state.view * state.projection;
+    const D3DXMATRIX& toClip = ToClip(state);
     const double halfWidth = target.width / 2.0, halfHeight = target.height / 2.0;
     const float defaultSize = state.PointSize();
     for (std::size_t i = 0; i < count; ++i) {
@@ -155,7 +171,7 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
     if (!Transform(state, target, batch, count))
         return false;
     const RasterState raster = RasterStateOf(state);
-    Rasterizer rasterizer(target, raster);
+    Rasterizer rasterizer(target, raster, scratch_);
     const std::vector<ScreenVertex>& v = screen_;
     const UINT n = batch.primitiveCount;
 

@@ -2,6 +2,7 @@
 #include "platform/d3d9/DeviceState.h"
 #include "platform/d3d9/PixelBuffer.h"
 #include "platform/d3d9/RasterTypes.h"
+#include "platform/d3d9/Rasterizer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,5 +32,14 @@ private:
     bool Transform(const DeviceState& state, const PixelBuffer& target, const Batch& batch,
                    std::size_t count);
 
+    // world × view × projection, kept while the three transforms stay the same.
+    const D3DXMATRIX& ToClip(const DeviceState& state);
+
     std::vector<ScreenVertex> screen_; // reused from draw to draw
+    Rasterizer::Scratch scratch_;
+    D3DXMATRIX world_;
+    D3DXMATRIX view_;
+    D3DXMATRIX projection_;
+    D3DXMATRIX toClip_;
+    bool toClipKnown_ = false;
 };

@@ -41,11 +41,10 @@ SubPoint Snap(const ScreenVertex& v)
     return {ToSub(v.x), ToSub(v.y)};
 }
 
-// The vertex moved onto its snapped position, so shading planes match coverage exactly.
-ScreenVertex Snapped(const ScreenVertex& v)
+// The vertex moved onto its snapped position p, so shading planes match coverage exactly.
+ScreenVertex Snapped(const ScreenVertex& v, SubPoint p)
 {
     ScreenVertex out = v;
-    const SubPoint p = Snap(v);
     out.x = static_cast<double>(p.x) / kOne;
     out.y = static_cast<double>(p.y) / kOne;
     return out;
@@ -84,8 +83,8 @@ Plane PlaneAlong(const ScreenVertex& a, const ScreenVertex& b, double fa, double
 
 } // namespace
 
-Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state)
-    : target_(target), state_(state), shader_(target, state)
+Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& scratch)
+    : target_(target), state_(state), shader_(target, state), scratch_(scratch)
 {
 }
 
@@ -114,8 +113,9 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
     if (!Finite(a) || !Finite(b) || !Finite(c) || Misses(target_, a, b, c))
         return;
     if (GuardBand::Inside(a) && GuardBand::Inside(b) && GuardBand::Inside(c)) {
-        ShadeTriangle(Snapped(a), Snapped(b), Snapped(c), flatColor);
-        CoverTriangle(Snap(a), Snap(b), Snap(c));
+        const SubPoint sa = Snap(a), sb = Snap(b), sc = Snap(c);
+        ShadeTriangle(Snapped(a, sa), Snapped(b, sb), Snapped(c, sc), flatColor);
+        CoverTriangle(sa, sb, sc);
         return;
     }
     const std::vector<ScreenVertex> polygon = GuardBand::ClipTriangle(a, b, c);
@@ -166,16 +166,16 @@ void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
 
 bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
 {
-    fan_.clear();
+    scratch_.fan.clear();
     for (std::size_t i = 0; i < count; ++i) {
         if (!Finite(fan[i]) || !GuardBand::Inside(fan[i]))
             return false;
-        fan_.push_back(Snap(fan[i]));
+        scratch_.fan.push_back(Snap(fan[i]));
     }
-    if (!ConvexFan::Outline(fan_, outline_))
+    if (!ConvexFan::Outline(scratch_.fan, scratch_.outline))
         return false;
     shader_.SetColor(color);
-    CoverConvexPolygon(outline_);
+    CoverConvexPolygon(scratch_.outline);
     return true;
 }
 

@@ -17,7 +17,15 @@
 class Rasterizer
 {
 public:
-    Rasterizer(PixelBuffer& target, const RasterState& state);
+    // Buffers a rasterizer reuses, kept by its owner so that drawing fans does
+    // not allocate once they have grown to the largest fan.
+    struct Scratch
+    {
+        std::vector<FixedPoint::SubPoint> fan;
+        std::vector<FixedPoint::SubPoint> outline;
+    };
+
+    Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& scratch);
 
     // flatColor is used when the state is not Gouraud.
     void FillTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
@@ -38,6 +46,5 @@ private:
     PixelBuffer& target_;
     const RasterState& state_;
     SpanShader shader_;
-    std::vector<FixedPoint::SubPoint> fan_;     // reused from fan to fan
-    std::vector<FixedPoint::SubPoint> outline_; // reused from fan to fan
+    Scratch& scratch_;
 };

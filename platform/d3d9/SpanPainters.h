@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -73,6 +74,17 @@ struct GouraudSource
         lanes = _mm_add_epi32(lanes, laneSteps);
         return static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
     }
+    // The next four pixels packed in order, as four calls of Next() would give them.
+    __m128i NextFour()
+    {
+        const __m128i second = _mm_add_epi32(lanes, laneSteps);
+        const __m128i third = _mm_add_epi32(second, laneSteps);
+        const __m128i fourth = _mm_add_epi32(third, laneSteps);
+        const __m128i low = _mm_packs_epi32(_mm_srli_epi32(lanes, 16), _mm_srli_epi32(second, 16));
+        const __m128i high = _mm_packs_epi32(_mm_srli_epi32(third, 16), _mm_srli_epi32(fourth, 16));
+        lanes = _mm_add_epi32(fourth, laneSteps);
+        return _mm_packus_epi16(low, high);
+    }
 #else
     void Start() {}
     std::uint32_t Next()
@@ -101,14 +113,30 @@ public:
     GouraudSource At(int x0, int row, int count) const
     {
         GouraudSource source;
+        std::array<std::int64_t, 4> start;
+        // One test for the usual span, every end of every channel in range: a
+        // negative value sets high bits, so the union of the bits is below the limit.
+        std::uint64_t bits = 0;
         for (int k = 0; k < 4; ++k) {
-            const std::int64_t start = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
-            const std::int64_t end = start + dx_[k] * (count - 1);
-            if (start >= 0 && start < kLimit && end >= 0 && end < kLimit) {
-                source.value[k] = static_cast<std::int32_t>(start);
+            start[k] = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
+            bits |= static_cast<std::uint64_t>(start[k]) |
+                    static_cast<std::uint64_t>(start[k] + dx_[k] * (count - 1));
+        }
+        if (bits < static_cast<std::uint64_t>(kLimit)) {
+            for (int k = 0; k < 4; ++k) {
+                source.value[k] = static_cast<std::int32_t>(start[k]);
+                source.step[k] = static_cast<std::int32_t>(dx_[k]);
+            }
+            source.Start();
+            return source;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const std::int64_t end = start[k] + dx_[k] * (count - 1);
+            if (start[k] >= 0 && start[k] < kLimit && end >= 0 && end < kLimit) {
+                source.value[k] = static_cast<std::int32_t>(start[k]);
                 source.step[k] = static_cast<std::int32_t>(dx_[k]);
             } else {
-                const std::int64_t from = std::clamp<std::int64_t>(start, 0, kLimit - 1);
+                const std::int64_t from = std::clamp<std::int64_t>(start[k], 0, kLimit - 1);
                 const std::int64_t to = std::clamp<std::int64_t>(end, 0, kLimit - 1);
                 source.value[k] = static_cast<std::int32_t>(from);
                 source.step[k] = count > 1 ? static_cast<std::int32_t>((to - from) / (count - 1)) : 0;
@@ -169,6 +197,21 @@ template <class Diffuse> struct TexturedSource
     }
 };
 
+// One opaque colour. Long spans are a fill of 32-bit words, which the C library
+// does with the widest stores the processor has (wchar_t is 32 bits wide on
+// this platform); short ones are not worth the call.
+inline void Run(std::uint32_t* pixels, int count, ConstantSource source, OpaqueWrite write)
+{
+    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+    constexpr int kShortSpan = 32;
+    const std::uint32_t pixel = write(source.color, 0);
+    if (count < kShortSpan)
+        std::fill_n(pixels, count, pixel);
+    else
+        std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(count));
+}
+
 template <class Source, class Writer> void Run(std::uint32_t* pixels, int count, Source source, Writer write)
 {
     for (int i = 0; i < count; ++i)
@@ -203,6 +246,45 @@ inline void Run(std::uint32_t* pixels, int count, ConstantSource source, SourceA
     }
     for (; i < count; ++i)
         pixels[i] = write(source.color, pixels[i]);
+}
+
+// Two pixels in 16-bit lanes, each blended by its own alpha with the
+// arithmetic of SourceAlphaBlend; the alpha lanes are left for the caller.
+inline __m128i BlendTwo(__m128i src, __m128i dst)
+{
+    const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(src, 0xFF), 0xFF);
+    const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(255), alpha);
+    const __m128i t = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(src, alpha), _mm_mullo_epi16(dst, inverse)),
+                                    _mm_set1_epi16(128));
+    return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+}
+
+// Gouraud spans four pixels at a time, then pixel by pixel for the rest.
+inline void Run(std::uint32_t* pixels, int count, GouraudSource source, OpaqueWrite write)
+{
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(PixelOps::kOpaque));
+    int i = 0;
+    for (; i + 4 <= count; i += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i), _mm_or_si128(source.NextFour(), opaque));
+    for (; i < count; ++i)
+        pixels[i] = write(source.Next(), pixels[i]);
+}
+
+inline void Run(std::uint32_t* pixels, int count, GouraudSource source, SourceAlphaWrite write)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(PixelOps::kOpaque));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        auto* at = reinterpret_cast<__m128i*>(pixels + i);
+        const __m128i src = source.NextFour();
+        const __m128i dst = _mm_loadu_si128(at);
+        const __m128i low = BlendTwo(_mm_unpacklo_epi8(src, zero), _mm_unpacklo_epi8(dst, zero));
+        const __m128i high = BlendTwo(_mm_unpackhi_epi8(src, zero), _mm_unpackhi_epi8(dst, zero));
+        _mm_storeu_si128(at, _mm_or_si128(_mm_packus_epi16(low, high), opaque));
+    }
+    for (; i < count; ++i)
+        pixels[i] = write(source.Next(), pixels[i]);
 }
 #endif
 
