@@ -3,6 +3,7 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/ModalPrompts.h"
 #include "resources/ResourceIds.h"
+#include "scene/SceneNode.h"
 #include "scene/World.h"
 #include "ui/PlaceControlDialog.h"
 #include "ui/PrimitiveSelect.h"
