@@ -3,6 +3,7 @@
 #include "platform/win/Wnd.h"
 
 #include <string>
+#include <vector>
 
 // A tree view whose items carry a text and a pointer-sized data value.
 // Selecting an item, from code or by the user, sends TVN_SELCHANGED with an
@@ -12,6 +13,10 @@ class CTreeCtrl : public CWnd
 public:
     // Inserts a collapsed item as the last (or first) child of parent; TVI_ROOT is the top level.
     HTREEITEM InsertItem(const wchar_t* text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
+    // Inserts the batch's items as one change to the tree, so filling a large tree
+    // costs time in proportion to its items; returns their handles in batch order
+    // (empty when parent names no item).
+    std::vector<HTREEITEM> InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& batch);
     // Applies the TVIF_TEXT and TVIF_PARAM parts of item to item.hItem.
     BOOL SetItem(const TVITEMW* item);
     BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
