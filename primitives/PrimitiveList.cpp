@@ -1,5 +1,11 @@
 #include "primitives/PrimitiveList.h"
 
+TAV_PrimitiveList::~TAV_PrimitiveList()
+{
+    for (TAV_Primitive* entry : entries_)
+        delete entry;
+}
+
 void TAV_PrimitiveList::Update(float elapsedSeconds)
 {
     ForEachEntry([elapsedSeconds](TAV_Primitive& entry) { entry.Update(elapsedSeconds); });
@@ -7,7 +13,7 @@ void TAV_PrimitiveList::Update(float elapsedSeconds)
 
 const TAV_BoundingVolume* TAV_PrimitiveList::GetBoundingVolume(int lod)
 {
-    if (entries_.Count() == 0)
+    if (entries_.empty())
         return nullptr;
     box_.MakeInvalid();
     ForEachEntry([this, lod](TAV_Primitive& entry) { box_.Add(entry.GetBoundingVolume(lod)); });
@@ -23,19 +29,20 @@ void TAV_PrimitiveList::DrawPrimitive(int lod, TAV_DrawHelper& helper)
 
 void TAV_PrimitiveList::AddPrimitive(TAV_Primitive* primitive)
 {
-    entries_.Append(primitive);
+    entries_.push_back(primitive);
 }
 
 TAV_Primitive* TAV_PrimitiveList::GetPrimitive(int index) const
 {
-    if (index < 0 || index >= entries_.Count())
+    if (index < 0 || index >= NumPrimitives())
         return nullptr;
-    return entries_.GetAt(index);
+    return entries_[static_cast<std::size_t>(index)];
 }
 
 void TAV_PrimitiveList::RemovePrimitive(int index)
 {
-    if (index < 0 || index >= entries_.Count())
+    if (index < 0 || index >= NumPrimitives())
         return;
-    entries_.RemoveAt(index);
+    delete entries_[static_cast<std::size_t>(index)];
+    entries_.erase(entries_.begin() + index);
 }
