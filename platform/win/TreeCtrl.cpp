@@ -44,15 +44,15 @@ HTREEITEM CTreeCtrl::InsertItem(const wchar_t* text, HTREEITEM parent, HTREEITEM
     return item->Handle();
 }
 
-std::vector<HTREEITEM> CTreeCtrl::InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& batch)
+BOOL CTreeCtrl::InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& batch)
 {
     QTreeWidget* tree = TreeOf(m_hWnd);
     if (!tree)
-        return {};
+        return FALSE;
     QTreeWidgetItem* container =
         parent == TVI_ROOT || !parent ? tree->invisibleRootItem() : TreeItemHandles::ItemOf(tree, parent);
     if (!container)
-        return {};
+        return FALSE;
     // Items are built and joined while outside the tree, where joining costs no
     // notification; the tree hears of the batch's top items once.
     std::vector<CHandledTreeItem*> made;
@@ -70,11 +70,7 @@ std::vector<HTREEITEM> CTreeCtrl::InsertItems(HTREEITEM parent, const std::vecto
         made.push_back(item);
     }
     container->addChildren(top);
-    std::vector<HTREEITEM> handles;
-    handles.reserve(made.size());
-    for (const CHandledTreeItem* item : made)
-        handles.push_back(item->Handle());
-    return handles;
+    return TRUE;
 }
 
 BOOL CTreeCtrl::SetItem(const TVITEMW* record)
@@ -236,14 +232,4 @@ HTREEITEM CTreeCtrl::HitTest(POINT point) const
         return nullptr;
     QTreeWidgetItem* item = tree->itemAt(tree->viewport()->mapFrom(tree, QPoint(point.x, point.y)));
     return item ? TreeItemHandles::HandleOf(item) : nullptr;
-}
-
-BOOL CTreeCtrl::SetItemIcon(HTREEITEM item, HICON icon)
-{
-    QTreeWidget* tree = TreeOf(m_hWnd);
-    QTreeWidgetItem* target = TreeItemHandles::ItemOf(tree, item);
-    if (!tree || !target)
-        return FALSE;
-    target->setIcon(0, Icons::IconOf(icon));
-    return TRUE;
 }
