@@ -1,9 +1,13 @@
 #include "primitives/PrimitiveList.h"
 
+#include <algorithm>
+
 TAV_PrimitiveList::~TAV_PrimitiveList()
 {
-    for (TAV_Primitive* entry : entries_)
-        delete entry;
+    for (int i = 0; i < count_; ++i)
+        delete EntryAt(i);
+    if (count_ > 1)
+        delete[] many_;
 }
 
 void TAV_PrimitiveList::Update(float elapsedSeconds)
@@ -13,7 +17,7 @@ void TAV_PrimitiveList::Update(float elapsedSeconds)
 
 const TAV_BoundingVolume* TAV_PrimitiveList::GetBoundingVolume(int lod)
 {
-    if (entries_.empty())
+    if (count_ == 0)
         return nullptr;
     box_.MakeInvalid();
     ForEachEntry([this, lod](TAV_Primitive& entry) { box_.Add(entry.GetBoundingVolume(lod)); });
@@ -29,20 +33,49 @@ void TAV_PrimitiveList::DrawPrimitive(int lod, TAV_DrawHelper& helper)
 
 void TAV_PrimitiveList::AddPrimitive(TAV_Primitive* primitive)
 {
-    entries_.push_back(primitive);
+    if (count_ == 0) {
+        one_ = primitive;
+        count_ = 1;
+        return;
+    }
+    if (count_ == 1 || count_ == capacity_) {
+        const int capacity = count_ == 1 ? 2 : 2 * capacity_;
+        auto** grown = new TAV_Primitive*[static_cast<std::size_t>(capacity)];
+        if (count_ == 1) {
+            grown[0] = one_;
+        } else {
+            std::copy(many_, many_ + count_, grown);
+            delete[] many_;
+        }
+        many_ = grown;
+        capacity_ = capacity;
+    }
+    many_[count_++] = primitive;
 }
 
 TAV_Primitive* TAV_PrimitiveList::GetPrimitive(int index) const
 {
-    if (index < 0 || index >= NumPrimitives())
+    if (index < 0 || index >= count_)
         return nullptr;
-    return entries_[static_cast<std::size_t>(index)];
+    return EntryAt(index);
 }
 
 void TAV_PrimitiveList::RemovePrimitive(int index)
 {
-    if (index < 0 || index >= NumPrimitives())
+    if (index < 0 || index >= count_)
         return;
-    delete entries_[static_cast<std::size_t>(index)];
-    entries_.erase(entries_.begin() + index);
+    TAV_Primitive* removed = EntryAt(index);
+    if (count_ == 1) {
+        one_ = nullptr;
+    } else {
+        std::copy(many_ + index + 1, many_ + count_, many_ + index);
+        if (count_ == 2) {
+            TAV_Primitive* kept = many_[0];
+            delete[] many_;
+            one_ = kept;
+            capacity_ = 1;
+        }
+    }
+    --count_;
+    delete removed;
 }

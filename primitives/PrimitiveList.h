@@ -2,8 +2,6 @@
 #include "primitives/BoundingBox.h"
 #include "primitives/Primitive.h"
 
-#include <vector>
-
 // A primitive made of primitives, drawn in order. It owns its entries (a slot
 // may hold null) and reports the union of their boxes. Of its own attributes
 // only visibility and the bounding-volume flag affect what is drawn.
@@ -22,7 +20,7 @@ public:
 
     // Takes ownership.
     void AddPrimitive(TAV_Primitive* primitive);
-    int NumPrimitives() const { return static_cast<int>(entries_.size()); }
+    int NumPrimitives() const { return count_; }
     // Null for an index outside 0 .. NumPrimitives() - 1.
     TAV_Primitive* GetPrimitive(int index) const;
     // Deletes the entry; later entries move down. An index out of range is ignored.
@@ -32,13 +30,22 @@ private:
     // Calls f on each non-null entry in index order; the count is read once.
     template <typename F> void ForEachEntry(F f) const
     {
-        const std::size_t count = entries_.size();
-        for (std::size_t i = 0; i < count; ++i)
-            if (TAV_Primitive* entry = entries_[i])
+        const int count = count_;
+        for (int i = 0; i < count; ++i)
+            if (TAV_Primitive* entry = EntryAt(i))
                 f(*entry);
     }
+    // index in 0 .. count_ - 1.
+    TAV_Primitive* EntryAt(int index) const { return count_ <= 1 ? one_ : many_[index]; }
 
-    // Owned; a plain vector, as a list is one of many in a large scene.
-    std::vector<TAV_Primitive*> entries_;
+    // The entries, owned. Most lists of a large scene hold a single shape, so a
+    // list of at most one entry keeps it in place; a longer list keeps an array
+    // of capacity_ entries.
+    union {
+        TAV_Primitive* one_ = nullptr;
+        TAV_Primitive** many_;
+    };
+    int count_ = 0;
+    int capacity_ = 1;
     TAV_BoundingBox box_;
 };
