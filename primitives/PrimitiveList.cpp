@@ -1,6 +1,7 @@
 #include "primitives/PrimitiveList.h"
 
 #include <algorithm>
+#include <bit>
 
 TAV_PrimitiveList::~TAV_PrimitiveList()
 {
@@ -38,9 +39,10 @@ void TAV_PrimitiveList::AddPrimitive(TAV_Primitive* primitive)
         count_ = 1;
         return;
     }
-    if (count_ == 1 || count_ == capacity_) {
-        const int capacity = count_ == 1 ? 2 : 2 * capacity_;
-        auto** grown = new TAV_Primitive*[static_cast<std::size_t>(capacity)];
+    // A full array has a power of two entries; one that a removal left larger
+    // is replaced a little early, which costs a copy and nothing else.
+    if (count_ == 1 || std::has_single_bit(static_cast<unsigned>(count_))) {
+        auto** grown = new TAV_Primitive*[2 * static_cast<std::size_t>(count_)];
         if (count_ == 1) {
             grown[0] = one_;
         } else {
@@ -48,7 +50,6 @@ void TAV_PrimitiveList::AddPrimitive(TAV_Primitive* primitive)
             delete[] many_;
         }
         many_ = grown;
-        capacity_ = capacity;
     }
     many_[count_++] = primitive;
 }
@@ -73,7 +74,6 @@ void TAV_PrimitiveList::RemovePrimitive(int index)
             TAV_Primitive* kept = many_[0];
             delete[] many_;
             one_ = kept;
-            capacity_ = 1;
         }
     }
     --count_;

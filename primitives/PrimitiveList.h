@@ -40,12 +40,12 @@ private:
 
     // The entries, owned. Most lists of a large scene hold a single shape, so a
     // list of at most one entry keeps it in place; a longer list keeps an array
-    // of capacity_ entries.
+    // whose capacity is count_ rounded up to a power of two or more. The count
+    // comes first, so it fills the word the base class leaves.
+    int count_ = 0;
     union {
         TAV_Primitive* one_ = nullptr;
         TAV_Primitive** many_;
     };
-    int count_ = 0;
-    int capacity_ = 1;
     TAV_BoundingBox box_;
 };

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -43,27 +45,50 @@ struct HashValue
     }
 };
 
-// Stored states with the number of holders. Never destroyed, so primitives that
+// Stored states by value and by number, with the number of holders of each.
+// Numbers of states let go are used again. Never destroyed, so primitives that
 // die during static destruction still find it.
-using Table = std::unordered_map<SharedPrimitiveState::Value, long, HashValue, SameValue>;
-
-Table& Stored()
+struct Store
 {
-    static auto* table = new Table;
-    return *table;
+    std::unordered_map<SharedPrimitiveState::Value, std::uint32_t, HashValue, SameValue> numbers;
+    // By number: the stored value (null when the number is free) and its holders.
+    std::vector<std::pair<const SharedPrimitiveState::Value*, long>> states;
+    std::vector<std::uint32_t> freeNumbers;
+};
+
+Store& Stored()
+{
+    static auto* store = new Store;
+    return *store;
 }
 
-SharedPrimitiveState::Entry* Acquire(const SharedPrimitiveState::Value& value)
+std::uint32_t Acquire(const SharedPrimitiveState::Value& value)
 {
-    SharedPrimitiveState::Entry& stored = *Stored().try_emplace(value, 0).first;
-    ++stored.second;
-    return &stored;
+    Store& store = Stored();
+    const auto [stored, added] = store.numbers.try_emplace(value, 0);
+    if (added) {
+        if (store.freeNumbers.empty()) {
+            stored->second = static_cast<std::uint32_t>(store.states.size());
+            store.states.emplace_back(nullptr, 0);
+        } else {
+            stored->second = store.freeNumbers.back();
+            store.freeNumbers.pop_back();
+        }
+        store.states[stored->second] = {&stored->first, 0};
+    }
+    ++store.states[stored->second].second;
+    return stored->second;
 }
 
-void Release(SharedPrimitiveState::Entry* entry)
+void Release(std::uint32_t number)
 {
-    if (--entry->second == 0)
-        Stored().erase(Stored().find(entry->first));
+    Store& store = Stored();
+    auto& state = store.states[number];
+    if (--state.second > 0)
+        return;
+    store.numbers.erase(store.numbers.find(*state.first));
+    state.first = nullptr;
+    store.freeNumbers.push_back(number);
 }
 
 } // namespace
@@ -71,26 +96,26 @@ void Release(SharedPrimitiveState::Entry* entry)
 // The default state is looked up once and kept for good, as every primitive starts with it.
 SharedPrimitiveState::SharedPrimitiveState()
 {
-    static Entry* const defaultEntry = Acquire(Value{});
-    ++defaultEntry->second;
-    entry_ = defaultEntry;
+    static const std::uint32_t defaultNumber = Acquire(Value{});
+    ++Stored().states[defaultNumber].second;
+    number_ = defaultNumber;
 }
 
 SharedPrimitiveState::~SharedPrimitiveState()
 {
-    Release(entry_);
+    Release(number_);
 }
 
 const SharedPrimitiveState::Value& SharedPrimitiveState::Get() const
 {
-    return entry_->first;
+    return *Stored().states[number_].first;
 }
 
 void SharedPrimitiveState::Set(const Value& value)
 {
-    if (SameValue()(value, entry_->first))
+    if (SameValue()(value, Get()))
         return;
-    Entry* next = Acquire(value);
-    Release(entry_);
-    entry_ = next;
+    const std::uint32_t next = Acquire(value);
+    Release(number_);
+    number_ = next;
 }

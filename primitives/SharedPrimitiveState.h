@@ -2,12 +2,13 @@
 #include "core/Vector3.h"
 #include "primitives/PrimitiveAttributes.h"
 
-#include <utility>
+#include <cstdint>
 
 // A primitive's attributes and velocity. A large scene holds many primitives but
 // few distinct states, so equal states are stored once, counted, and freed with
 // the last primitive that holds them; each primitive keeps only a pointer.
-// Changing a state moves its holder to the stored copy of the new value.
+// Changing a state moves its holder to the stored copy of the new value. A
+// holder keeps four bytes, so a shape's own members can fill the rest of the word.
 class SharedPrimitiveState
 {
 public:
@@ -34,9 +35,7 @@ public:
         Set(value);
     }
 
-    // A stored value with the number of its holders.
-    using Entry = std::pair<const Value, long>;
-
 private:
-    Entry* entry_;
+    // Numbers the stored value.
+    std::uint32_t number_;
 };
