@@ -41,7 +41,8 @@ CQuorvelDlg::CQuorvelDlg(CWorld& world)
     m_history.SetChangedHandler([this](TAV_SceneNode*, bool structural) { SceneRestored(structural); });
     QObject::connect(&m_history.Stack(), &QUndoStack::cleanChanged, [this] {
         UpdateCaption();
-        KeepRecovery();
+        if (!m_recoveryHeld)
+            KeepRecovery();
     });
     QObject::connect(&m_recoveryTimer, &QTimer::timeout, [this] { KeepRecovery(); });
 }
@@ -354,6 +355,10 @@ void CQuorvelDlg::LoadFile(const QString& path, TAV_SceneNode* clearedRoot)
     const bool freshRoot = clearedRoot == nullptr && wasEmpty;
     if (freshRoot)
         clearedRoot = m_world.ReplaceRoot(CWorld::MakeRoot());
+    // Recording the load leaves the history unsaved for a moment even when the
+    // file becomes the saved document; a large scene must not be written then.
+    const bool wasClean = m_history.Stack().isClean();
+    m_recoveryHeld = true;
     const int firstLoaded = m_world.Root->NumChildren();
     const ModelFile::LoadReport report = ModelFile::Load(m_world, path);
     if (freshRoot && m_world.Root->NumChildren() == 0) {
@@ -373,6 +378,9 @@ void CQuorvelDlg::LoadFile(const QString& path, TAV_SceneNode* clearedRoot)
             m_history.Stack().resetClean();
         UpdateCaption();
     }
+    m_recoveryHeld = false;
+    if (m_history.Stack().isClean() != wasClean)
+        KeepRecovery();
 }
 
 bool CQuorvelDlg::OnSaveModel()

@@ -108,4 +108,7 @@ private:
     QString m_recoveryFolder = RecoveryFile::DefaultFolder();
     std::unique_ptr<RecoveryFile> m_recovery;
     QTimer m_recoveryTimer;
+    // Set while a load settles the history: its passing states are not written
+    // to the recovery file, only where it ends.
+    bool m_recoveryHeld = false;
 };

@@ -67,6 +67,34 @@ static void BM_SceneTreeFill(benchmark::State& state)
 }
 BENCHMARK(BM_SceneTreeFill)->Arg(1111)->Arg(3333)->Arg(11111)->Unit(benchmark::kMillisecond);
 
+// Selecting the last node of a filled tree, as undo and the views do: its item is
+// found and shown, which must not walk the tree more than once.
+static void BM_SceneTreeShowLastNode(benchmark::State& state)
+{
+    CWorld world;
+    AddCrabs(world, static_cast<int>(state.range(0)));
+    CDialog host;
+    host.Create(IDD_QUORVEL_DIALOG);
+    primitiveSelect selectPanel(world);
+    PlaceControlDialog(&host, IDC_MAIN_CONTROLS, &selectPanel, IDD_PRIMITIVE_SELECT);
+    CSceneTreeControl& tree = selectPanel.GetHierarchy().GetSceneTree();
+    tree.RebuildTree();
+    TAV_SceneNode* last = world.Root->GetChild(world.Root->NumChildren() - 1);
+    while (last->NumChildren() > 0)
+        last = last->GetChild(last->NumChildren() - 1);
+    for (auto _ : state) {
+        tree.ShowNode(last);
+        if (world.CurrentNode != last) {
+            state.SkipWithError("the node was not selected");
+            break;
+        }
+    }
+    const int nodes = NodesOfCrabs(static_cast<int>(state.range(0)));
+    state.counters["us_per_node"] = benchmark::Counter(
+        double(nodes) * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SceneTreeShowLastNode)->Arg(1111)->Arg(11111)->Unit(benchmark::kMillisecond);
+
 // The editor started on a model of 100,000 nodes: main window, views, panels, the
 // model read and the scene tree filled.
 static void BM_OpenHundredThousandNodeModel(benchmark::State& state)

@@ -23,33 +23,37 @@ void TAV_Primitive::MoveAwayFrom(TAV_Vector3 point)
 {
     TAV_Vector3 direction = GetLocation() - point;
     direction.Normalize();
-    velocity_ = direction * velocity_.Length();
+    const TAV_Vector3 velocity = GetVelocity();
+    const TAV_Vector3 away = direction * velocity.Length();
+    SetVelocity(away.x, away.y, away.z);
 }
 
 void TAV_Primitive::SetupDrawAttributes(TAV_DrawHelper& helper)
 {
+    const TAV_PrimitiveAttributes& attributes = Attributes();
     helper.ResetAttributes();
-    helper.SetColor(attributes_.color);
-    helper.EnableBlending(attributes_.blending);
-    helper.SetTextureName(attributes_.textureName);
-    helper.EnableTexture(attributes_.texturing);
+    helper.SetColor(attributes.color);
+    helper.EnableBlending(attributes.blending);
+    helper.SetTextureName(attributes.textureName);
+    helper.EnableTexture(attributes.texturing);
 }
 
 void TAV_Primitive::SetupShading(TAV_DrawHelper& helper, bool withFillMode) const
 {
-    helper.SetShadeColor(attributes_.shadeColor);
-    helper.SetShadeMode(attributes_.shadeMode);
+    const TAV_PrimitiveAttributes& attributes = Attributes();
+    helper.SetShadeColor(attributes.shadeColor);
+    helper.SetShadeMode(attributes.shadeMode);
     if (withFillMode)
-        helper.SetFillMode(attributes_.fillMode);
+        helper.SetFillMode(attributes.fillMode);
 }
 
 void TAV_Primitive::Draw(int lod, TAV_DrawHelper& helper)
 {
-    if (!attributes_.visible)
+    if (!IsVisible())
         return;
     SetupDrawAttributes(helper);
     DrawPrimitive(lod, helper);
-    if (attributes_.drawBoundingVolume)
+    if (IsDrawBoundingVolume())
         DrawBoundingVolume(lod, &helper, TAV_Color(255, 0, 0, 255));
 }
 
@@ -68,5 +72,6 @@ void TAV_Primitive::DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Colo
 bool TAV_Primitive::IsStationary() const
 {
     constexpr double still = 1e-9;
-    return TAV_Abs(velocity_.x) <= still && TAV_Abs(velocity_.y) <= still && TAV_Abs(velocity_.z) <= still;
+    const TAV_Vector3 velocity = GetVelocity();
+    return TAV_Abs(velocity.x) <= still && TAV_Abs(velocity.y) <= still && TAV_Abs(velocity.z) <= still;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/Vector3.h"
 #include "primitives/PrimitiveAttributes.h"
+#include "primitives/SharedPrimitiveState.h"
 
 #include <string>
 
@@ -39,33 +40,68 @@ public:
     void DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Color color);
 
     // All user-settable attributes at once.
-    const TAV_PrimitiveAttributes& GetAttributes() const { return attributes_; }
-    void SetAttributes(const TAV_PrimitiveAttributes& attributes) { attributes_ = attributes; }
+    // Valid until an attribute or the velocity changes.
+    const TAV_PrimitiveAttributes& GetAttributes() const { return Attributes(); }
+    void SetAttributes(const TAV_PrimitiveAttributes& attributes)
+    {
+        ChangeAttributes([&](TAV_PrimitiveAttributes& a) { a = attributes; });
+    }
 
-    void SetVisible(bool visible) { attributes_.visible = visible; }
-    bool IsVisible() const { return attributes_.visible; }
-    void SetDrawBoundingVolume(bool draw) { attributes_.drawBoundingVolume = draw; }
-    bool IsDrawBoundingVolume() const { return attributes_.drawBoundingVolume; }
-    void SetVelocity(float x, float y, float z) { velocity_ = TAV_Vector3(x, y, z); }
-    TAV_Vector3 GetVelocity() const { return velocity_; }
+    void SetVisible(bool visible)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.visible = visible; });
+    }
+    bool IsVisible() const { return Attributes().visible; }
+    void SetDrawBoundingVolume(bool draw)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.drawBoundingVolume = draw; });
+    }
+    bool IsDrawBoundingVolume() const { return Attributes().drawBoundingVolume; }
+    void SetVelocity(float x, float y, float z)
+    {
+        state_.Change([=](SharedPrimitiveState::Value& v) { v.velocity = TAV_Vector3(x, y, z); });
+    }
+    TAV_Vector3 GetVelocity() const { return state_.Get().velocity; }
     // True when no velocity component exceeds 1e-9 in magnitude.
     bool IsStationary() const;
-    void SetColor(TAV_Color color) { attributes_.color = color; }
-    TAV_Color GetColor() const { return attributes_.color; }
-    void SetShadeColor(TAV_Color color) { attributes_.shadeColor = color; }
-    TAV_Color GetShadeColor() const { return attributes_.shadeColor; }
+    void SetColor(TAV_Color color)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.color = color; });
+    }
+    TAV_Color GetColor() const { return Attributes().color; }
+    void SetShadeColor(TAV_Color color)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.shadeColor = color; });
+    }
+    TAV_Color GetShadeColor() const { return Attributes().shadeColor; }
     // 2 solid, 1 wireframe, anything else points.
-    void SetFillMode(int mode) { attributes_.fillMode = mode; }
-    int GetFillMode() const { return attributes_.fillMode; }
+    void SetFillMode(int mode)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.fillMode = mode; });
+    }
+    int GetFillMode() const { return Attributes().fillMode; }
     // 1 Gouraud, anything else flat.
-    void SetShadeMode(int mode) { attributes_.shadeMode = mode; }
-    int GetShadeMode() const { return attributes_.shadeMode; }
-    void SetBlending(bool on) { attributes_.blending = on; }
-    bool IsBlending() const { return attributes_.blending; }
-    void SetTexturing(bool on) { attributes_.texturing = on; }
-    bool IsTexturing() const { return attributes_.texturing; }
-    void SetTextureName(const std::wstring& name) { attributes_.textureName = name; }
-    const std::wstring& GetTextureName() const { return attributes_.textureName; }
+    void SetShadeMode(int mode)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.shadeMode = mode; });
+    }
+    int GetShadeMode() const { return Attributes().shadeMode; }
+    void SetBlending(bool on)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.blending = on; });
+    }
+    bool IsBlending() const { return Attributes().blending; }
+    void SetTexturing(bool on)
+    {
+        ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.texturing = on; });
+    }
+    bool IsTexturing() const { return Attributes().texturing; }
+    void SetTextureName(const std::wstring& name)
+    {
+        ChangeAttributes([&](TAV_PrimitiveAttributes& a) { a.textureName = name; });
+    }
+    // Valid until an attribute or the velocity changes.
+    const std::wstring& GetTextureName() const { return Attributes().textureName; }
 
 protected:
     // What the shapes add after the base attributes: shade colour, shade mode and,
@@ -73,6 +109,12 @@ protected:
     void SetupShading(TAV_DrawHelper& helper, bool withFillMode) const;
 
 private:
-    TAV_Vector3 velocity_;
-    TAV_PrimitiveAttributes attributes_;
+    const TAV_PrimitiveAttributes& Attributes() const { return state_.Get().attributes; }
+    template <typename F> void ChangeAttributes(F change)
+    {
+        state_.Change([&](SharedPrimitiveState::Value& v) { change(v.attributes); });
+    }
+
+    // Shared with every primitive of equal attributes and velocity.
+    SharedPrimitiveState state_;
 };

@@ -1,5 +1,4 @@
 #pragma once
-#include "core/PointerArray.h"
 #include "primitives/BoundingBox.h"
 #include "primitives/Primitive.h"
 
@@ -10,6 +9,7 @@ class TAV_PrimitiveList : public TAV_Primitive
 {
 public:
     TAV_PrimitiveList() = default;
+    ~TAV_PrimitiveList() override;
 
     void Update(float elapsedSeconds) override;
     // Rebuilt on every request from the entries' current volumes; null when empty.
@@ -20,7 +20,7 @@ public:
 
     // Takes ownership.
     void AddPrimitive(TAV_Primitive* primitive);
-    int NumPrimitives() const { return entries_.Count(); }
+    int NumPrimitives() const { return count_; }
     // Null for an index outside 0 .. NumPrimitives() - 1.
     TAV_Primitive* GetPrimitive(int index) const;
     // Deletes the entry; later entries move down. An index out of range is ignored.
@@ -30,12 +30,22 @@ private:
     // Calls f on each non-null entry in index order; the count is read once.
     template <typename F> void ForEachEntry(F f) const
     {
-        const int count = entries_.Count();
+        const int count = count_;
         for (int i = 0; i < count; ++i)
-            if (TAV_Primitive* entry = entries_.GetAt(i))
+            if (TAV_Primitive* entry = EntryAt(i))
                 f(*entry);
     }
+    // index in 0 .. count_ - 1.
+    TAV_Primitive* EntryAt(int index) const { return count_ <= 1 ? one_ : many_[index]; }
 
-    TAV_PointerArray<TAV_Primitive> entries_{true};
+    // The entries, owned. Most lists of a large scene hold a single shape, so a
+    // list of at most one entry keeps it in place; a longer list keeps an array
+    // whose capacity is count_ rounded up to a power of two or more. The count
+    // comes first, so it fills the word the base class leaves.
+    int count_ = 0;
+    union {
+        TAV_Primitive* one_ = nullptr;
+        TAV_Primitive** many_;
+    };
     TAV_BoundingBox box_;
 };

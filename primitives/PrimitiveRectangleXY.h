@@ -22,6 +22,7 @@ public:
     const TAV_BoundingBox& GetBox() const { return box_; }
 
 private:
-    TAV_BoundingBox box_;
+    // First, so it fills the word the base class leaves.
     TAV_Vector3 anchor_;
+    TAV_BoundingBox box_;
 };

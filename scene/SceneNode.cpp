@@ -2,6 +2,7 @@
 
 #include "primitives/Primitive.h"
 #include "render/DrawHelper.h"
+#include "scene/NodeNames.h"
 
 #include <array>
 #include <utility>
@@ -11,7 +12,7 @@ namespace {
 constexpr float PivotMarkerRadius = 0.2f;
 } // namespace
 
-TAV_SceneNode::TAV_SceneNode(const wchar_t* name) : name_(name != nullptr ? name : L"") {}
+TAV_SceneNode::TAV_SceneNode(const wchar_t* name) : name_(NodeNames::Intern(name)) {}
 
 // Descendants are detached level by level and deleted childless, so tearing down
 // a deep chain does not recurse once per level.
@@ -21,9 +22,9 @@ TAV_SceneNode::~TAV_SceneNode()
     std::vector<TAV_SceneNode*> pending;
     TAV_SceneNode* node = this;
     while (true) {
-        for (int i = node->children_.Count() - 1; i >= 0; --i) {
-            if (node->children_.GetAt(i) != nullptr)
-                pending.push_back(std::exchange(node->children_.GetAt(i), nullptr));
+        for (auto slot = node->children_.rbegin(); slot != node->children_.rend(); ++slot) {
+            if (*slot != nullptr)
+                pending.push_back(std::exchange(*slot, nullptr));
         }
         if (node != this)
             delete node;
@@ -34,6 +35,11 @@ TAV_SceneNode::~TAV_SceneNode()
     }
 }
 
+const wchar_t* TAV_SceneNode::GetName() const
+{
+    return NodeNames::Text(name_);
+}
+
 void TAV_SceneNode::SetPrimitive(TAV_Primitive* primitive)
 {
     delete primitive_;
@@ -42,53 +48,56 @@ void TAV_SceneNode::SetPrimitive(TAV_Primitive* primitive)
 
 TAV_SceneNode* TAV_SceneNode::AddChild(TAV_SceneNode* child)
 {
-    children_.Append(child);
+    children_.push_back(child);
     return child;
 }
 
 void TAV_SceneNode::RemoveChild(const TAV_SceneNode* child)
 {
-    for (int i = children_.Count() - 1; i >= 0; --i) {
-        if (children_.GetAt(i) == child)
-            children_.GetAt(i) = nullptr;
+    for (TAV_SceneNode*& slot : children_) {
+        if (slot == child)
+            slot = nullptr;
     }
 }
 
 TAV_SceneNode* TAV_SceneNode::GetChild(int index) const
 {
-    if (index < 0 || index >= children_.Count())
+    if (index < 0 || index >= NumChildren())
         return nullptr;
-    return children_.GetAt(index);
+    return children_[static_cast<std::size_t>(index)];
 }
 
 TAV_SceneNode* TAV_SceneNode::TakeChild(int index)
 {
-    if (index < 0 || index >= children_.Count())
+    if (index < 0 || index >= NumChildren())
         return nullptr;
-    return std::exchange(children_.GetAt(index), nullptr);
+    return std::exchange(children_[static_cast<std::size_t>(index)], nullptr);
 }
 
 bool TAV_SceneNode::PutChild(int index, TAV_SceneNode* child)
 {
-    if (index < 0 || index >= children_.Count() || children_.GetAt(index) != nullptr)
+    if (index < 0 || index >= NumChildren() || children_[static_cast<std::size_t>(index)] != nullptr)
         return false;
-    children_.GetAt(index) = child;
+    children_[static_cast<std::size_t>(index)] = child;
     return true;
 }
 
 TAV_SceneNode* TAV_SceneNode::RemoveLastSlot()
 {
-    const int last = children_.Count() - 1;
-    if (last < 0)
+    if (children_.empty())
         return nullptr;
-    TAV_SceneNode* child = TakeChild(last);
-    children_.RemoveAt(last);
+    TAV_SceneNode* child = children_.back();
+    children_.pop_back();
     return child;
 }
 
 TAV_PointerArray<TAV_SceneNode> TAV_SceneNode::ReleaseChildren()
 {
-    return std::move(children_);
+    TAV_PointerArray<TAV_SceneNode> released(true);
+    for (TAV_SceneNode* child : children_)
+        released.Append(child);
+    children_ = {};
+    return released;
 }
 
 void TAV_SceneNode::Draw(int lod, TAV_DrawHelper& helper)
@@ -97,9 +106,9 @@ void TAV_SceneNode::Draw(int lod, TAV_DrawHelper& helper)
     xform_.SetUpModelTransform(helper);
     if (primitive_ != nullptr)
         primitive_->Draw(lod, helper);
-    const int count = children_.Count();
-    for (int i = 0; i < count; ++i) {
-        if (TAV_SceneNode* child = children_.GetAt(i))
+    const std::size_t count = children_.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (TAV_SceneNode* child = children_[i])
             child->Draw(lod, helper);
     }
     if (showPivot_)
@@ -150,9 +159,9 @@ bool TAV_SceneNode::FindWorldBoundingBox(const TAV_SceneNode* target, TAV_Boundi
     } else {
         helper.PushModelTransform();
         xform_.SetUpModelTransform(helper);
-        const int count = children_.Count();
-        for (int i = 0; i < count && !found; ++i) {
-            if (TAV_SceneNode* child = children_.GetAt(i))
+        const std::size_t count = children_.size();
+        for (std::size_t i = 0; i < count && !found; ++i) {
+            if (TAV_SceneNode* child = children_[i])
                 found = child->FindWorldBoundingBox(target, box, helper, draw, depth + 1);
         }
         helper.PopModelTransform();

@@ -3,7 +3,8 @@
 #include "primitives/BoundingBox.h"
 #include "scene/XformInfo.h"
 
-#include <string>
+#include <cstdint>
+#include <vector>
 
 class TAV_DrawHelper;
 class TAV_Primitive;
@@ -20,7 +21,7 @@ public:
     TAV_SceneNode(const TAV_SceneNode&) = delete;
     TAV_SceneNode& operator=(const TAV_SceneNode&) = delete;
 
-    virtual const wchar_t* GetName() const { return name_.c_str(); }
+    virtual const wchar_t* GetName() const;
 
     // One character per kind of node, also the first field of its model-file line.
     char GetTypeCode() const { return typeCode_; }
@@ -34,7 +35,7 @@ public:
     TAV_SceneNode* AddChild(TAV_SceneNode* child);
     // Empties every slot holding child without deleting it; the slot count stays.
     void RemoveChild(const TAV_SceneNode* child);
-    int NumChildren() const { return children_.Count(); }
+    int NumChildren() const { return static_cast<int>(children_.size()); }
     // Null for an index out of range and for an emptied slot.
     TAV_SceneNode* GetChild(int index) const;
     // Empties slot index and hands its child to the caller; null for an index
@@ -70,10 +71,13 @@ private:
     bool FindWorldBoundingBox(const TAV_SceneNode* target, TAV_BoundingBox& box, TAV_DrawHelper& helper,
                               bool draw, int depth);
 
-    char typeCode_ = 0;
     TAV_Primitive* primitive_ = nullptr;
-    TAV_PointerArray<TAV_SceneNode> children_{true};
+    // Owned, null for an emptied slot; a plain vector, as a node is one of many
+    // in a large scene.
+    std::vector<TAV_SceneNode*> children_;
     TAV_XformInfo xform_;
+    // Numbered by NodeNames.
+    std::uint32_t name_;
+    char typeCode_ = 0;
     bool showPivot_ = false;
-    std::wstring name_;
 };

@@ -10,6 +10,7 @@
 #include "scene/World.h"
 #include "ui/PlaceControlDialog.h"
 
+#include <utility>
 #include <vector>
 
 CSceneTreeControl* SceneTreePanel = nullptr;
@@ -41,16 +42,27 @@ HICON IconOfKind(char typeCode)
 
 CSceneTreeControl::CSceneTreeControl(CWorld& world) : m_world(world) {}
 
+// The subtree is gathered depth first with its own stack, so a deep scene costs no
+// call stack, and reaches the tree as one batch.
 void CSceneTreeControl::FillTree(TAV_SceneNode* node, HTREEITEM parent)
 {
     if (!node)
         return;
-    const HTREEITEM item = m_tree.InsertItem(node->GetName(), parent, TVI_LAST);
-    m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
-    m_tree.SetItemIcon(item, IconOfKind(node->GetTypeCode()));
-    // The count is read again on every step.
-    for (int i = 0; i < node->NumChildren(); ++i)
-        FillTree(node->GetChild(i), item);
+    std::vector<TreeBatchItem> batch;
+    // A node waiting for its item, with the batch index of its parent's item.
+    std::vector<std::pair<TAV_SceneNode*, int>> pending{{node, -1}};
+    while (!pending.empty()) {
+        const auto [next, parentIndex] = pending.back();
+        pending.pop_back();
+        const int index = static_cast<int>(batch.size());
+        batch.push_back(
+            {next->GetName(), reinterpret_cast<LPARAM>(next), IconOfKind(next->GetTypeCode()), parentIndex});
+        // Pushed last child first, so children come out in slot order; null slots are skipped.
+        for (int i = next->NumChildren() - 1; i >= 0; --i)
+            if (TAV_SceneNode* child = next->GetChild(i))
+                pending.emplace_back(child, index);
+    }
+    m_tree.InsertItems(parent, batch);
 }
 
 void CSceneTreeControl::RebuildTree()

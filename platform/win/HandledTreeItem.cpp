@@ -1,5 +1,6 @@
 #include "platform/win/HandledTreeItem.h"
 
+#include <QTreeWidget>
 #include <unordered_map>
 
 namespace {
@@ -46,4 +47,16 @@ CHandledTreeItem* CHandledTreeItem::From(QTreeWidgetItem* item)
 const CHandledTreeItem* CHandledTreeItem::From(const QTreeWidgetItem* item)
 {
     return item && item->type() == ItemType ? static_cast<const CHandledTreeItem*>(item) : nullptr;
+}
+
+int CHandledTreeItem::Row() const
+{
+    QTreeWidgetItem* container = parent();
+    if (!container && treeWidget())
+        container = treeWidget()->invisibleRootItem();
+    if (!container)
+        return -1;
+    if (container->child(rowHint_) != this)
+        rowHint_ = container->indexOfChild(const_cast<CHandledTreeItem*>(this));
+    return rowHint_;
 }

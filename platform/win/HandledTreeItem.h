@@ -26,8 +26,13 @@ public:
     HTREEITEM Handle() const { return handle_; }
     LPARAM Param() const { return param_; }
     void SetParam(LPARAM value) { param_ = value; }
+    // The item's index among its parent's children (the tree's top level for a
+    // top-level item), -1 outside a tree. Constant time when the siblings before
+    // it have not changed since the last call, so walking siblings stays linear.
+    int Row() const;
 
 private:
     HTREEITEM handle_;
     LPARAM param_ = 0;
+    mutable int rowHint_ = 0;
 };

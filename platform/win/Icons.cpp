@@ -16,6 +16,15 @@ std::map<HICON, QImage>& Loaded()
     return loaded;
 }
 
+// One icon per handle, made on first use: items that show the same icon share
+// its pixmap instead of each converting the image again. Never destroyed, so no
+// pixmap outlives the application object at exit.
+std::map<HICON, QIcon>& Made()
+{
+    static auto* made = new std::map<HICON, QIcon>;
+    return *made;
+}
+
 } // namespace
 
 namespace Icons {
@@ -38,8 +47,13 @@ HICON LoadIconResource(unsigned id)
 
 QIcon IconOf(HICON icon)
 {
+    const auto known = Made().find(icon);
+    if (known != Made().end())
+        return known->second;
     const auto it = Loaded().find(icon);
-    return it == Loaded().end() ? QIcon() : QIcon(QPixmap::fromImage(it->second));
+    if (it == Loaded().end())
+        return QIcon();
+    return Made().emplace(icon, QIcon(QPixmap::fromImage(it->second))).first->second;
 }
 
 } // namespace Icons

@@ -44,6 +44,35 @@ HTREEITEM CTreeCtrl::InsertItem(const wchar_t* text, HTREEITEM parent, HTREEITEM
     return item->Handle();
 }
 
+BOOL CTreeCtrl::InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& batch)
+{
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    if (!tree)
+        return FALSE;
+    QTreeWidgetItem* container =
+        parent == TVI_ROOT || !parent ? tree->invisibleRootItem() : TreeItemHandles::ItemOf(tree, parent);
+    if (!container)
+        return FALSE;
+    // Items are built and joined while outside the tree, where joining costs no
+    // notification; the tree hears of the batch's top items once.
+    std::vector<CHandledTreeItem*> made;
+    made.reserve(batch.size());
+    QList<QTreeWidgetItem*> top;
+    for (const TreeBatchItem& entry : batch) {
+        auto* item = new CHandledTreeItem(QString::fromWCharArray(entry.text ? entry.text : L""));
+        item->SetParam(entry.data);
+        if (entry.icon)
+            item->setIcon(0, Icons::IconOf(entry.icon));
+        if (entry.parent >= 0 && static_cast<std::size_t>(entry.parent) < made.size())
+            made[static_cast<std::size_t>(entry.parent)]->addChild(item);
+        else
+            top.append(item);
+        made.push_back(item);
+    }
+    container->addChildren(top);
+    return TRUE;
+}
+
 BOOL CTreeCtrl::SetItem(const TVITEMW* record)
 {
     QTreeWidgetItem* item = record ? TreeItemHandles::ItemOf(TreeOf(m_hWnd), record->hItem) : nullptr;
@@ -140,7 +169,7 @@ HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM item, UINT relation) const
         if (!from)
             return nullptr;
         QTreeWidgetItem* container = from->parent() ? from->parent() : tree->invisibleRootItem();
-        return TreeItemHandles::HandleOf(container->child(container->indexOfChild(from) + 1));
+        return TreeItemHandles::HandleOf(container->child(CHandledTreeItem::From(from)->Row() + 1));
     }
     case TVGN_FIRSTVISIBLE:
         return TreeItemHandles::HandleOf(FirstShown(tree));
@@ -203,14 +232,4 @@ HTREEITEM CTreeCtrl::HitTest(POINT point) const
         return nullptr;
     QTreeWidgetItem* item = tree->itemAt(tree->viewport()->mapFrom(tree, QPoint(point.x, point.y)));
     return item ? TreeItemHandles::HandleOf(item) : nullptr;
-}
-
-BOOL CTreeCtrl::SetItemIcon(HTREEITEM item, HICON icon)
-{
-    QTreeWidget* tree = TreeOf(m_hWnd);
-    QTreeWidgetItem* target = TreeItemHandles::ItemOf(tree, item);
-    if (!tree || !target)
-        return FALSE;
-    target->setIcon(0, Icons::IconOf(icon));
-    return TRUE;
 }

@@ -37,6 +37,17 @@ struct TVITEMW
     LPARAM lParam = 0;
 };
 
+// One item of a batch inserted at once: its text (read during the insertion),
+// data value and icon (null for none), and the batch index of its parent, which
+// comes earlier in the batch; -1 makes it a last child of the batch's parent.
+struct TreeBatchItem
+{
+    const wchar_t* text = nullptr;
+    LPARAM data = 0;
+    HICON icon = nullptr;
+    int parent = -1;
+};
+
 // Sent with TVN_SELCHANGED: the item that lost and the one that gained the selection.
 struct NMTREEVIEWW
 {

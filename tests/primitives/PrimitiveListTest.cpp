@@ -99,3 +99,29 @@ TEST(PrimitiveList, OwnsItsEntriesDrawsThemInOrderAndRemoveShiftsAndDeletes)
     }
     EXPECT_EQ(deaths, 3);
 }
+
+// Entries keep their order and their owner through every size a list passes,
+// down to a single entry and up past the next power of two again.
+TEST(PrimitiveList, EntriesKeepTheirOrderAsTheListShrinksToOneAndGrowsAgain)
+{
+    int deaths = 0;
+    {
+        TAV_PrimitiveList list;
+        for (int id = 0; id < 5; ++id)
+            list.AddPrimitive(new TrackedPrimitive(id, &deaths));
+        list.RemovePrimitive(4);
+        list.RemovePrimitive(0);
+        list.RemovePrimitive(1);
+        list.RemovePrimitive(0);
+        ASSERT_EQ(list.NumPrimitives(), 1);
+        EXPECT_EQ(IdAt(list, 0), 3);
+        for (int id = 5; id < 9; ++id)
+            list.AddPrimitive(new TrackedPrimitive(id, &deaths));
+        std::vector<int> ids;
+        for (int i = 0; i < list.NumPrimitives(); ++i)
+            ids.push_back(IdAt(list, i));
+        EXPECT_EQ(ids, (std::vector<int>{3, 5, 6, 7, 8}));
+        EXPECT_EQ(deaths, 4);
+    }
+    EXPECT_EQ(deaths, 9);
+}
