@@ -1,12 +1,10 @@
 #include "platform/d3d9/SoftwareDevice.h"
-#include "platform/d3d9/SoftwareSurface.h"
 #include "platform/win/WindowHandles.h"
 #include "render/D3DDrawHelper.h"
 #include "render/GraphicsSystem.h"
 #include "tests/render/RecordingDrawHelper.h"
 
 #include <QWidget>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -55,9 +53,6 @@ TEST(DrawHelperState, DefaultsAndResetRestoringSizeAndColoursAndSwitchingBlendin
     EXPECT_EQ(helper.GetLod(), 2);
     EXPECT_EQ(helper.GetShadeMode(), 1);
     EXPECT_EQ(helper.GetFillMode(), 2);
-    EXPECT_FLOAT_EQ(helper.GetPointSize(), 1.0f);
-    EXPECT_EQ(helper.GetColor(), OpaqueWhite);
-    EXPECT_EQ(helper.GetShadeColor(), OpaqueWhite);
 
     helper.SetLod(0);
     helper.SetShadeMode(0);
@@ -254,43 +249,4 @@ TEST_F(DrawHelperDevice, NodeTransformComposesOnTheParentAndAPopOnAOneEntryStack
     ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
     ASSERT_NE(LastWorldTransform(), nullptr);
     EXPECT_EQ(D3DXMATRIX(*LastWorldTransform()), D3DXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1));
-}
-
-// Clip space spans the 16 x 16 back buffer: 1/8 of clip space per pixel, y up.
-TEST_F(DrawHelperDevice, RedCircleWithBlueShadeRunsFromBlueCentreToRedRim)
-{
-    IDirect3DDevice9* device = Graphics().GetDevice();
-    IDirect3DSwapChain9* chain = nullptr;
-    IDirect3DSurface9* target = nullptr;
-    ASSERT_EQ(device->GetSwapChain(0, &chain), D3D_OK);
-    ASSERT_EQ(chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &target), D3D_OK);
-    chain->Release();
-    device->SetRenderTarget(0, target);
-    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0x808080u, 1.0f, 0);
-    device->BeginScene();
-    helper_.SetColor(TAV_Color(255, 0, 0, 255));
-    helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    helper_.SetShadeMode(1);
-    helper_.SetLod(0);
-    // Centred on pixel (7, row 8), radius 8 pixels, rim vertices every 45 degrees.
-    EXPECT_TRUE(helper_.DrawCircle(-0.0625f, -0.0625f, 0, 1));
-    device->EndScene();
-    const auto pixel = [target](int x, int row) {
-        return SoftwareSurface::From(target)->PixelAt(x, row) & 0xFFFFFFu;
-    };
-    // Within one step per channel: the interpolation may round either way.
-    const auto expectNear = [](std::uint32_t p, int r, int b) {
-        EXPECT_LE(std::abs(static_cast<int>(p >> 16) - r), 1) << std::hex << p;
-        EXPECT_EQ((p >> 8) & 0xFFu, 0u) << std::hex << p;
-        EXPECT_LE(std::abs(static_cast<int>(p & 0xFFu) - b), 1) << std::hex << p;
-    };
-    EXPECT_EQ(pixel(7, 8), 0x0000FFu);
-    // Towards the rim vertices at 0 and 90 degrees: 6 of 8 pixels out is 3/4 of the way to red.
-    expectNear(pixel(13, 8), 191, 64);
-    expectNear(pixel(9, 8), 64, 191);
-    expectNear(pixel(7, 2), 191, 64);
-    // The corners lie outside the polygon.
-    for (const auto& [x, row] : {std::pair{0, 0}, {15, 15}, {15, 0}})
-        EXPECT_EQ(pixel(x, row), 0x808080u);
-    target->Release();
 }

@@ -1,11 +1,9 @@
 #include "resources/DialogTemplate.h"
 #include "resources/IconImage.h"
-#include "resources/MenuTemplate.h"
 #include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 #include <set>
-#include <string>
 
 TEST(DialogTemplates, EveryTemplateExistsWithUniqueAddressableIds)
 {
@@ -25,48 +23,6 @@ TEST(DialogTemplates, EveryTemplateExistsWithUniqueAddressableIds)
         }
     }
     EXPECT_EQ(FindDialogTemplate(IDR_PRIMITIVE_MENU), nullptr); // the menu's id names no dialog
-}
-
-TEST(DialogTemplates, PanelsCarryTheirKindsAndStyles)
-{
-    const DialogTemplate* xform = FindDialogTemplate(IDD_XFORM_INFO);
-    ASSERT_NE(xform, nullptr);
-    auto find = [](const DialogTemplate* dialog, int id) -> const ControlTemplate* {
-        for (const ControlTemplate& control : dialog->controls)
-            if (control.id == id)
-                return &control;
-        return nullptr;
-    };
-    EXPECT_TRUE(find(xform, IDC_Z_SLIDER)->style & WS_DISABLED);
-    EXPECT_FALSE(find(xform, IDC_RESET)->style & WS_VISIBLE);
-    EXPECT_EQ(find(xform, IDC_TRANSLATE)->style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-    EXPECT_EQ(find(xform, IDC_X_SLIDER)->windowClass, ControlClass::Trackbar);
-
-    const DialogTemplate* tree = FindDialogTemplate(IDD_SCENE_TREE);
-    EXPECT_EQ(find(tree, IDC_SCENE_TREE)->windowClass, ControlClass::TreeView);
-    EXPECT_FALSE(find(tree, IDC_SCENE_TREE)->style & (TVS_HASLINES | TVS_HASBUTTONS));
-
-    const DialogTemplate* main = FindDialogTemplate(IDD_QUORVEL_DIALOG);
-    EXPECT_EQ(std::wstring(main->caption), L"Quorvel");
-    EXPECT_FALSE(main->style & WS_SYSMENU);
-    EXPECT_EQ(std::wstring(find(main, IDC_MAIN_GRAPHICS)->text), L"Main Graphics Window");
-    EXPECT_EQ(find(main, IDC_ZOOM_GRAPHICS)->x, 363);
-
-    const DialogTemplate* hierarchy = FindDialogTemplate(IDD_HIERARCHY);
-    EXPECT_FALSE(hierarchy->style & WS_VISIBLE);
-    EXPECT_TRUE(hierarchy->style & WS_POPUP);
-}
-
-TEST(MenuTemplates, PrimitiveMenuHasItsThreeCommands)
-{
-    const MenuTemplate* menu = FindMenuTemplate(IDR_PRIMITIVE_MENU);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->popups.size(), 1u);
-    EXPECT_EQ(std::wstring(menu->popups[0].text), L"Primitive Menu");
-    ASSERT_EQ(menu->popups[0].items.size(), 3u);
-    EXPECT_EQ(menu->popups[0].items[0].id, ID_PRIMITIVE_DELETE);
-    EXPECT_EQ(std::wstring(menu->popups[0].items[2].text), L"UnHinge");
-    EXPECT_EQ(FindMenuTemplate(IDD_HIERARCHY), nullptr);
 }
 
 TEST(IconImages, CrabIconIsOpaqueInTheBodyAndClearAtTheCorners)
