@@ -1,6 +1,7 @@
 #include "primitives/BoundingBox.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -52,43 +53,29 @@ TEST(BoundingBox, UnionSortsCornersAndIgnoresEmptyBoxesNullAndOtherKinds)
 TEST(BoundingBox, ContainmentIncludesTheFacesAndTheEmptyBoxHoldsNothing)
 {
     const TAV_BoundingBox box({0, 0, 0}, {2, 1, 0});
-    EXPECT_TRUE(box.ContainsPoint(0, 0, 0));
-    EXPECT_TRUE(box.ContainsPoint(2, 1, 0));
-    EXPECT_TRUE(box.ContainsPoint(2, 0.5f, 0));
-    EXPECT_FALSE(box.ContainsPoint(2.0001f, 0.5f, 0));
-    EXPECT_FALSE(box.ContainsPoint(1, -0.0001f, 0));
-    EXPECT_FALSE(box.ContainsPoint(1, 0.5f, 0.0001f));
-    const TAV_BoundingBox empty = EmptyBox();
-    EXPECT_FALSE(empty.IsValid());
-    EXPECT_FALSE(empty.ContainsPoint(0, 0, 0));
-}
-
-TEST(BoundingBox, BoxesTouchingAtAnEdgeOrCornerIntersect)
-{
-    const TAV_BoundingBox box({0, 0, 0}, {2, 2, 0});
-    const TAV_BoundingBox rightEdge({2, 0.5f, 0}, {3, 1, 0});
-    const TAV_BoundingBox corner({-1, -1, 0}, {0, 0, 0});
-    const TAV_BoundingBox gapX({2.001f, 0, 0}, {3, 2, 0});
-    const TAV_BoundingBox gapY({0, -1, 0}, {2, -0.001f, 0});
-    const TAV_BoundingBox otherPlane({0, 0, 1}, {2, 2, 1});
-    EXPECT_TRUE(box.Intersects(&rightEdge));
-    EXPECT_TRUE(rightEdge.Intersects(&box));
-    EXPECT_TRUE(box.Intersects(&corner));
-    EXPECT_FALSE(box.Intersects(&gapX));
-    EXPECT_FALSE(box.Intersects(&gapY));
-    EXPECT_FALSE(box.Intersects(&otherPlane));
+    const std::pair<TAV_Vector3, bool> points[] = {{{0, 0, 0}, true},         {{2, 1, 0}, true},
+                                                   {{2, 0.5f, 0}, true},      {{2.0001f, 0.5f, 0}, false},
+                                                   {{1, -0.0001f, 0}, false}, {{1, 0.5f, 0.0001f}, false}};
+    for (const auto& [p, inside] : points)
+        EXPECT_EQ(box.ContainsPoint(p.x, p.y, p.z), inside) << p.x << ", " << p.y << ", " << p.z;
+    EXPECT_FALSE(EmptyBox().ContainsPoint(0, 0, 0));
 }
 
 // Regression: a null volume used to be dereferenced, and the empty box overlapped
 // every box around the origin; neither intersects anything now.
-TEST(BoundingBox, NullOtherKindsAndEmptyBoxesNeverIntersect)
+TEST(BoundingBox, BoxesTouchingAtAnEdgeOrCornerIntersectButNullOtherKindsAndEmptyBoxesNever)
 {
-    const TAV_BoundingBox box({-2, -2, -1}, {2, 2, 1});
-    const TAV_BoundingBox empty = EmptyBox();
-    const OtherVolume other;
+    const TAV_BoundingBox box({0, 0, 0}, {2, 2, 0}), empty = EmptyBox();
+    const std::pair<TAV_BoundingBox, bool> others[] = {
+        {{{2, 0.5f, 0}, {3, 1, 0}}, true},    {{{-1, -1, 0}, {0, 0, 0}}, true},
+        {{{2.001f, 0, 0}, {3, 2, 0}}, false}, {{{0, -1, 0}, {2, -0.001f, 0}}, false},
+        {{{0, 0, 1}, {2, 2, 1}}, false},      {empty, false}};
+    for (const auto& [other, overlaps] : others) {
+        EXPECT_EQ(box.Intersects(&other), overlaps) << other.GetMin().x << ", " << other.GetMin().y;
+        EXPECT_EQ(other.Intersects(&box), overlaps) << other.GetMin().x << ", " << other.GetMin().y;
+    }
+    const OtherVolume otherKind;
     EXPECT_FALSE(box.Intersects(static_cast<const TAV_BoundingVolume*>(nullptr)));
-    EXPECT_FALSE(box.Intersects(&other));
-    EXPECT_FALSE(box.Intersects(&empty));
-    EXPECT_FALSE(empty.Intersects(&box));
+    EXPECT_FALSE(box.Intersects(&otherKind));
     EXPECT_FALSE(empty.Intersects(&empty));
 }

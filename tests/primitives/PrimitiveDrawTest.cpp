@@ -1,5 +1,4 @@
 #include "primitives/PrimitiveCircle.h"
-#include "primitives/PrimitiveLine.h"
 #include "primitives/PrimitiveRectangleXY.h"
 #include "tests/render/RecordingDrawHelper.h"
 
@@ -27,68 +26,36 @@ public:
 
 } // namespace
 
-TEST(PrimitiveDraw, InvisiblePrimitiveSendsNothingAndOneWithoutVolumeNoOutline)
-{
-    TAV_PrimitiveCircle circle;
-    circle.SetRadius(1);
-    circle.SetDrawBoundingVolume(true);
-    circle.SetVisible(false);
-    RecordingDrawHelper helper;
-    circle.Draw(2, helper);
-    EXPECT_TRUE(helper.calls.empty());
-    circle.DrawBoundingVolume(2, nullptr, TAV_Color(255, 0, 0, 255));
-
-    BarePrimitive bare;
-    bare.SetDrawBoundingVolume(true);
-    bare.Draw(2, helper);
-    EXPECT_EQ(helper.Names(), AfterBaseSetup({"DrawPoint"}));
-}
-
-TEST(PrimitiveDraw, EachShapeSetsItsAttributesThenDrawsItselfInItsColours)
+// Rectangles send the same attributes, lines all but the fill mode.
+TEST(PrimitiveDraw, ACircleSendsItsAttributesThenDrawsAtTheLevelOfDetailAskedForAndRestoresTheHelpers)
 {
     TAV_PrimitiveCircle circle;
     circle.SetCenter(1, 2, 0);
     circle.SetRadius(3);
-    circle.SetColor(TAV_Color(200, 0, 0, 100));
-    circle.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    circle.SetFillMode(1);
-    circle.SetShadeMode(0);
-    circle.SetBlending(true);
-    circle.SetTexturing(true);
-    circle.SetTextureName(L"wood.bmp");
-    TAV_PrimitiveLine line;
-    line.SetStartPoint(0, 1, 0);
-    line.SetEndPoint(2, 3, 0);
-    TAV_PrimitiveRectangleXY rect;
-    rect.SetCorners(3, 4, 0, -1, 2, 0);
-    const std::pair<TAV_Primitive*, std::vector<float>> cases[] = {
-        {&circle, {1, 2, 0, 3}}, {&line, {0, 1, 0, 2, 3, 0}}, {&rect, {-1, 2, 0, 3, 4, 0}}};
-    const char* shapes[] = {"DrawCircle", "DrawLine", "DrawRectangle"};
-    for (int i = 0; i < 3; ++i) {
-        RecordingDrawHelper helper;
-        helper.SetLod(1);
-        cases[i].first->Draw(0, helper);
-        EXPECT_EQ(helper.Names(), AfterBaseSetup({shapes[i]}));
-        EXPECT_EQ(helper.calls.back().args, cases[i].second);
-        if (i > 0)
-            continue;
-        // The circle draws at the level of detail asked for and gives the helper its own back.
-        const RecordingDrawHelper::Call& draw = helper.calls.back();
-        EXPECT_EQ(draw.lod, 0);
-        EXPECT_EQ(helper.GetLod(), 1);
-        EXPECT_EQ(draw.color, 0x64C80000u);
-        EXPECT_EQ(draw.shadeColor, 0xFF0000FFu);
-        EXPECT_EQ(draw.shadeMode, 0);
-        EXPECT_EQ(draw.fillMode, 1);
-        EXPECT_TRUE(draw.blending && draw.texturing);
-        EXPECT_EQ(helper.GetTextureName(), L"wood.bmp");
-    }
+    // Shown without outline, wireframe, flat, blended and textured.
+    circle.SetAttributes(
+        {true, false, TAV_Color(200, 0, 0, 100), TAV_Color(0, 0, 255, 255), 1, 0, true, true, L"wood.bmp"});
+    RecordingDrawHelper helper;
+    helper.SetLod(1);
+    circle.Draw(0, helper);
+    EXPECT_EQ(helper.Names(), AfterBaseSetup({"DrawCircle"}));
+    const RecordingDrawHelper::Call& draw = helper.calls.back();
+    EXPECT_EQ(draw.args, (std::vector<float>{1, 2, 0, 3}));
+    EXPECT_EQ(draw.lod, 0);
+    EXPECT_EQ(helper.GetLod(), 1);
+    EXPECT_EQ(draw.color, 0x64C80000u);
+    EXPECT_EQ(draw.shadeColor, 0xFF0000FFu);
+    EXPECT_EQ(draw.shadeMode, 0);
+    EXPECT_EQ(draw.fillMode, 1);
+    EXPECT_TRUE(draw.blending && draw.texturing);
+    EXPECT_EQ(helper.GetTextureName(), L"wood.bmp");
 }
 
+// An invisible primitive sends nothing at all, one without a volume of its own no outline.
 TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAndTextureOff)
 {
     TAV_PrimitiveRectangleXY rect;
-    rect.SetCorners(0, 0, 0, 2, 1, 0);
+    rect.SetCorners(2, 1, 0, 0, 0, 0);
     rect.SetFillMode(0);
     rect.SetBlending(true);
     rect.SetTexturing(true);
@@ -99,6 +66,7 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
               AfterBaseSetup({"DrawRectangle", "ResetAttributes", "EnableBlending", "EnableTexture",
                               "DrawLine", "DrawLine", "DrawLine", "DrawLine"}));
     ASSERT_EQ(helper.calls.size(), 13u);
+    EXPECT_EQ(helper.calls[5].args, (std::vector<float>{0, 0, 0, 2, 1, 0}));
     EXPECT_TRUE(helper.calls[5].blending && helper.calls[5].texturing);
     EXPECT_EQ(helper.calls[5].fillMode, 0);
     // Four lines at the lowest z, counter-clockwise from the minimum corner.
@@ -112,4 +80,14 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
         EXPECT_EQ(line.fillMode, 1);
         EXPECT_FALSE(line.blending || line.texturing);
     }
+
+    RecordingDrawHelper hidden;
+    rect.SetVisible(false);
+    rect.Draw(2, hidden);
+    EXPECT_TRUE(hidden.calls.empty());
+    rect.DrawBoundingVolume(2, nullptr, TAV_Color(255, 0, 0, 255)); // a null helper draws nothing
+    BarePrimitive bare;
+    bare.SetDrawBoundingVolume(true);
+    bare.Draw(2, hidden);
+    EXPECT_EQ(hidden.Names(), AfterBaseSetup({"DrawPoint"}));
 }

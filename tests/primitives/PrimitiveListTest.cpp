@@ -24,9 +24,12 @@ private:
     int* deaths_;
 };
 
-int IdAt(const TAV_PrimitiveList& list, int index)
+std::vector<int> Ids(const TAV_PrimitiveList& list)
 {
-    return static_cast<TrackedPrimitive*>(list.GetPrimitive(index))->id;
+    std::vector<int> ids;
+    for (int i = 0; i < list.NumPrimitives(); ++i)
+        ids.push_back(static_cast<TrackedPrimitive*>(list.GetPrimitive(i))->id);
+    return ids;
 }
 
 } // namespace
@@ -51,19 +54,18 @@ TEST(PrimitiveList, VolumeIsTheUnionOfEntriesHiddenOnesIncludedRebuiltOnRequest)
     list.AddPrimitive(circle);
     const auto* box = static_cast<const TAV_BoundingBox*>(list.GetBoundingVolume(0));
     ASSERT_NE(box, nullptr);
-    EXPECT_FLOAT_EQ(box->GetMin().x, 0.0f);
-    EXPECT_FLOAT_EQ(box->GetMin().y, 0.0f);
-    EXPECT_FLOAT_EQ(box->GetMax().x, 6.0f);
-    EXPECT_FLOAT_EQ(box->GetMax().y, 6.0f);
+    EXPECT_EQ(box->GetMin(), TAV_Vector3(0, 0, 0));
+    EXPECT_EQ(box->GetMax(), TAV_Vector3(6, 6, 0));
 
     // It follows the entries and does not keep the old extent.
     circle->SetCenter(-5, 0, 0);
     box = static_cast<const TAV_BoundingBox*>(list.GetBoundingVolume(0));
-    EXPECT_FLOAT_EQ(box->GetMin().x, -6.0f);
-    EXPECT_FLOAT_EQ(box->GetMax().x, 2.0f);
-    EXPECT_FLOAT_EQ(box->GetMax().y, 1.0f);
+    EXPECT_EQ(box->GetMin(), TAV_Vector3(-6, -1, 0));
+    EXPECT_EQ(box->GetMax(), TAV_Vector3(2, 1, 0));
 }
 
+// Entries keep their order and their owner through every size a list passes,
+// down to a single entry and up past the next power of two again.
 TEST(PrimitiveList, OwnsItsEntriesDrawsThemInOrderAndRemoveShiftsAndDeletes)
 {
     int deaths = 0;
@@ -71,7 +73,7 @@ TEST(PrimitiveList, OwnsItsEntriesDrawsThemInOrderAndRemoveShiftsAndDeletes)
         TAV_PrimitiveList list;
         list.SetColor(TAV_Color(0, 255, 0, 255));
         list.SetBlending(true);
-        for (int id = 0; id < 3; ++id)
+        for (int id = 0; id < 5; ++id)
             list.AddPrimitive(new TrackedPrimitive(id, &deaths));
         list.GetPrimitive(1)->SetVisible(false);
         RecordingDrawHelper helper;
@@ -83,44 +85,23 @@ TEST(PrimitiveList, OwnsItsEntriesDrawsThemInOrderAndRemoveShiftsAndDeletes)
             EXPECT_FALSE(call.blending); // the list sends no attributes of its own
             EXPECT_NE(call.color, 0xFF00FF00u);
         }
-        EXPECT_EQ(drawn, (std::vector<float>{0, 2}));
+        EXPECT_EQ(drawn, (std::vector<float>{0, 2, 3, 4}));
 
         list.RemovePrimitive(0);
         EXPECT_EQ(deaths, 1);
-        ASSERT_EQ(list.NumPrimitives(), 2);
-        EXPECT_EQ(IdAt(list, 0), 1);
-        EXPECT_EQ(IdAt(list, 1), 2);
+        EXPECT_EQ(Ids(list), (std::vector<int>{1, 2, 3, 4}));
         // Regression: an index out of range used to erase past the end; it is now ignored.
-        list.RemovePrimitive(2);
-        list.RemovePrimitive(-1);
-        EXPECT_EQ(list.NumPrimitives(), 2);
-        EXPECT_EQ(deaths, 1);
-        EXPECT_EQ(list.GetPrimitive(2), nullptr);
-    }
-    EXPECT_EQ(deaths, 3);
-}
-
-// Entries keep their order and their owner through every size a list passes,
-// down to a single entry and up past the next power of two again.
-TEST(PrimitiveList, EntriesKeepTheirOrderAsTheListShrinksToOneAndGrowsAgain)
-{
-    int deaths = 0;
-    {
-        TAV_PrimitiveList list;
-        for (int id = 0; id < 5; ++id)
-            list.AddPrimitive(new TrackedPrimitive(id, &deaths));
         list.RemovePrimitive(4);
+        list.RemovePrimitive(-1);
+        EXPECT_EQ(deaths, 1);
+        EXPECT_EQ(list.GetPrimitive(4), nullptr);
+        list.RemovePrimitive(3);
         list.RemovePrimitive(0);
         list.RemovePrimitive(1);
-        list.RemovePrimitive(0);
-        ASSERT_EQ(list.NumPrimitives(), 1);
-        EXPECT_EQ(IdAt(list, 0), 3);
+        EXPECT_EQ(Ids(list), (std::vector<int>{2}));
         for (int id = 5; id < 9; ++id)
             list.AddPrimitive(new TrackedPrimitive(id, &deaths));
-        std::vector<int> ids;
-        for (int i = 0; i < list.NumPrimitives(); ++i)
-            ids.push_back(IdAt(list, i));
-        EXPECT_EQ(ids, (std::vector<int>{3, 5, 6, 7, 8}));
+        EXPECT_EQ(Ids(list), (std::vector<int>{2, 5, 6, 7, 8}));
         EXPECT_EQ(deaths, 4);
     }
     EXPECT_EQ(deaths, 9);

@@ -29,7 +29,7 @@ TAV_PrimitiveList* Square(float from, float to)
 } // namespace
 
 // Node i of the first 40 gets nodes 3i + 1 to 3i + 3 as children, each with a square.
-TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotAndDeletionFreesEveryNodeOnce)
+TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotThatTakesItBackAndDeletionFreesEveryNodeOnce)
 {
     int destroyed = 0;
     auto* root = new CountedNode(destroyed);
@@ -49,14 +49,16 @@ TEST(SceneNodeOwnership, RemovedChildLeavesAnEmptySlotAndDeletionFreesEveryNodeO
     CountingHelper helper;
     root->Draw(2, helper);
     EXPECT_EQ(helper.rectangles, 120 - 40);
+    // Only the empty slot takes it back.
+    EXPECT_FALSE(root->PutChild(2, removed));
+    EXPECT_FALSE(root->PutChild(3, removed));
+    ASSERT_TRUE(root->PutChild(1, removed));
 
     // A chain far deeper than any model, under the last leaf (in the root's third subtree).
     TAV_SceneNode* tip = nodes.back();
     for (int i = 0; i < 200000; ++i)
         tip = tip->AddChild(new CountedNode(destroyed));
     delete root;
-    EXPECT_EQ(destroyed, 121 - 40 + 200000);
-    delete removed;
     EXPECT_EQ(destroyed, 121 + 200000);
 }
 

@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::uint32_t Grey = 0x787878u;
 constexpr std::uint32_t DarkRed = 0x821E1Eu;
-constexpr std::uint32_t Yellow = 0xFFFF00u;
 
 } // namespace
 
@@ -40,33 +39,5 @@ TEST_F(WorldDrawing, GridIsPlainGreyWithExactlyTheTwoAxesInDarkRed)
             const std::uint32_t line = vertical ? (x == 8 ? DarkRed : Grey) : row == 7 ? DarkRed : Grey;
             EXPECT_EQ(Pixel(x, row), vertical || horizontal ? line : Background) << x << ", " << row;
         }
-    }
-}
-
-TEST_F(WorldDrawing, HitNodeIsOutlinedInPlainYellowAndClearingRemovesTheOutline)
-{
-    CWorld world;
-    world.ShowGrid = false;
-    // A box from world (-2, -1.5) to (3, 1.5): columns 4 to 14, rows 4 to 10.
-    world.CreateNodeAt(-2.0f, -1.5f);
-    ASSERT_TRUE(world.SelectNodeAt(0.0f, 0.0f));
-    world.DrawScene();
-    for (int x = 5; x < 14; ++x) {
-        EXPECT_EQ(Pixel(x, 4), Yellow) << x;
-        EXPECT_EQ(Pixel(x, 10), Yellow) << x;
-    }
-    for (int row = 5; row < 10; ++row) {
-        EXPECT_EQ(Pixel(4, row), Yellow) << row;
-        EXPECT_EQ(Pixel(14, row), Yellow) << row;
-    }
-    EXPECT_NE(Pixel(8, 7), Yellow);
-    EXPECT_EQ(Pixel(2, 2), Background);
-
-    ClearTarget();
-    world.DeleteAllNodes();
-    world.DrawScene();
-    for (int row = 0; row < Size; ++row) {
-        for (int x = 0; x < Size; ++x)
-            EXPECT_EQ(Pixel(x, row), Background) << x << ", " << row;
     }
 }
