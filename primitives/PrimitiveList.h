@@ -22,7 +22,8 @@ public:
     void AddPrimitive(TAV_Primitive* primitive);
     int NumPrimitives() const { return count_; }
     // Null for an index outside 0 .. NumPrimitives() - 1.
-    TAV_Primitive* GetPrimitive(int index) const;
+    const TAV_Primitive* GetPrimitive(int index) const;
+    TAV_Primitive* GetPrimitive(int index);
     // Deletes the entry; later entries move down. An index out of range is ignored.
     void RemovePrimitive(int index);
 

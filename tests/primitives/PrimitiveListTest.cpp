@@ -26,7 +26,7 @@ private:
 
 int IdAt(const TAV_PrimitiveList& list, int index)
 {
-    return static_cast<TrackedPrimitive*>(list.GetPrimitive(index))->id;
+    return static_cast<const TrackedPrimitive*>(list.GetPrimitive(index))->id;
 }
 
 } // namespace
