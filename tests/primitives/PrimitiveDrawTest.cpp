@@ -51,8 +51,8 @@ TEST(PrimitiveDraw, EachShapeSetsItsAttributesThenDrawsItselfInItsColours)
     circle.SetRadius(3);
     circle.SetColor(TAV_Color(200, 0, 0, 100));
     circle.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    circle.SetFillMode(1);
-    circle.SetShadeMode(0);
+    circle.SetFillMode(FillMode::Wireframe);
+    circle.SetShadeMode(ShadeMode::Flat);
     circle.SetBlending(true);
     circle.SetTexturing(true);
     circle.SetTextureName(L"wood.bmp");
@@ -78,8 +78,8 @@ TEST(PrimitiveDraw, EachShapeSetsItsAttributesThenDrawsItselfInItsColours)
         EXPECT_EQ(helper.GetLod(), 1);
         EXPECT_EQ(draw.color, 0x64C80000u);
         EXPECT_EQ(draw.shadeColor, 0xFF0000FFu);
-        EXPECT_EQ(draw.shadeMode, 0);
-        EXPECT_EQ(draw.fillMode, 1);
+        EXPECT_EQ(draw.shadeMode, ShadeMode::Flat);
+        EXPECT_EQ(draw.fillMode, FillMode::Wireframe);
         EXPECT_TRUE(draw.blending && draw.texturing);
         EXPECT_EQ(helper.GetTextureName(), L"wood.bmp");
     }
@@ -89,7 +89,7 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
 {
     TAV_PrimitiveRectangleXY rect;
     rect.SetCorners(0, 0, 0, 2, 1, 0);
-    rect.SetFillMode(0);
+    rect.SetFillMode(FillMode::Points);
     rect.SetBlending(true);
     rect.SetTexturing(true);
     rect.SetDrawBoundingVolume(true);
@@ -100,7 +100,7 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
                               "DrawLine", "DrawLine", "DrawLine", "DrawLine"}));
     ASSERT_EQ(helper.calls.size(), 13u);
     EXPECT_TRUE(helper.calls[5].blending && helper.calls[5].texturing);
-    EXPECT_EQ(helper.calls[5].fillMode, 0);
+    EXPECT_EQ(helper.calls[5].fillMode, FillMode::Points);
     // Four lines at the lowest z, counter-clockwise from the minimum corner.
     const std::vector<float> lines[] = {
         {0, 0, 0, 2, 0, 0}, {2, 0, 0, 2, 1, 0}, {2, 1, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 0}};
@@ -108,8 +108,8 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
         const RecordingDrawHelper::Call& line = helper.calls[9 + i];
         EXPECT_EQ(line.args, lines[i]);
         EXPECT_EQ(line.color, 0xFFFF0000u);
-        EXPECT_EQ(line.shadeMode, 0);
-        EXPECT_EQ(line.fillMode, 1);
+        EXPECT_EQ(line.shadeMode, ShadeMode::Flat);
+        EXPECT_EQ(line.fillMode, FillMode::Wireframe);
         EXPECT_FALSE(line.blending || line.texturing);
     }
 }

@@ -1,8 +1,8 @@
 #include "primitives/PrimitiveCircle.h"
 #include "primitives/PrimitiveRectangleXY.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <memory>
 
@@ -40,7 +40,7 @@ TEST(SharedAttributes, AVelocityThatIsNotANumberIsKeptAndLetGoLikeAnyOther)
     kept.SetVelocity(nan, 0.0f, 0.0f);
     dying->SetVelocity(nan, 0.0f, 0.0f);
     dying.reset();
-    kept.SetShadeMode(0);
+    kept.SetShadeMode(ShadeMode::Flat);
 
     EXPECT_TRUE(std::isnan(kept.GetVelocity().x));
     kept.SetVelocity(0.0f, 0.0f, 0.0f);

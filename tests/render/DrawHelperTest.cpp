@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -53,15 +54,15 @@ TEST(DrawHelperState, DefaultsAndResetRestoringSizeAndColoursAndSwitchingBlendin
 {
     RecordingDrawHelper helper;
     EXPECT_EQ(helper.GetLod(), 2);
-    EXPECT_EQ(helper.GetShadeMode(), 1);
-    EXPECT_EQ(helper.GetFillMode(), 2);
+    EXPECT_EQ(helper.GetShadeMode(), ShadeMode::Gouraud);
+    EXPECT_EQ(helper.GetFillMode(), FillMode::Solid);
     EXPECT_FLOAT_EQ(helper.GetPointSize(), 1.0f);
     EXPECT_EQ(helper.GetColor(), OpaqueWhite);
     EXPECT_EQ(helper.GetShadeColor(), OpaqueWhite);
 
     helper.SetLod(0);
-    helper.SetShadeMode(0);
-    helper.SetFillMode(1);
+    helper.SetShadeMode(ShadeMode::Flat);
+    helper.SetFillMode(FillMode::Wireframe);
     helper.SetTextureName(L"wood.bmp");
     helper.SetPointSize(4.0f);
     EXPECT_EQ(helper.SetColor(TAV_Color(255, 0, 0, 255)), OpaqueWhite);
@@ -78,8 +79,8 @@ TEST(DrawHelperState, DefaultsAndResetRestoringSizeAndColoursAndSwitchingBlendin
     EXPECT_FALSE(helper.calls.back().blending || helper.calls.back().texturing);
     // Level of detail, modes and texture name are not attributes a reset touches.
     EXPECT_EQ(helper.GetLod(), 0);
-    EXPECT_EQ(helper.GetShadeMode(), 0);
-    EXPECT_EQ(helper.GetFillMode(), 1);
+    EXPECT_EQ(helper.GetShadeMode(), ShadeMode::Flat);
+    EXPECT_EQ(helper.GetFillMode(), FillMode::Wireframe);
     EXPECT_EQ(helper.GetTextureName(), L"wood.bmp");
 }
 
@@ -192,8 +193,7 @@ TEST_F(DrawHelperDevice, GouraudGivesFanCentresAndLineEndsTheShadeColourFlatGive
     helper_.SetColor(TAV_Color(255, 0, 0, 255));
     helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
     helper_.SetLod(0);
-    // Mode 2 is neither: fans treat it as flat, the line as smooth.
-    for (int mode : {1, 0, 2}) {
+    for (ShadeMode mode : {ShadeMode::Gouraud, ShadeMode::Flat}) {
         helper_.SetShadeMode(mode);
         device_->ClearCallLog();
         helper_.DrawCircle(0, 0, 0, 1);
@@ -202,7 +202,7 @@ TEST_F(DrawHelperDevice, GouraudGivesFanCentresAndLineEndsTheShadeColourFlatGive
         const std::vector<Vertex> rect = OnlyDraw(D3DPT_TRIANGLEFAN);
         for (const std::vector<Vertex>* fan : {&circle, &rect}) {
             ASSERT_FALSE(fan->empty());
-            EXPECT_EQ(fan->front().color, mode == 1 ? Blue : Red) << "mode " << mode;
+            EXPECT_EQ(fan->front().color, mode == ShadeMode::Gouraud ? Blue : Red);
             for (std::size_t i = 1; i < fan->size(); ++i)
                 EXPECT_EQ((*fan)[i].color, Red);
         }
@@ -210,7 +210,7 @@ TEST_F(DrawHelperDevice, GouraudGivesFanCentresAndLineEndsTheShadeColourFlatGive
         const std::vector<Vertex> line = OnlyDraw(D3DPT_LINELIST);
         ASSERT_EQ(line.size(), 2u);
         EXPECT_EQ(line[0].color, Red);
-        EXPECT_EQ(line[1].color, mode == 0 ? Red : Blue) << "mode " << mode;
+        EXPECT_EQ(line[1].color, mode == ShadeMode::Flat ? Red : Blue);
         EXPECT_EQ(line[1].x, 2.0f);
         EXPECT_EQ(line[1].y, 3.0f);
     }
@@ -221,10 +221,11 @@ TEST_F(DrawHelperDevice, MissingTextureIsNotReportedAsEnabledAndDisablingClearsT
 {
     helper_.SetTextureName(L"no-such-texture.bmp");
     EXPECT_FALSE(helper_.EnableTexture(true));
+    device_->ClearCallLog();
     EXPECT_TRUE(helper_.EnableTexture(false));
-    IDirect3DBaseTexture9* texture = nullptr;
-    device_->GetTexture(0, &texture);
-    EXPECT_EQ(texture, nullptr);
+    ASSERT_FALSE(device_->CallLog().empty());
+    EXPECT_EQ(device_->CallLog().front().kind, DeviceCall::Kind::SetTexture);
+    EXPECT_EQ(device_->CallLog().front().object, nullptr);
 }
 
 TEST_F(DrawHelperDevice, NodeTransformComposesOnTheParentAndAPopOnAOneEntryStackLeavesIdentity)
@@ -253,7 +254,8 @@ TEST_F(DrawHelperDevice, NodeTransformComposesOnTheParentAndAPopOnAOneEntryStack
     ASSERT_TRUE(helper_.PopModelTransform());
     ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
     ASSERT_NE(LastWorldTransform(), nullptr);
-    EXPECT_EQ(D3DXMATRIX(*LastWorldTransform()), D3DXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1));
+    D3DXMATRIX identity;
+    EXPECT_EQ(std::memcmp(LastWorldTransform(), D3DXMatrixIdentity(&identity), sizeof(D3DMATRIX)), 0);
 }
 
 // Clip space spans the 16 x 16 back buffer: 1/8 of clip space per pixel, y up.
@@ -270,7 +272,7 @@ TEST_F(DrawHelperDevice, RedCircleWithBlueShadeRunsFromBlueCentreToRedRim)
     device->BeginScene();
     helper_.SetColor(TAV_Color(255, 0, 0, 255));
     helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    helper_.SetShadeMode(1);
+    helper_.SetShadeMode(ShadeMode::Gouraud);
     helper_.SetLod(0);
     // Centred on pixel (7, row 8), radius 8 pixels, rim vertices every 45 degrees.
     EXPECT_TRUE(helper_.DrawCircle(-0.0625f, -0.0625f, 0, 1));

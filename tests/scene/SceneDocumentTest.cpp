@@ -35,9 +35,10 @@ std::string Dump(const TAV_Primitive* p)
         return "null ";
     std::string text = std::string(typeid(*p).name()) + ' ' + std::to_string(p->IsVisible()) +
                        std::to_string(p->IsDrawBoundingVolume()) + std::to_string(p->IsTexturing()) +
-                       std::to_string(p->IsBlending()) + std::to_string(p->GetShadeMode()) +
-                       std::to_string(p->GetFillMode()) + ' ' + std::to_string(p->GetColor().GetARGB()) +
-                       ' ' + std::to_string(p->GetShadeColor().GetARGB()) + ' ' +
+                       std::to_string(p->IsBlending()) + std::to_string(static_cast<int>(p->GetShadeMode())) +
+                       std::to_string(static_cast<int>(p->GetFillMode())) + ' ' +
+                       std::to_string(p->GetColor().GetARGB()) + ' ' +
+                       std::to_string(p->GetShadeColor().GetARGB()) + ' ' +
                        std::string(p->GetTextureName().begin(), p->GetTextureName().end()) + ' ';
     if (const auto* circle = dynamic_cast<const TAV_PrimitiveCircle*>(p))
         text += Bits(circle->GetCenter()) + Bits(circle->GetRadius());
@@ -74,8 +75,8 @@ void SetEveryAttribute(TAV_Primitive& p, const std::wstring& texture)
     p.SetDrawBoundingVolume(true);
     p.SetTexturing(true);
     p.SetBlending(true);
-    p.SetShadeMode(0);
-    p.SetFillMode(1);
+    p.SetShadeMode(ShadeMode::Flat);
+    p.SetFillMode(FillMode::Wireframe);
     p.SetColor(TAV_Color(1, 2, 3, 4));
     p.SetShadeColor(TAV_Color(250, 251, 252, 0));
     p.SetTextureName(texture);
@@ -251,7 +252,7 @@ TEST(ModelFileLossesTest, NamesWhatAModelFileCannotKeep)
     world.CurrentNode->SetXformInfo(x);
     EXPECT_EQ(ModelFileLosses::Describe(*world.Root), "colours, pivot markers, exact transforms");
 
-    world.CurrentNode->GetPrimitive()->SetFillMode(1);
+    world.CurrentNode->GetPrimitive()->SetFillMode(FillMode::Wireframe);
     static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive())->GetPrimitive(0)->SetTexturing(true);
     EXPECT_EQ(ModelFileLosses::Describe(*world.Root),
               "colours, textures, wireframe, pivot markers, exact transforms");
