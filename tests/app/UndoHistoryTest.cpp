@@ -48,9 +48,8 @@ void ClickButton(const CWnd& panel, int id)
 // Items in the scene tree, nested ones included.
 int TreeItemCount()
 {
-    auto* tree = qobject_cast<QTreeWidget*>(WindowHandles::WidgetOf(SceneTreePanel->GetTreeCtrl().m_hWnd));
-    return static_cast<int>(
-        tree->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive).size());
+    auto* tree = static_cast<QTreeWidget*>(WindowHandles::WidgetOf(SceneTreePanel->GetTreeCtrl().m_hWnd));
+    return tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive).size();
 }
 
 } // namespace

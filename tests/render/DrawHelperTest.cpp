@@ -223,9 +223,8 @@ TEST_F(DrawHelperDevice, MissingTextureIsNotReportedAsEnabledAndDisablingClearsT
     EXPECT_FALSE(helper_.EnableTexture(true));
     device_->ClearCallLog();
     EXPECT_TRUE(helper_.EnableTexture(false));
-    ASSERT_FALSE(device_->CallLog().empty());
-    EXPECT_EQ(device_->CallLog().front().kind, DeviceCall::Kind::SetTexture);
-    EXPECT_EQ(device_->CallLog().front().object, nullptr);
+    EXPECT_EQ(device_->CallLog().at(0).kind, DeviceCall::Kind::SetTexture);
+    EXPECT_EQ(device_->CallLog().at(0).object, nullptr);
 }
 
 TEST_F(DrawHelperDevice, NodeTransformComposesOnTheParentAndAPopOnAOneEntryStackLeavesIdentity)
