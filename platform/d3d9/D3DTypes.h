@@ -41,10 +41,6 @@ enum D3DDEVTYPE : std::uint32_t {
 
 constexpr DWORD D3DCREATE_SOFTWARE_VERTEXPROCESSING = 0x00000020;
 
-enum D3DMULTISAMPLE_TYPE : std::uint32_t {
-    D3DMULTISAMPLE_NONE = 0,
-};
-
 enum D3DSWAPEFFECT : std::uint32_t {
     D3DSWAPEFFECT_DISCARD = 1,
 };
@@ -155,11 +151,9 @@ struct D3DMATRIX
 struct D3DRECT;
 struct RGNDATA;
 
+// The display's pixel format.
 struct D3DDISPLAYMODE
 {
-    UINT Width = 0;
-    UINT Height = 0;
-    UINT RefreshRate = 0;
     D3DFORMAT Format = D3DFMT_UNKNOWN;
 };
 
@@ -168,16 +162,9 @@ struct D3DPRESENT_PARAMETERS
     UINT BackBufferWidth = 0;
     UINT BackBufferHeight = 0;
     D3DFORMAT BackBufferFormat = D3DFMT_UNKNOWN;
-    UINT BackBufferCount = 0;
-    D3DMULTISAMPLE_TYPE MultiSampleType = D3DMULTISAMPLE_NONE;
-    DWORD MultiSampleQuality = 0;
     D3DSWAPEFFECT SwapEffect = static_cast<D3DSWAPEFFECT>(0);
     HWND hDeviceWindow = nullptr;
     BOOL Windowed = FALSE;
-    BOOL EnableAutoDepthStencil = FALSE;
-    D3DFORMAT AutoDepthStencilFormat = D3DFMT_UNKNOWN;
-    DWORD Flags = 0;
-    UINT FullScreen_RefreshRateInHz = 0;
     UINT PresentationInterval = 0;
 };
 
