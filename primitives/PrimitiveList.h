@@ -29,7 +29,7 @@ public:
 
 private:
     // Calls f on each non-null entry in index order; the count is read once.
-    template <typename F> void ForEachEntry(F f) const
+    template <typename F> void ForEachEntry(F f)
     {
         const int count = count_;
         for (int i = 0; i < count; ++i)
@@ -37,7 +37,8 @@ private:
                 f(*entry);
     }
     // index in 0 .. count_ - 1.
-    TAV_Primitive* EntryAt(int index) const { return count_ <= 1 ? one_ : many_[index]; }
+    TAV_Primitive* EntryAt(int index) { return count_ <= 1 ? one_ : many_[index]; }
+    const TAV_Primitive* EntryAt(int index) const { return count_ <= 1 ? one_ : many_[index]; }
 
     // The entries, owned. Most lists of a large scene hold a single shape, so a
     // list of at most one entry keeps it in place; a longer list keeps an array
