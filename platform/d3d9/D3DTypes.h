@@ -55,8 +55,10 @@ enum D3DPOOL : std::uint32_t {
     D3DPOOL_MANAGED = 1,
 };
 
-// The render states the renderer sets; each accepts only the values listed with it
-// below, and SetRenderState refuses anything else.
+// The render states the renderer sets, each taking only the values it sets: any fill
+// and shade mode below, alpha blending TRUE or FALSE, the source-alpha blend below,
+// no culling, lighting FALSE and point sprites TRUE. SetRenderState refuses any
+// other state or value.
 enum D3DRENDERSTATETYPE : std::uint32_t {
     D3DRS_FILLMODE = 8,
     D3DRS_SHADEMODE = 9,
@@ -69,7 +71,7 @@ enum D3DRENDERSTATETYPE : std::uint32_t {
     D3DRS_BLENDOP = 171,
 };
 
-// The device never culls.
+// The device never culls; D3DRS_CULLMODE takes only NONE.
 enum D3DCULL : std::uint32_t {
     D3DCULL_NONE = 1,
 };
