@@ -17,7 +17,7 @@ constexpr int CrabCount = 527;
 int CountPrimitives(const TAV_SceneNode& node)
 {
     int count = 0;
-    if (auto* list = dynamic_cast<TAV_PrimitiveList*>(node.GetPrimitive()))
+    if (const auto* list = dynamic_cast<const TAV_PrimitiveList*>(node.GetPrimitive()))
         count += list->NumPrimitives();
     for (int i = 0; i < node.NumChildren(); ++i)
         if (const TAV_SceneNode* child = node.GetChild(i))

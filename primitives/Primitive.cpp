@@ -64,8 +64,8 @@ void TAV_Primitive::DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Colo
         return;
     helper->ResetAttributes();
     helper->SetColor(color);
-    helper->SetShadeMode(0);
-    helper->SetFillMode(1);
+    helper->SetShadeMode(ShadeMode::Flat);
+    helper->SetFillMode(FillMode::Wireframe);
     volume->Draw(helper);
 }
 

@@ -74,18 +74,16 @@ public:
         ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.shadeColor = color; });
     }
     TAV_Color GetShadeColor() const { return Attributes().shadeColor; }
-    // 2 solid, 1 wireframe, anything else points.
-    void SetFillMode(int mode)
+    void SetFillMode(FillMode mode)
     {
         ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.fillMode = mode; });
     }
-    int GetFillMode() const { return Attributes().fillMode; }
-    // 1 Gouraud, anything else flat.
-    void SetShadeMode(int mode)
+    FillMode GetFillMode() const { return Attributes().fillMode; }
+    void SetShadeMode(ShadeMode mode)
     {
         ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.shadeMode = mode; });
     }
-    int GetShadeMode() const { return Attributes().shadeMode; }
+    ShadeMode GetShadeMode() const { return Attributes().shadeMode; }
     void SetBlending(bool on)
     {
         ChangeAttributes([=](TAV_PrimitiveAttributes& a) { a.blending = on; });

@@ -1,5 +1,7 @@
 #pragma once
 #include "core/Color.h"
+#include "render/FillMode.h"
+#include "render/ShadeMode.h"
 
 #include <string>
 
@@ -11,10 +13,8 @@ struct TAV_PrimitiveAttributes
     bool drawBoundingVolume = false;
     TAV_Color color{0, 0, 0, 255};
     TAV_Color shadeColor{255, 255, 255, 255};
-    // 2 solid, 1 wireframe, anything else points.
-    int fillMode = 2;
-    // 1 Gouraud, anything else flat.
-    int shadeMode = 1;
+    FillMode fillMode = FillMode::Solid;
+    ShadeMode shadeMode = ShadeMode::Gouraud;
     bool blending = false;
     bool texturing = false;
     std::wstring textureName;

@@ -54,7 +54,14 @@ void TAV_PrimitiveList::AddPrimitive(TAV_Primitive* primitive)
     many_[count_++] = primitive;
 }
 
-TAV_Primitive* TAV_PrimitiveList::GetPrimitive(int index) const
+const TAV_Primitive* TAV_PrimitiveList::GetPrimitive(int index) const
+{
+    if (index < 0 || index >= count_)
+        return nullptr;
+    return EntryAt(index);
+}
+
+TAV_Primitive* TAV_PrimitiveList::GetPrimitive(int index)
 {
     if (index < 0 || index >= count_)
         return nullptr;

@@ -22,13 +22,14 @@ public:
     void AddPrimitive(TAV_Primitive* primitive);
     int NumPrimitives() const { return count_; }
     // Null for an index outside 0 .. NumPrimitives() - 1.
-    TAV_Primitive* GetPrimitive(int index) const;
+    const TAV_Primitive* GetPrimitive(int index) const;
+    TAV_Primitive* GetPrimitive(int index);
     // Deletes the entry; later entries move down. An index out of range is ignored.
     void RemovePrimitive(int index);
 
 private:
     // Calls f on each non-null entry in index order; the count is read once.
-    template <typename F> void ForEachEntry(F f) const
+    template <typename F> void ForEachEntry(F f)
     {
         const int count = count_;
         for (int i = 0; i < count; ++i)
@@ -36,7 +37,8 @@ private:
                 f(*entry);
     }
     // index in 0 .. count_ - 1.
-    TAV_Primitive* EntryAt(int index) const { return count_ <= 1 ? one_ : many_[index]; }
+    TAV_Primitive* EntryAt(int index) { return count_ <= 1 ? one_ : many_[index]; }
+    const TAV_Primitive* EntryAt(int index) const { return count_ <= 1 ? one_ : many_[index]; }
 
     // The entries, owned. Most lists of a large scene hold a single shape, so a
     // list of at most one entry keeps it in place; a longer list keeps an array

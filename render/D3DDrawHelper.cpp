@@ -33,6 +33,25 @@ IDirect3DDevice9* Device()
     return TAVD3D_GraphicsSystem::GetInstance().GetDevice();
 }
 
+// The device's names for the modes.
+D3DSHADEMODE DeviceShadeMode(ShadeMode mode)
+{
+    return mode == ShadeMode::Gouraud ? D3DSHADE_GOURAUD : D3DSHADE_FLAT;
+}
+
+D3DFILLMODE DeviceFillMode(FillMode mode)
+{
+    switch (mode) {
+    case FillMode::Solid:
+        return D3DFILL_SOLID;
+    case FillMode::Wireframe:
+        return D3DFILL_WIREFRAME;
+    case FillMode::Points:
+        break;
+    }
+    return D3DFILL_POINT;
+}
+
 // Cosine and sine of a rim angle, rounded to float.
 struct RimDirection
 {
@@ -94,7 +113,7 @@ bool TAVD3D_DrawHelper::DrawLine(float x1, float y1, float z1, float x2, float y
     if (device == nullptr)
         return false;
     // Any non-flat shade mode gives the second end the shade colour.
-    const TAV_Color endColor = GetShadeMode() != 0 ? GetShadeColor() : GetColor();
+    const TAV_Color endColor = GetShadeMode() != ShadeMode::Flat ? GetShadeColor() : GetColor();
     const ShapeVertex vertices[2] = {{x1, y1, z1, GetColor().GetARGB(), 0.0f, 0.0f},
                                      {x2, y2, z2, endColor.GetARGB(), 1.0f, 1.0f}};
     device->SetFVF(ShapeFvf);
@@ -114,7 +133,7 @@ bool TAVD3D_DrawHelper::DrawCircle(float cx, float cy, float, float radius)
     const int n = CircleVertexCounts[level];
     const RimDirection* rim = UnitRim(level);
     const D3DCOLOR color = GetColor().GetARGB();
-    const D3DCOLOR centerColor = GetShadeMode() == 1 ? GetShadeColor().GetARGB() : color;
+    const D3DCOLOR centerColor = GetShadeMode() == ShadeMode::Gouraud ? GetShadeColor().GetARGB() : color;
     std::array<ShapeVertex, MaxCircleVertices> vertices;
     vertices[0] = {cx, cy, 0.0f, centerColor, 0.5f, 0.5f};
     for (int i = 0; i < n - 2; ++i) {
@@ -139,7 +158,7 @@ bool TAVD3D_DrawHelper::DrawRectangle(float x1, float y1, float, float x2, float
     const float minY = std::fmin(y1, y2);
     const float maxY = std::fmax(y1, y2);
     const D3DCOLOR color = GetColor().GetARGB();
-    const D3DCOLOR centerColor = GetShadeMode() == 1 ? GetShadeColor().GetARGB() : color;
+    const D3DCOLOR centerColor = GetShadeMode() == ShadeMode::Gouraud ? GetShadeColor().GetARGB() : color;
     const ShapeVertex vertices[6] = {
         {(x1 + x2) / 2.0f, (y1 + y2) / 2.0f, 0.0f, centerColor, 0.5f, 0.5f},
         {minX, maxY, 0.0f, color, 1.0f, 0.0f},
@@ -208,21 +227,18 @@ bool TAVD3D_DrawHelper::TransformPoint(TAV_Vector3& point)
     return true;
 }
 
-void TAVD3D_DrawHelper::SetShadeMode(int mode)
+void TAVD3D_DrawHelper::SetShadeMode(ShadeMode mode)
 {
     TAV_DrawHelper::SetShadeMode(mode);
     if (IDirect3DDevice9* device = Device())
-        device->SetRenderState(D3DRS_SHADEMODE, mode == 1 ? D3DSHADE_GOURAUD : D3DSHADE_FLAT);
+        device->SetRenderState(D3DRS_SHADEMODE, DeviceShadeMode(mode));
 }
 
-void TAVD3D_DrawHelper::SetFillMode(int mode)
+void TAVD3D_DrawHelper::SetFillMode(FillMode mode)
 {
     TAV_DrawHelper::SetFillMode(mode);
-    IDirect3DDevice9* device = Device();
-    if (device == nullptr)
-        return;
-    const DWORD fill = mode == 2 ? D3DFILL_SOLID : (mode == 1 ? D3DFILL_WIREFRAME : D3DFILL_POINT);
-    device->SetRenderState(D3DRS_FILLMODE, fill);
+    if (IDirect3DDevice9* device = Device())
+        device->SetRenderState(D3DRS_FILLMODE, DeviceFillMode(mode));
 }
 
 bool TAVD3D_DrawHelper::EnableBlending(bool on)

@@ -27,8 +27,8 @@ public:
     bool InitializeModelTransform() override;
     // Needs no device; before any stack exists the point is left as it is.
     bool TransformPoint(TAV_Vector3& point) override;
-    void SetShadeMode(int mode) override;
-    void SetFillMode(int mode) override;
+    void SetShadeMode(ShadeMode mode) override;
+    void SetFillMode(FillMode mode) override;
     // Source-alpha blending; false when there is no device.
     bool EnableBlending(bool on) override;
     // Binds the named texture on stage 0, or none; false when it cannot be bound.

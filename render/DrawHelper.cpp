@@ -64,12 +64,12 @@ bool TAV_DrawHelper::TransformPoint(TAV_Vector3&)
     return false;
 }
 
-void TAV_DrawHelper::SetShadeMode(int mode)
+void TAV_DrawHelper::SetShadeMode(ShadeMode mode)
 {
     shadeMode_ = mode;
 }
 
-void TAV_DrawHelper::SetFillMode(int mode)
+void TAV_DrawHelper::SetFillMode(FillMode mode)
 {
     fillMode_ = mode;
 }

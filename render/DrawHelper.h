@@ -1,6 +1,8 @@
 #pragma once
 #include "core/Color.h"
 #include "core/Vector3.h"
+#include "render/FillMode.h"
+#include "render/ShadeMode.h"
 
 #include <string>
 
@@ -29,10 +31,8 @@ public:
     virtual bool InitializeModelTransform();
     // Maps a point of the current model space by the top of the stack, in place.
     virtual bool TransformPoint(TAV_Vector3& point);
-    // 1 smooth (Gouraud), anything else flat.
-    virtual void SetShadeMode(int mode);
-    // 2 solid, 1 wireframe, anything else points.
-    virtual void SetFillMode(int mode);
+    virtual void SetShadeMode(ShadeMode mode);
+    virtual void SetFillMode(FillMode mode);
     virtual bool EnableBlending(bool on);
     virtual void SetTextureName(const std::wstring& name);
     virtual bool EnableTexture(bool on);
@@ -40,8 +40,8 @@ public:
     // Circle tessellation: 0 gives 10 vertices, 1 gives 20, any other value 40.
     void SetLod(int lod) { lod_ = lod; }
     int GetLod() const { return lod_; }
-    int GetShadeMode() const { return shadeMode_; }
-    int GetFillMode() const { return fillMode_; }
+    ShadeMode GetShadeMode() const { return shadeMode_; }
+    FillMode GetFillMode() const { return fillMode_; }
     // Each setter returns the value stored before the call.
     TAV_Color SetColor(TAV_Color color);
     TAV_Color SetShadeColor(TAV_Color color);
@@ -53,8 +53,8 @@ public:
 
 private:
     int lod_ = 2;
-    int shadeMode_ = 1;
-    int fillMode_ = 2;
+    ShadeMode shadeMode_ = ShadeMode::Gouraud;
+    FillMode fillMode_ = FillMode::Solid;
     float pointSize_ = 1.0f;
     TAV_Color color_;
     TAV_Color shadeColor_;

@@ -6,6 +6,7 @@
 CBox::CBox(float x, float y, float z) : TAV_SceneNode(L"SceneNode")
 {
     SetTypeCode(TypeCode);
-    SetPrimitive(MakeList(MakeRectangle(0.0f, 0.0f, 5.0f, 3.0f, TAV_Color(0, 0, 200, 255), 1)));
+    SetPrimitive(
+        MakeList(MakeRectangle(0.0f, 0.0f, 5.0f, 3.0f, TAV_Color(0, 0, 200, 255), ShadeMode::Gouraud)));
     SetXformInfo(StandingAt(x, y, z));
 }

@@ -20,7 +20,8 @@ TAV_SceneNode* TurnedClaw(float x, float y, const wchar_t* name, float degrees)
 CClawArm::CClawArm(float x, float y, float z, const wchar_t* name) : TAV_SceneNode(name)
 {
     SetTypeCode(TypeCode);
-    SetPrimitive(MakeList(MakeRectangle(x, y, x + 1.0f, y + 4.0f, TAV_Color(200, 0, 0, 100), 0)));
+    SetPrimitive(
+        MakeList(MakeRectangle(x, y, x + 1.0f, y + 4.0f, TAV_Color(200, 0, 0, 100), ShadeMode::Flat)));
 
     TAV_XformInfo xform = GetXformInfo();
     xform.SetPivot(x, y, z);

@@ -4,7 +4,7 @@
 #include "primitives/PrimitiveList.h"
 #include "primitives/PrimitiveRectangleXY.h"
 
-TAV_Primitive* MakeRectangle(float x1, float y1, float x2, float y2, TAV_Color color, int shadeMode)
+TAV_Primitive* MakeRectangle(float x1, float y1, float x2, float y2, TAV_Color color, ShadeMode shadeMode)
 {
     auto* rectangle = new TAV_PrimitiveRectangleXY;
     rectangle->SetCorners(x1, y1, 0.0f, x2, y2, 0.0f);
@@ -13,7 +13,7 @@ TAV_Primitive* MakeRectangle(float x1, float y1, float x2, float y2, TAV_Color c
     return rectangle;
 }
 
-TAV_Primitive* MakeCircle(float cx, float cy, float radius, TAV_Color color, int shadeMode)
+TAV_Primitive* MakeCircle(float cx, float cy, float radius, TAV_Color color, ShadeMode shadeMode)
 {
     auto* circle = new TAV_PrimitiveCircle;
     circle->SetCenter(cx, cy, 0.0f);

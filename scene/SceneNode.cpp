@@ -18,7 +18,6 @@ TAV_SceneNode::TAV_SceneNode(const wchar_t* name) : name_(NodeNames::Intern(name
 // a deep chain does not recurse once per level.
 TAV_SceneNode::~TAV_SceneNode()
 {
-    delete primitive_;
     std::vector<TAV_SceneNode*> pending;
     TAV_SceneNode* node = this;
     while (true) {
@@ -42,8 +41,7 @@ const wchar_t* TAV_SceneNode::GetName() const
 
 void TAV_SceneNode::SetPrimitive(TAV_Primitive* primitive)
 {
-    delete primitive_;
-    primitive_ = primitive;
+    primitive_.reset(primitive);
 }
 
 TAV_SceneNode* TAV_SceneNode::AddChild(TAV_SceneNode* child)
@@ -60,7 +58,14 @@ void TAV_SceneNode::RemoveChild(const TAV_SceneNode* child)
     }
 }
 
-TAV_SceneNode* TAV_SceneNode::GetChild(int index) const
+const TAV_SceneNode* TAV_SceneNode::GetChild(int index) const
+{
+    if (index < 0 || index >= NumChildren())
+        return nullptr;
+    return children_[static_cast<std::size_t>(index)];
+}
+
+TAV_SceneNode* TAV_SceneNode::GetChild(int index)
 {
     if (index < 0 || index >= NumChildren())
         return nullptr;

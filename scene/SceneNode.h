@@ -4,6 +4,7 @@
 #include "scene/XformInfo.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class TAV_DrawHelper;
@@ -27,9 +28,10 @@ public:
     char GetTypeCode() const { return typeCode_; }
     void SetTypeCode(char code) { typeCode_ = code; }
 
-    // Deletes the primitive held so far; null is allowed.
+    // Takes ownership and deletes the primitive held so far; null is allowed.
     void SetPrimitive(TAV_Primitive* primitive);
-    TAV_Primitive* GetPrimitive() const { return primitive_; }
+    const TAV_Primitive* GetPrimitive() const { return primitive_.get(); }
+    TAV_Primitive* GetPrimitive() { return primitive_.get(); }
 
     // Appends a slot; the node takes ownership. Returns the child.
     TAV_SceneNode* AddChild(TAV_SceneNode* child);
@@ -37,7 +39,8 @@ public:
     void RemoveChild(const TAV_SceneNode* child);
     int NumChildren() const { return static_cast<int>(children_.size()); }
     // Null for an index out of range and for an emptied slot.
-    TAV_SceneNode* GetChild(int index) const;
+    const TAV_SceneNode* GetChild(int index) const;
+    TAV_SceneNode* GetChild(int index);
     // Empties slot index and hands its child to the caller; null for an index
     // out of range or an empty slot.
     TAV_SceneNode* TakeChild(int index);
@@ -71,7 +74,7 @@ private:
     bool FindWorldBoundingBox(const TAV_SceneNode* target, TAV_BoundingBox& box, TAV_DrawHelper& helper,
                               bool draw, int depth);
 
-    TAV_Primitive* primitive_ = nullptr;
+    std::unique_ptr<TAV_Primitive> primitive_;
     // Owned, null for an emptied slot; a plain vector, as a node is one of many
     // in a large scene.
     std::vector<TAV_SceneNode*> children_;

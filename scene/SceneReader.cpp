@@ -194,8 +194,8 @@ private:
         primitive.SetDrawBoundingVolume(outline);
         primitive.SetTexturing(texturing);
         primitive.SetBlending(blending);
-        primitive.SetShadeMode(static_cast<int>(shadeMode));
-        primitive.SetFillMode(static_cast<int>(fillMode));
+        primitive.SetShadeMode(static_cast<ShadeMode>(shadeMode));
+        primitive.SetFillMode(static_cast<FillMode>(fillMode));
         primitive.SetColor(color);
         primitive.SetShadeColor(shadeColor);
         primitive.SetTextureName(LoadedTexturePath(texture->get<std::string>(), documentPath_));

@@ -64,8 +64,8 @@ private:
                  {"boundingVolume", primitive->IsDrawBoundingVolume()},
                  {"texturing", primitive->IsTexturing()},
                  {"texture", StoredTexturePath(primitive->GetTextureName(), documentPath_)},
-                 {"shadeMode", primitive->GetShadeMode()},
-                 {"fillMode", primitive->GetFillMode()},
+                 {"shadeMode", static_cast<int>(primitive->GetShadeMode())},
+                 {"fillMode", static_cast<int>(primitive->GetFillMode())},
                  {"blending", primitive->IsBlending()},
                  {"color", primitive->GetColor().GetARGB()},
                  {"shadeColor", primitive->GetShadeColor().GetARGB()}};

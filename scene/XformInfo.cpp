@@ -29,7 +29,7 @@ void TAV_XformInfo::DrawPivot(TAV_DrawHelper& helper, float radius) const
     helper.ResetAttributes();
     helper.SetColor(TAV_Color(1.0f, 1.0f, 1.0f, 1.0f));
     helper.SetShadeColor(TAV_Color(0.0f, 0.0f, 1.0f, 1.0f));
-    helper.SetFillMode(2);
-    helper.SetShadeMode(1);
+    helper.SetFillMode(FillMode::Solid);
+    helper.SetShadeMode(ShadeMode::Gouraud);
     helper.DrawCircle(pivot_.x, pivot_.y, pivot_.z, radius);
 }

@@ -37,12 +37,12 @@ const CPrimitiveControl::CheckAttribute CPrimitiveControl::CheckAttributes[6] = 
      [](TAV_Primitive& p, int value) { p.SetTexturing(value == 1); }},
     // Shade mode 1 is smooth shading, 0 flat.
     {IDC_SHADING, L"Change Shading of", &CPrimitiveControl::m_shading,
-     [](const TAV_Primitive& p) { return p.GetShadeMode() == 1 ? 1 : 0; },
-     [](TAV_Primitive& p, int value) { p.SetShadeMode(value != 0 ? 1 : 0); }},
+     [](const TAV_Primitive& p) { return p.GetShadeMode() == ShadeMode::Gouraud ? 1 : 0; },
+     [](TAV_Primitive& p, int value) { p.SetShadeMode(value != 0 ? ShadeMode::Gouraud : ShadeMode::Flat); }},
     // Fill mode 1 is wireframe; unchecking goes back to solid (2), never to points.
     {IDC_WIREFRAME, L"Change Wireframe of", &CPrimitiveControl::m_wireframe,
-     [](const TAV_Primitive& p) { return p.GetFillMode() == 1 ? 1 : 0; },
-     [](TAV_Primitive& p, int value) { p.SetFillMode(value != 0 ? 1 : 2); }},
+     [](const TAV_Primitive& p) { return p.GetFillMode() == FillMode::Wireframe ? 1 : 0; },
+     [](TAV_Primitive& p, int value) { p.SetFillMode(value != 0 ? FillMode::Wireframe : FillMode::Solid); }},
     {IDC_BLENDING, L"Change Blending of", &CPrimitiveControl::m_blending,
      [](const TAV_Primitive& p) { return p.IsBlending() ? 1 : 0; },
      [](TAV_Primitive& p, int value) { p.SetBlending(value == 1); }},

@@ -99,8 +99,8 @@ void TAV_WindowHandler::DrawWorldWindowBounds(TAV_DrawHelper* helper) const
         return;
     const TAV_Vector3 lo = worldWindow_.GetMin(), hi = worldWindow_.GetMax();
     helper->ResetAttributes();
-    helper->SetShadeMode(0);
-    helper->SetFillMode(1);
+    helper->SetShadeMode(ShadeMode::Flat);
+    helper->SetFillMode(FillMode::Wireframe);
     helper->SetColor(TAV_Color(1.0f, 0.0f, 0.0f, 1.0f));
     helper->DrawRectangle(lo.x, lo.y, lo.z, hi.x, hi.y, hi.z);
 }

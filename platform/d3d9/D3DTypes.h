@@ -10,7 +10,6 @@ using ULONG = std::uint32_t;
 using D3DCOLOR = std::uint32_t;
 using HANDLE = void*;
 
-constexpr HRESULT S_OK = 0;
 constexpr HRESULT D3D_OK = 0;
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT E_OUTOFMEMORY = static_cast<HRESULT>(0x8007000Eu);
@@ -30,16 +29,6 @@ constexpr bool FAILED(HRESULT hr)
 constexpr UINT D3D_SDK_VERSION = 32;
 constexpr UINT D3DADAPTER_DEFAULT = 0;
 
-// Packs 0..255 channels as a vertex colour: alpha in the top byte, then red, green, blue.
-constexpr D3DCOLOR D3DCOLOR_ARGB(unsigned a, unsigned r, unsigned g, unsigned b)
-{
-    return ((a & 0xFFu) << 24) | ((r & 0xFFu) << 16) | ((g & 0xFFu) << 8) | (b & 0xFFu);
-}
-constexpr D3DCOLOR D3DCOLOR_XRGB(unsigned r, unsigned g, unsigned b)
-{
-    return D3DCOLOR_ARGB(0xFF, r, g, b);
-}
-
 enum D3DFORMAT : std::uint32_t {
     D3DFMT_UNKNOWN = 0,
     D3DFMT_A8R8G8B8 = 21,
@@ -48,26 +37,14 @@ enum D3DFORMAT : std::uint32_t {
 
 enum D3DDEVTYPE : std::uint32_t {
     D3DDEVTYPE_HAL = 1,
-    D3DDEVTYPE_REF = 2,
-    D3DDEVTYPE_SW = 3,
 };
 
 constexpr DWORD D3DCREATE_SOFTWARE_VERTEXPROCESSING = 0x00000020;
-constexpr DWORD D3DCREATE_HARDWARE_VERTEXPROCESSING = 0x00000040;
-constexpr DWORD D3DCREATE_MIXED_VERTEXPROCESSING = 0x00000080;
-
-enum D3DMULTISAMPLE_TYPE : std::uint32_t {
-    D3DMULTISAMPLE_NONE = 0,
-};
 
 enum D3DSWAPEFFECT : std::uint32_t {
     D3DSWAPEFFECT_DISCARD = 1,
-    D3DSWAPEFFECT_FLIP = 2,
-    D3DSWAPEFFECT_COPY = 3,
 };
 
-constexpr UINT D3DPRESENT_INTERVAL_DEFAULT = 0x00000000;
-constexpr UINT D3DPRESENT_INTERVAL_ONE = 0x00000001;
 constexpr UINT D3DPRESENT_INTERVAL_IMMEDIATE = 0x80000000;
 
 enum D3DBACKBUFFER_TYPE : std::uint32_t {
@@ -75,18 +52,14 @@ enum D3DBACKBUFFER_TYPE : std::uint32_t {
 };
 
 enum D3DPOOL : std::uint32_t {
-    D3DPOOL_DEFAULT = 0,
     D3DPOOL_MANAGED = 1,
-    D3DPOOL_SYSTEMMEM = 2,
 };
 
-enum D3DRESOURCETYPE : std::uint32_t {
-    D3DRTYPE_SURFACE = 1,
-    D3DRTYPE_TEXTURE = 3,
-};
-
+// The render states the renderer sets, each taking only the values it sets: any fill
+// and shade mode below, alpha blending TRUE or FALSE, the source-alpha blend below,
+// no culling, lighting FALSE and point sprites TRUE. SetRenderState refuses any
+// other state or value.
 enum D3DRENDERSTATETYPE : std::uint32_t {
-    D3DRS_ZENABLE = 7,
     D3DRS_FILLMODE = 8,
     D3DRS_SHADEMODE = 9,
     D3DRS_SRCBLEND = 19,
@@ -94,15 +67,13 @@ enum D3DRENDERSTATETYPE : std::uint32_t {
     D3DRS_CULLMODE = 22,
     D3DRS_ALPHABLENDENABLE = 27,
     D3DRS_LIGHTING = 137,
-    D3DRS_POINTSIZE = 154,
     D3DRS_POINTSPRITEENABLE = 156,
     D3DRS_BLENDOP = 171,
 };
 
+// The device never culls; D3DRS_CULLMODE takes only NONE.
 enum D3DCULL : std::uint32_t {
     D3DCULL_NONE = 1,
-    D3DCULL_CW = 2,
-    D3DCULL_CCW = 3,
 };
 
 enum D3DSHADEMODE : std::uint32_t {
@@ -116,25 +87,16 @@ enum D3DFILLMODE : std::uint32_t {
     D3DFILL_SOLID = 3,
 };
 
+// Blending is source alpha over the target: D3DRS_SRCBLEND takes SRCALPHA,
+// D3DRS_DESTBLEND INVSRCALPHA and D3DRS_BLENDOP ADD, which are also their
+// initial values.
 enum D3DBLEND : std::uint32_t {
-    D3DBLEND_ZERO = 1,
-    D3DBLEND_ONE = 2,
-    D3DBLEND_SRCCOLOR = 3,
-    D3DBLEND_INVSRCCOLOR = 4,
     D3DBLEND_SRCALPHA = 5,
     D3DBLEND_INVSRCALPHA = 6,
-    D3DBLEND_DESTALPHA = 7,
-    D3DBLEND_INVDESTALPHA = 8,
-    D3DBLEND_DESTCOLOR = 9,
-    D3DBLEND_INVDESTCOLOR = 10,
 };
 
 enum D3DBLENDOP : std::uint32_t {
     D3DBLENDOP_ADD = 1,
-    D3DBLENDOP_SUBTRACT = 2,
-    D3DBLENDOP_REVSUBTRACT = 3,
-    D3DBLENDOP_MIN = 4,
-    D3DBLENDOP_MAX = 5,
 };
 
 enum D3DTRANSFORMSTATETYPE : std::uint32_t {
@@ -152,37 +114,25 @@ constexpr DWORD D3DFVF_TEX1 = 0x100;
 enum D3DPRIMITIVETYPE : std::uint32_t {
     D3DPT_POINTLIST = 1,
     D3DPT_LINELIST = 2,
-    D3DPT_LINESTRIP = 3,
-    D3DPT_TRIANGLELIST = 4,
-    D3DPT_TRIANGLESTRIP = 5,
     D3DPT_TRIANGLEFAN = 6,
 };
 
+// There is one texture stage, stage 0. Its first argument is the texture, its
+// second the vertex colour.
 enum D3DTEXTURESTAGESTATETYPE : std::uint32_t {
     D3DTSS_COLOROP = 1,
-    D3DTSS_COLORARG1 = 2,
-    D3DTSS_COLORARG2 = 3,
     D3DTSS_ALPHAOP = 4,
-    D3DTSS_ALPHAARG1 = 5,
-    D3DTSS_ALPHAARG2 = 6,
 };
 
+// D3DTSS_COLOROP takes SELECTARG1 or DISABLE, D3DTSS_ALPHAOP SELECTARG1.
+// MODULATE is stage 0's initial colour operation and cannot be set.
 enum D3DTEXTUREOP : std::uint32_t {
     D3DTOP_DISABLE = 1,
     D3DTOP_SELECTARG1 = 2,
-    D3DTOP_SELECTARG2 = 3,
     D3DTOP_MODULATE = 4,
 };
 
-// Texture stage arguments; stage 0 takes the texture as its first and the
-// vertex colour as its second argument.
-constexpr DWORD D3DTA_DIFFUSE = 0x00000000;
-constexpr DWORD D3DTA_CURRENT = 0x00000001;
-constexpr DWORD D3DTA_TEXTURE = 0x00000002;
-
 constexpr DWORD D3DCLEAR_TARGET = 0x00000001;
-constexpr DWORD D3DCLEAR_ZBUFFER = 0x00000002;
-constexpr DWORD D3DCLEAR_STENCIL = 0x00000004;
 
 // A row-vector 4x4 matrix: a point (x, y, z, 1) is multiplied from the left.
 struct D3DMATRIX
@@ -199,22 +149,13 @@ struct D3DMATRIX
     };
 };
 
-struct D3DRECT
-{
-    LONG x1 = 0;
-    LONG y1 = 0;
-    LONG x2 = 0;
-    LONG y2 = 0;
-};
-
-// Region data is never read; presents pass null.
+// Clear rectangles and region data are never read; clears and presents pass null.
+struct D3DRECT;
 struct RGNDATA;
 
+// The display's pixel format.
 struct D3DDISPLAYMODE
 {
-    UINT Width = 0;
-    UINT Height = 0;
-    UINT RefreshRate = 0;
     D3DFORMAT Format = D3DFMT_UNKNOWN;
 };
 
@@ -223,29 +164,10 @@ struct D3DPRESENT_PARAMETERS
     UINT BackBufferWidth = 0;
     UINT BackBufferHeight = 0;
     D3DFORMAT BackBufferFormat = D3DFMT_UNKNOWN;
-    UINT BackBufferCount = 0;
-    D3DMULTISAMPLE_TYPE MultiSampleType = D3DMULTISAMPLE_NONE;
-    DWORD MultiSampleQuality = 0;
     D3DSWAPEFFECT SwapEffect = static_cast<D3DSWAPEFFECT>(0);
     HWND hDeviceWindow = nullptr;
     BOOL Windowed = FALSE;
-    BOOL EnableAutoDepthStencil = FALSE;
-    D3DFORMAT AutoDepthStencilFormat = D3DFMT_UNKNOWN;
-    DWORD Flags = 0;
-    UINT FullScreen_RefreshRateInHz = 0;
     UINT PresentationInterval = 0;
-};
-
-struct D3DSURFACE_DESC
-{
-    D3DFORMAT Format = D3DFMT_UNKNOWN;
-    D3DRESOURCETYPE Type = D3DRTYPE_SURFACE;
-    DWORD Usage = 0;
-    D3DPOOL Pool = D3DPOOL_DEFAULT;
-    D3DMULTISAMPLE_TYPE MultiSampleType = D3DMULTISAMPLE_NONE;
-    DWORD MultiSampleQuality = 0;
-    UINT Width = 0;
-    UINT Height = 0;
 };
 
 // A locked surface: Pitch bytes from one row to the next, row 0 at the top.

@@ -18,15 +18,6 @@ D3DXMATRIX D3DXMATRIX::operator*(const D3DXMATRIX& other) const
     return product;
 }
 
-bool D3DXMATRIX::operator==(const D3DXMATRIX& other) const
-{
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 4; ++column)
-            if (m[row][column] != other.m[row][column])
-                return false;
-    return true;
-}
-
 D3DXMATRIX* D3DXMatrixIdentity(D3DXMATRIX* pOut)
 {
     *pOut = D3DXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
@@ -45,14 +36,6 @@ D3DXMATRIX* D3DXMatrixScaling(D3DXMATRIX* pOut, float sx, float sy, float sz)
     return pOut;
 }
 
-D3DXMATRIX* D3DXMatrixRotationZ(D3DXMATRIX* pOut, float angle)
-{
-    const float c = std::cos(angle);
-    const float s = std::sin(angle);
-    *pOut = D3DXMATRIX(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
-    return pOut;
-}
-
 D3DXMATRIX* D3DXMatrixRotationAxis(D3DXMATRIX* pOut, const D3DXVECTOR3* pV, float angle)
 {
     const float length = std::sqrt(pV->x * pV->x + pV->y * pV->y + pV->z * pV->z);
@@ -64,7 +47,7 @@ D3DXMATRIX* D3DXMatrixRotationAxis(D3DXMATRIX* pOut, const D3DXVECTOR3* pV, floa
     const float c = std::cos(angle);
     const float s = std::sin(angle);
     const float t = 1.0f - c;
-    // Rows map the axes of a row vector; about +z this is D3DXMatrixRotationZ.
+    // Rows map the axes of a row vector; about +z, positive angles turn counter-clockwise when y points up.
     *pOut = D3DXMATRIX(t * x * x + c, t * x * y + s * z, t * x * z - s * y, 0, //
                        t * x * y - s * z, t * y * y + c, t * y * z + s * x, 0, //
                        t * x * z + s * y, t * y * z - s * x, t * z * z + c, 0, //

@@ -21,18 +21,13 @@ struct D3DXMATRIX : D3DMATRIX
     D3DXMATRIX(float m11, float m12, float m13, float m14, float m21, float m22, float m23, float m24,
                float m31, float m32, float m33, float m34, float m41, float m42, float m43, float m44);
 
-    float& operator()(UINT row, UINT column) { return m[row][column]; }
-    float operator()(UINT row, UINT column) const { return m[row][column]; }
     // This matrix applied first, then other.
     D3DXMATRIX operator*(const D3DXMATRIX& other) const;
-    bool operator==(const D3DXMATRIX& other) const;
 };
 
 D3DXMATRIX* D3DXMatrixIdentity(D3DXMATRIX* pOut);
 D3DXMATRIX* D3DXMatrixTranslation(D3DXMATRIX* pOut, float x, float y, float z);
 D3DXMATRIX* D3DXMatrixScaling(D3DXMATRIX* pOut, float sx, float sy, float sz);
-// Counter-clockwise about +z when y points up.
-D3DXMATRIX* D3DXMatrixRotationZ(D3DXMATRIX* pOut, float angle);
 // About an axis through the origin; the axis need not be of unit length.
 D3DXMATRIX* D3DXMatrixRotationAxis(D3DXMATRIX* pOut, const D3DXVECTOR3* pV, float angle);
 // pOut = pM1 × pM2 (pM1 applied first); pOut may alias either input.

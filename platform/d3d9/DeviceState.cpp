@@ -1,36 +1,56 @@
 #include "platform/d3d9/DeviceState.h"
 
-#include <bit>
-
 DeviceState::DeviceState()
 {
     D3DXMatrixIdentity(&world);
     D3DXMatrixIdentity(&view);
     D3DXMatrixIdentity(&projection);
-    renderStates[D3DRS_ZENABLE] = FALSE;
     renderStates[D3DRS_FILLMODE] = D3DFILL_SOLID;
     renderStates[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
-    renderStates[D3DRS_SRCBLEND] = D3DBLEND_ONE;
-    renderStates[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
-    renderStates[D3DRS_CULLMODE] = D3DCULL_CCW;
+    renderStates[D3DRS_SRCBLEND] = D3DBLEND_SRCALPHA;
+    renderStates[D3DRS_DESTBLEND] = D3DBLEND_INVSRCALPHA;
+    renderStates[D3DRS_CULLMODE] = D3DCULL_NONE;
     renderStates[D3DRS_ALPHABLENDENABLE] = FALSE;
-    renderStates[D3DRS_LIGHTING] = TRUE;
-    renderStates[D3DRS_POINTSIZE] = std::bit_cast<DWORD>(1.0f);
+    renderStates[D3DRS_LIGHTING] = FALSE;
     renderStates[D3DRS_POINTSPRITEENABLE] = FALSE;
     renderStates[D3DRS_BLENDOP] = D3DBLENDOP_ADD;
-    for (DWORD stage = 0; stage < kStageCount; ++stage) {
-        auto& states = stageStates[stage];
-        // Stage 0 modulates texture and vertex colour; later stages start disabled.
-        states[D3DTSS_COLOROP] = stage == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
-        states[D3DTSS_COLORARG1] = D3DTA_TEXTURE;
-        states[D3DTSS_COLORARG2] = D3DTA_CURRENT;
-        states[D3DTSS_ALPHAOP] = stage == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
-        states[D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
-        states[D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
-    }
+    // Stage 0 modulates texture and vertex colour and takes the texture's alpha.
+    stageStates[0][D3DTSS_COLOROP] = D3DTOP_MODULATE;
+    stageStates[0][D3DTSS_ALPHAOP] = D3DTOP_SELECTARG1;
 }
 
-float DeviceState::PointSize() const
+bool DeviceState::AcceptsRenderState(D3DRENDERSTATETYPE state, DWORD value)
 {
-    return std::bit_cast<float>(renderStates[D3DRS_POINTSIZE]);
+    switch (state) {
+    case D3DRS_FILLMODE:
+        return value == D3DFILL_POINT || value == D3DFILL_WIREFRAME || value == D3DFILL_SOLID;
+    case D3DRS_SHADEMODE:
+        return value == D3DSHADE_FLAT || value == D3DSHADE_GOURAUD;
+    case D3DRS_ALPHABLENDENABLE:
+        return value == FALSE || value == TRUE;
+    case D3DRS_SRCBLEND:
+        return value == D3DBLEND_SRCALPHA;
+    case D3DRS_DESTBLEND:
+        return value == D3DBLEND_INVSRCALPHA;
+    case D3DRS_BLENDOP:
+        return value == D3DBLENDOP_ADD;
+    case D3DRS_CULLMODE:
+        return value == D3DCULL_NONE;
+    case D3DRS_LIGHTING:
+        return value == FALSE;
+    case D3DRS_POINTSPRITEENABLE:
+        return value == TRUE;
+    }
+    return false;
+}
+
+bool DeviceState::AcceptsStageState(D3DTEXTURESTAGESTATETYPE type, DWORD value)
+{
+    switch (type) {
+    case D3DTSS_COLOROP:
+        return value == D3DTOP_SELECTARG1 || value == D3DTOP_DISABLE;
+    case D3DTSS_ALPHAOP:
+        return value == D3DTOP_SELECTARG1;
+    }
+    return false;
 }

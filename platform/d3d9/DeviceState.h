@@ -4,15 +4,21 @@
 
 #include <array>
 
-// The state a draw reads: transforms, render states, texture stages and the
-// vertex format, with the device's defaults.
+// The state a draw reads: transforms, render states, the texture stage and the
+// vertex format, with the device's initial values. Only the states and values
+// the renderer sets are accepted (see D3DTypes.h); the device neither lights
+// nor culls, and blends by source alpha only.
 struct DeviceState
 {
-    static constexpr DWORD kRenderStateCount = 256;
-    static constexpr DWORD kStageCount = 8;
-    static constexpr DWORD kStageStateCount = 33;
+    static constexpr DWORD kRenderStateCount = D3DRS_BLENDOP + 1;
+    static constexpr DWORD kStageCount = 1;
+    static constexpr DWORD kStageStateCount = D3DTSS_ALPHAOP + 1;
 
     DeviceState();
+
+    // Whether SetRenderState and SetTextureStageState take the value.
+    static bool AcceptsRenderState(D3DRENDERSTATETYPE state, DWORD value);
+    static bool AcceptsStageState(D3DTEXTURESTAGESTATETYPE type, DWORD value);
 
     D3DXMATRIX world;
     D3DXMATRIX view;
@@ -23,5 +29,6 @@ struct DeviceState
     std::array<IDirect3DBaseTexture9*, kStageCount> textures{};
     DWORD fvf = 0;
 
-    float PointSize() const;
+    // The size of points whose vertices carry none.
+    float PointSize() const { return 1.0f; }
 };

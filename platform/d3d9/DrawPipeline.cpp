@@ -52,11 +52,6 @@ std::size_t VerticesFor(D3DPRIMITIVETYPE type, std::size_t primitives)
         return primitives;
     case D3DPT_LINELIST:
         return primitives * 2;
-    case D3DPT_LINESTRIP:
-        return primitives + 1;
-    case D3DPT_TRIANGLELIST:
-        return primitives * 3;
-    case D3DPT_TRIANGLESTRIP:
     case D3DPT_TRIANGLEFAN:
         return primitives + 2;
     }
@@ -69,9 +64,6 @@ RasterState RasterStateOf(const DeviceState& state)
     const auto& rs = state.renderStates;
     raster.gouraud = rs[D3DRS_SHADEMODE] != D3DSHADE_FLAT;
     raster.blend = rs[D3DRS_ALPHABLENDENABLE] != FALSE;
-    raster.srcBlend = static_cast<D3DBLEND>(rs[D3DRS_SRCBLEND]);
-    raster.destBlend = static_cast<D3DBLEND>(rs[D3DRS_DESTBLEND]);
-    raster.blendOp = static_cast<D3DBLENDOP>(rs[D3DRS_BLENDOP]);
     raster.pointSprite = rs[D3DRS_POINTSPRITEENABLE] != FALSE;
     raster.colorOp = static_cast<D3DTEXTUREOP>(state.stageStates[0][D3DTSS_COLOROP]);
     raster.alphaOp = static_cast<D3DTEXTUREOP>(state.stageStates[0][D3DTSS_ALPHAOP]);
@@ -181,13 +173,10 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
             rasterizer.DrawPoint(vertex);
         return true;
     case D3DPT_LINELIST:
-    case D3DPT_LINESTRIP:
         if (Misses(target, v))
             return true;
-        for (UINT i = 0; i < n; ++i) {
-            const std::size_t first = batch.type == D3DPT_LINELIST ? 2 * i : i;
-            rasterizer.DrawLine(v[first], v[first + 1], v[first].color);
-        }
+        for (UINT i = 0; i < n; ++i)
+            rasterizer.DrawLine(v[2 * i], v[2 * i + 1], v[2 * i].color);
         return true;
     default:
         break;
@@ -201,22 +190,13 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
     }
     if (Misses(target, v))
         return true;
-    if (batch.type == D3DPT_TRIANGLEFAN && fill == D3DFILL_SOLID && !raster.texture && OneColor(raster, v) &&
+    if (fill == D3DFILL_SOLID && !raster.texture && OneColor(raster, v) &&
         rasterizer.FillConvexFan(v.data(), v.size(), v[1].color))
         return true;
     for (UINT i = 0; i < n; ++i) {
         // Flat shading takes the colour of the triangle's first vertex; in a fan
         // that is its first rim vertex, not the shared centre.
-        std::size_t a = 3 * i, b = 3 * i + 1, c = 3 * i + 2, first = a;
-        if (batch.type == D3DPT_TRIANGLESTRIP) {
-            a = first = i;
-            b = i + 1;
-            c = i + 2;
-        } else if (batch.type == D3DPT_TRIANGLEFAN) {
-            a = 0;
-            b = first = i + 1;
-            c = i + 2;
-        }
+        const std::size_t a = 0, b = i + 1, c = i + 2, first = b;
         if (fill == D3DFILL_WIREFRAME) {
             rasterizer.DrawLine(v[a], v[b], v[first].color);
             rasterizer.DrawLine(v[b], v[c], v[first].color);

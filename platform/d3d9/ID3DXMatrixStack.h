@@ -12,8 +12,6 @@ public:
     // Duplicates the top.
     virtual HRESULT Push() = 0;
     virtual HRESULT LoadIdentity() = 0;
-    virtual HRESULT LoadMatrix(const D3DXMATRIX* pM) = 0;
-    virtual HRESULT MultMatrixLocal(const D3DXMATRIX* pM) = 0;
     virtual HRESULT RotateAxisLocal(const D3DXVECTOR3* pV, float Angle) = 0;
     virtual HRESULT ScaleLocal(float x, float y, float z) = 0;
     virtual HRESULT TranslateLocal(float x, float y, float z) = 0;

@@ -4,6 +4,4 @@
 // What a texture stage accepts.
 class IDirect3DBaseTexture9 : public IUnknown
 {
-public:
-    virtual DWORD GetLevelCount() = 0;
 };

@@ -3,7 +3,6 @@
 // XRGB, so every written pixel gets an opaque alpha byte.
 #include "platform/d3d9/RasterTypes.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace PixelOps {
@@ -37,67 +36,6 @@ struct SourceAlphaBlend
     }
 };
 
-// One blend factor for one channel, 0..255; the destination alpha of an XRGB target is 255.
-inline std::uint32_t Factor(D3DBLEND blend, std::uint32_t srcChannel, std::uint32_t srcAlpha,
-                            std::uint32_t dstChannel)
-{
-    switch (blend) {
-    case D3DBLEND_ZERO:
-        return 0;
-    case D3DBLEND_SRCCOLOR:
-        return srcChannel;
-    case D3DBLEND_INVSRCCOLOR:
-        return 255 - srcChannel;
-    case D3DBLEND_SRCALPHA:
-        return srcAlpha;
-    case D3DBLEND_INVSRCALPHA:
-        return 255 - srcAlpha;
-    case D3DBLEND_DESTALPHA:
-        return 255;
-    case D3DBLEND_INVDESTALPHA:
-        return 0;
-    case D3DBLEND_DESTCOLOR:
-        return dstChannel;
-    case D3DBLEND_INVDESTCOLOR:
-        return 255 - dstChannel;
-    case D3DBLEND_ONE:
-        break;
-    }
-    return 255;
-}
-
-// Any factor and operation, channel by channel.
-inline std::uint32_t BlendGeneric(const RasterState& state, std::uint32_t src, std::uint32_t dst)
-{
-    const std::uint32_t alpha = src >> 24;
-    std::uint32_t result = kOpaque;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const std::uint32_t s = Channel(src, shift);
-        const std::uint32_t d = Channel(dst, shift);
-        const int sTerm = static_cast<int>(Div255(s * Factor(state.srcBlend, s, alpha, d)));
-        const int dTerm = static_cast<int>(Div255(d * Factor(state.destBlend, s, alpha, d)));
-        int value = sTerm + dTerm;
-        switch (state.blendOp) {
-        case D3DBLENDOP_SUBTRACT:
-            value = sTerm - dTerm;
-            break;
-        case D3DBLENDOP_REVSUBTRACT:
-            value = dTerm - sTerm;
-            break;
-        case D3DBLENDOP_MIN:
-            value = std::min(static_cast<int>(s), static_cast<int>(d));
-            break;
-        case D3DBLENDOP_MAX:
-            value = std::max(static_cast<int>(s), static_cast<int>(d));
-            break;
-        case D3DBLENDOP_ADD:
-            break;
-        }
-        result |= static_cast<std::uint32_t>(std::clamp(value, 0, 255)) << shift;
-    }
-    return result;
-}
-
 // One texture-stage operation on one channel: arg1 is the texture, arg2 the vertex colour.
 inline std::uint32_t StageChannel(D3DTEXTUREOP op, std::uint32_t texel, std::uint32_t diffuse)
 {
@@ -107,7 +45,6 @@ inline std::uint32_t StageChannel(D3DTEXTUREOP op, std::uint32_t texel, std::uin
     case D3DTOP_MODULATE:
         return Div255(texel * diffuse);
     case D3DTOP_DISABLE:
-    case D3DTOP_SELECTARG2:
         break;
     }
     return diffuse;

@@ -46,10 +46,8 @@ struct ScreenBounds
 struct RasterState
 {
     bool gouraud = true;
+    // Source alpha over the target.
     bool blend = false;
-    D3DBLEND srcBlend = D3DBLEND_ONE;
-    D3DBLEND destBlend = D3DBLEND_ZERO;
-    D3DBLENDOP blendOp = D3DBLENDOP_ADD;
     // Stage 0's texture, null when the stage passes the vertex colour through.
     const PixelBuffer* texture = nullptr;
     D3DTEXTUREOP colorOp = D3DTOP_DISABLE;

@@ -130,15 +130,6 @@ HRESULT SoftwareDevice::SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurfac
     return D3D_OK;
 }
 
-HRESULT SoftwareDevice::GetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurface9** ppRenderTarget)
-{
-    if (!ppRenderTarget || RenderTargetIndex != 0)
-        return D3DERR_INVALIDCALL;
-    renderTarget_->AddRef();
-    *ppRenderTarget = renderTarget_;
-    return D3D_OK;
-}
-
 HRESULT SoftwareDevice::BeginScene()
 {
     if (inScene_)
@@ -202,29 +193,12 @@ HRESULT SoftwareDevice::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRI
     return D3D_OK;
 }
 
-HRESULT SoftwareDevice::GetTransform(D3DTRANSFORMSTATETYPE State, D3DMATRIX* pMatrix)
-{
-    D3DXMATRIX* slot = TransformSlot(State);
-    if (!slot || !pMatrix)
-        return D3DERR_INVALIDCALL;
-    *pMatrix = *slot;
-    return D3D_OK;
-}
-
 HRESULT SoftwareDevice::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
 {
-    if (State >= DeviceState::kRenderStateCount)
+    if (!DeviceState::AcceptsRenderState(State, Value))
         return D3DERR_INVALIDCALL;
     Log(DeviceCall::Kind::SetRenderState, 0, State, Value);
     state_.renderStates[State] = Value;
-    return D3D_OK;
-}
-
-HRESULT SoftwareDevice::GetRenderState(D3DRENDERSTATETYPE State, DWORD* pValue)
-{
-    if (State >= DeviceState::kRenderStateCount || !pValue)
-        return D3DERR_INVALIDCALL;
-    *pValue = state_.renderStates[State];
     return D3D_OK;
 }
 
@@ -232,14 +206,6 @@ HRESULT SoftwareDevice::SetFVF(DWORD FVF)
 {
     Log(DeviceCall::Kind::SetFVF, 0, 0, FVF);
     state_.fvf = FVF;
-    return D3D_OK;
-}
-
-HRESULT SoftwareDevice::GetFVF(DWORD* pFVF)
-{
-    if (!pFVF)
-        return D3DERR_INVALIDCALL;
-    *pFVF = state_.fvf;
     return D3D_OK;
 }
 
@@ -283,30 +249,12 @@ HRESULT SoftwareDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)
     return D3D_OK;
 }
 
-HRESULT SoftwareDevice::GetTexture(DWORD Stage, IDirect3DBaseTexture9** ppTexture)
-{
-    if (Stage >= DeviceState::kStageCount || !ppTexture)
-        return D3DERR_INVALIDCALL;
-    *ppTexture = state_.textures[Stage];
-    if (*ppTexture)
-        (*ppTexture)->AddRef();
-    return D3D_OK;
-}
-
 HRESULT SoftwareDevice::SetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD Value)
 {
-    if (Stage >= DeviceState::kStageCount || Type >= DeviceState::kStageStateCount)
+    if (Stage >= DeviceState::kStageCount || !DeviceState::AcceptsStageState(Type, Value))
         return D3DERR_INVALIDCALL;
     Log(DeviceCall::Kind::SetTextureStageState, Stage, Type, Value);
     state_.stageStates[Stage][Type] = Value;
-    return D3D_OK;
-}
-
-HRESULT SoftwareDevice::GetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD* pValue)
-{
-    if (Stage >= DeviceState::kStageCount || Type >= DeviceState::kStageStateCount || !pValue)
-        return D3DERR_INVALIDCALL;
-    *pValue = state_.stageStates[Stage][Type];
     return D3D_OK;
 }
 

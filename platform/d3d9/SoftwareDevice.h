@@ -25,8 +25,8 @@
 //   ... the frame's calls: state changes take effect, Clear and draws touch no pixel ...
 //   std::uint64_t signature = device->EndSignature(); // equal inputs, equal signature
 //
-// Pixels of the render target: GetRenderTarget (or a swap chain's GetBackBuffer),
-// then SoftwareSurface::From(surface)->PixelAt(x, row).
+// Pixels of the render target: device->RenderTarget().PixelAt(x, row), or a
+// swap chain's GetBackBuffer, then SoftwareSurface::From(surface)->PixelAt(x, row).
 class SoftwareDevice final : public RefCounted<IDirect3DDevice9>
 {
 public:
@@ -42,23 +42,17 @@ public:
     HRESULT CreateTexture(UINT Width, UINT Height, UINT Levels, DWORD Usage, D3DFORMAT Format, D3DPOOL Pool,
                           IDirect3DTexture9** ppTexture, HANDLE* pSharedHandle) override;
     HRESULT SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurface9* pRenderTarget) override;
-    HRESULT GetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurface9** ppRenderTarget) override;
     HRESULT BeginScene() override;
     HRESULT EndScene() override;
     HRESULT Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D3DCOLOR Color, float Z,
                   DWORD Stencil) override;
     HRESULT SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* pMatrix) override;
-    HRESULT GetTransform(D3DTRANSFORMSTATETYPE State, D3DMATRIX* pMatrix) override;
     HRESULT SetRenderState(D3DRENDERSTATETYPE State, DWORD Value) override;
-    HRESULT GetRenderState(D3DRENDERSTATETYPE State, DWORD* pValue) override;
     HRESULT SetFVF(DWORD FVF) override;
-    HRESULT GetFVF(DWORD* pFVF) override;
     HRESULT DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT PrimitiveCount,
                             const void* pVertexStreamZeroData, UINT VertexStreamZeroStride) override;
     HRESULT SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture) override;
-    HRESULT GetTexture(DWORD Stage, IDirect3DBaseTexture9** ppTexture) override;
     HRESULT SetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD Value) override;
-    HRESULT GetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD* pValue) override;
     HRESULT Present(const RECT* pSourceRect, const RECT* pDestRect, HWND hDestWindowOverride,
                     const RGNDATA* pDirtyRegion) override;
 
@@ -66,6 +60,8 @@ public:
     void EnableCallLog(bool on) { logging_ = on; }
     const std::vector<DeviceCall>& CallLog() const { return log_; }
     void ClearCallLog() { log_.clear(); }
+    // The surface draws go to.
+    SoftwareSurface& RenderTarget() { return *renderTarget_; }
 
     // Until EndSignature, Clear and draws leave the render target alone and nothing
     // is logged; the state the frame starts from, the target's size, every state

@@ -3,8 +3,6 @@
 #include "platform/d3d9/SoftwareDevice.h"
 #include "platform/win/WindowFunctions.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <new>
 
 IDirect3D9* Direct3DCreate9(UINT SDKVersion)
@@ -18,13 +16,7 @@ HRESULT SoftwareDirect3D::GetAdapterDisplayMode(UINT Adapter, D3DDISPLAYMODE* pM
 {
     if (Adapter != D3DADAPTER_DEFAULT || !pMode)
         return D3DERR_INVALIDCALL;
-    *pMode = D3DDISPLAYMODE{};
     pMode->Format = D3DFMT_X8R8G8B8;
-    pMode->RefreshRate = 60;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        pMode->Width = static_cast<UINT>(screen->size().width());
-        pMode->Height = static_cast<UINT>(screen->size().height());
-    }
     return D3D_OK;
 }
 

@@ -42,19 +42,9 @@ HRESULT SoftwareMatrixStack::LoadIdentity()
     return D3D_OK;
 }
 
-HRESULT SoftwareMatrixStack::LoadMatrix(const D3DXMATRIX* pM)
+HRESULT SoftwareMatrixStack::ComposeLocal(const D3DXMATRIX& m)
 {
-    if (!pM)
-        return D3DERR_INVALIDCALL;
-    stack_.back() = *pM;
-    return D3D_OK;
-}
-
-HRESULT SoftwareMatrixStack::MultMatrixLocal(const D3DXMATRIX* pM)
-{
-    if (!pM)
-        return D3DERR_INVALIDCALL;
-    D3DXMatrixMultiply(&stack_.back(), pM, &stack_.back());
+    D3DXMatrixMultiply(&stack_.back(), &m, &stack_.back());
     return D3D_OK;
 }
 
@@ -64,19 +54,19 @@ HRESULT SoftwareMatrixStack::RotateAxisLocal(const D3DXVECTOR3* pV, float Angle)
         return D3DERR_INVALIDCALL;
     D3DXMATRIX rotation;
     D3DXMatrixRotationAxis(&rotation, pV, Angle);
-    return MultMatrixLocal(&rotation);
+    return ComposeLocal(rotation);
 }
 
 HRESULT SoftwareMatrixStack::ScaleLocal(float x, float y, float z)
 {
     D3DXMATRIX scaling;
     D3DXMatrixScaling(&scaling, x, y, z);
-    return MultMatrixLocal(&scaling);
+    return ComposeLocal(scaling);
 }
 
 HRESULT SoftwareMatrixStack::TranslateLocal(float x, float y, float z)
 {
     D3DXMATRIX translation;
     D3DXMatrixTranslation(&translation, x, y, z);
-    return MultMatrixLocal(&translation);
+    return ComposeLocal(translation);
 }

@@ -12,13 +12,14 @@ public:
     HRESULT Pop() override;
     HRESULT Push() override;
     HRESULT LoadIdentity() override;
-    HRESULT LoadMatrix(const D3DXMATRIX* pM) override;
-    HRESULT MultMatrixLocal(const D3DXMATRIX* pM) override;
     HRESULT RotateAxisLocal(const D3DXVECTOR3* pV, float Angle) override;
     HRESULT ScaleLocal(float x, float y, float z) override;
     HRESULT TranslateLocal(float x, float y, float z) override;
     D3DXMATRIX* GetTop() override { return &stack_.back(); }
 
 private:
+    // top = m × top.
+    HRESULT ComposeLocal(const D3DXMATRIX& m);
+
     std::vector<D3DXMATRIX> stack_;
 };

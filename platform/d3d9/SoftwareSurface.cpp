@@ -19,18 +19,6 @@ SoftwareSurface* SoftwareSurface::From(IDirect3DSurface9* surface)
     return dynamic_cast<SoftwareSurface*>(surface);
 }
 
-HRESULT SoftwareSurface::GetDesc(D3DSURFACE_DESC* pDesc)
-{
-    if (!pDesc)
-        return D3DERR_INVALIDCALL;
-    *pDesc = D3DSURFACE_DESC{};
-    pDesc->Format = format_;
-    pDesc->Type = D3DRTYPE_SURFACE;
-    pDesc->Width = static_cast<UINT>(pixels_.width);
-    pDesc->Height = static_cast<UINT>(pixels_.height);
-    return D3D_OK;
-}
-
 HRESULT SoftwareSurface::LockRect(D3DLOCKED_RECT* pLockedRect, const RECT* pRect, DWORD)
 {
     if (!pLockedRect || pRect || locked_)

@@ -16,9 +16,9 @@ public:
     // The software surface behind an interface, or null.
     static SoftwareSurface* From(IDirect3DSurface9* surface);
 
-    HRESULT GetDesc(D3DSURFACE_DESC* pDesc) override;
-    HRESULT LockRect(D3DLOCKED_RECT* pLockedRect, const RECT* pRect, DWORD Flags) override;
-    HRESULT UnlockRect() override;
+    // Whole-surface locks of a texture level: pRect must be null.
+    HRESULT LockRect(D3DLOCKED_RECT* pLockedRect, const RECT* pRect, DWORD Flags);
+    HRESULT UnlockRect();
 
     int Width() const { return pixels_.width; }
     int Height() const { return pixels_.height; }

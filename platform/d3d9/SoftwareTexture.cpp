@@ -23,22 +23,6 @@ SoftwareTexture::~SoftwareTexture()
     level_->Release();
 }
 
-HRESULT SoftwareTexture::GetLevelDesc(UINT Level, D3DSURFACE_DESC* pDesc)
-{
-    if (Level != 0)
-        return D3DERR_INVALIDCALL;
-    return level_->GetDesc(pDesc);
-}
-
-HRESULT SoftwareTexture::GetSurfaceLevel(UINT Level, IDirect3DSurface9** ppSurfaceLevel)
-{
-    if (Level != 0 || !ppSurfaceLevel)
-        return D3DERR_INVALIDCALL;
-    level_->AddRef();
-    *ppSurfaceLevel = level_;
-    return D3D_OK;
-}
-
 HRESULT SoftwareTexture::LockRect(UINT Level, D3DLOCKED_RECT* pLockedRect, const RECT* pRect, DWORD Flags)
 {
     if (Level != 0)

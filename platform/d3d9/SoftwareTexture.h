@@ -12,9 +12,6 @@ public:
     // The software texture behind an interface, or null.
     static SoftwareTexture* From(IDirect3DBaseTexture9* texture);
 
-    DWORD GetLevelCount() override { return 1; }
-    HRESULT GetLevelDesc(UINT Level, D3DSURFACE_DESC* pDesc) override;
-    HRESULT GetSurfaceLevel(UINT Level, IDirect3DSurface9** ppSurfaceLevel) override;
     HRESULT LockRect(UINT Level, D3DLOCKED_RECT* pLockedRect, const RECT* pRect, DWORD Flags) override;
     HRESULT UnlockRect(UINT Level) override;
 

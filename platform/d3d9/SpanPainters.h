@@ -33,15 +33,6 @@ struct SourceAlphaWrite
     }
 };
 
-struct GenericWrite
-{
-    const RasterState& state;
-    std::uint32_t operator()(std::uint32_t src, std::uint32_t dst) const
-    {
-        return PixelOps::BlendGeneric(state, src, dst);
-    }
-};
-
 struct ConstantSource
 {
     std::uint32_t color;

@@ -2,13 +2,7 @@
 
 SpanShader::SpanShader(PixelBuffer& target, const RasterState& state) : target_(target), state_(state)
 {
-    if (!state.blend)
-        writer_ = Writer::Opaque;
-    else if (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA &&
-             state.blendOp == D3DBLENDOP_ADD)
-        writer_ = Writer::SourceAlpha;
-    else
-        writer_ = Writer::Generic;
+    writer_ = state.blend ? Writer::SourceAlpha : Writer::Opaque;
 }
 
 void SpanShader::SetColor(D3DCOLOR color)

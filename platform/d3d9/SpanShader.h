@@ -25,14 +25,11 @@ public:
         case Writer::SourceAlpha:
             PaintWith(SpanPainters::SourceAlphaWrite{}, walk);
             break;
-        case Writer::Generic:
-            PaintWith(SpanPainters::GenericWrite{state_}, walk);
-            break;
         }
     }
 
 private:
-    enum class Writer { Opaque, SourceAlpha, Generic };
+    enum class Writer { Opaque, SourceAlpha };
 
     template <class Write, class Walk> void PaintWith(Write write, Walk& walk)
     {

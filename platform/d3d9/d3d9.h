@@ -5,9 +5,8 @@
 // whose EnableCallLog(true), CallLog() and ClearCallLog() record state changes,
 // frame calls and draws (each draw with a copy of its vertex bytes, its FVF,
 // primitive type, count and stride; see DeviceCall.h). Render target pixels:
-// device->GetRenderTarget(0, &surface), then
-// SoftwareSurface::From(surface)->PixelAt(x, row), row 0 being the top row
-// (clip-space y = +1); release the surface afterwards.
+// SoftwareDevice::From(device)->RenderTarget().PixelAt(x, row), row 0 being
+// the top row (clip-space y = +1).
 #include "platform/d3d9/D3DTypes.h"
 #include "platform/d3d9/D3DXMath.h"
 #include "platform/d3d9/D3DXTexture.h"

@@ -26,24 +26,6 @@ QTreeWidgetItem* FirstShown(QTreeWidget* tree)
 
 } // namespace
 
-HTREEITEM CTreeCtrl::InsertItem(const wchar_t* text, HTREEITEM parent, HTREEITEM after)
-{
-    QTreeWidget* tree = TreeOf(m_hWnd);
-    if (!tree)
-        return nullptr;
-    QTreeWidgetItem* parentItem =
-        parent == TVI_ROOT || !parent ? nullptr : TreeItemHandles::ItemOf(tree, parent);
-    if (parent && parent != TVI_ROOT && !parentItem)
-        return nullptr;
-    auto* item = new CHandledTreeItem(QString::fromWCharArray(text ? text : L""));
-    QTreeWidgetItem* container = parentItem ? parentItem : tree->invisibleRootItem();
-    if (after == TVI_FIRST)
-        container->insertChild(0, item);
-    else
-        container->addChild(item);
-    return item->Handle();
-}
-
 BOOL CTreeCtrl::InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& batch)
 {
     QTreeWidget* tree = TreeOf(m_hWnd);
@@ -73,61 +55,22 @@ BOOL CTreeCtrl::InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& 
     return TRUE;
 }
 
-BOOL CTreeCtrl::SetItem(const TVITEMW* record)
-{
-    QTreeWidgetItem* item = record ? TreeItemHandles::ItemOf(TreeOf(m_hWnd), record->hItem) : nullptr;
-    if (!item)
-        return FALSE;
-    if (record->mask & TVIF_TEXT)
-        item->setText(0, QString::fromWCharArray(record->pszText ? record->pszText : L""));
-    if (record->mask & TVIF_PARAM)
-        TreeItemHandles::SetParam(item, record->lParam);
-    return TRUE;
-}
-
-BOOL CTreeCtrl::SetItemData(HTREEITEM item, DWORD_PTR data)
-{
-    TVITEMW record;
-    record.mask = TVIF_PARAM;
-    record.hItem = item;
-    record.lParam = static_cast<LPARAM>(data);
-    return SetItem(&record);
-}
-
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM item) const
 {
     return static_cast<DWORD_PTR>(TreeItemHandles::Param(TreeItemHandles::ItemOf(TreeOf(m_hWnd), item)));
 }
 
-std::wstring CTreeCtrl::GetItemText(HTREEITEM item) const
-{
-    QTreeWidgetItem* found = TreeItemHandles::ItemOf(TreeOf(m_hWnd), item);
-    return found ? found->text(0).toStdWString() : std::wstring();
-}
-
-BOOL CTreeCtrl::DeleteItem(HTREEITEM item)
+BOOL CTreeCtrl::DeleteAllItems()
 {
     QTreeWidget* tree = TreeOf(m_hWnd);
     if (!tree)
         return FALSE;
-    QTreeWidgetItem* doomed = item == TVI_ROOT ? nullptr : TreeItemHandles::ItemOf(tree, item);
-    if (item != TVI_ROOT && !doomed)
-        return FALSE;
-    bool selectionGoes = false;
-    if (QTreeWidgetItem* selected = tree->currentItem()) {
-        selectionGoes = item == TVI_ROOT;
-        for (QTreeWidgetItem* it = selected; it && !selectionGoes; it = it->parent())
-            selectionGoes = it == doomed;
-    }
+    const bool selectionGoes = tree->currentItem() != nullptr;
     {
         // Items on their way out must never reach the selection handling.
         const QSignalBlocker quiet(tree);
-        if (item == TVI_ROOT)
-            tree->clear();
-        else
-            delete doomed;
-        if (selectionGoes)
-            tree->setCurrentItem(nullptr);
+        tree->clear();
+        tree->setCurrentItem(nullptr);
     }
     if (selectionGoes) {
         NMTREEVIEWW change;
@@ -137,72 +80,38 @@ BOOL CTreeCtrl::DeleteItem(HTREEITEM item)
     return TRUE;
 }
 
-BOOL CTreeCtrl::DeleteAllItems()
-{
-    return DeleteItem(TVI_ROOT);
-}
-
-UINT CTreeCtrl::GetCount() const
-{
-    QTreeWidget* tree = TreeOf(m_hWnd);
-    UINT count = 0;
-    if (tree)
-        for (QTreeWidgetItemIterator it(tree); *it; ++it)
-            ++count;
-    return count;
-}
-
-HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM item, UINT relation) const
-{
-    QTreeWidget* tree = TreeOf(m_hWnd);
-    if (!tree)
-        return nullptr;
-    QTreeWidgetItem* from = TreeItemHandles::ItemOf(tree, item);
-    switch (relation) {
-    case TVGN_ROOT:
-        return TreeItemHandles::HandleOf(tree->topLevelItem(0));
-    case TVGN_CHILD:
-        if (item == TVI_ROOT || !item)
-            return TreeItemHandles::HandleOf(tree->topLevelItem(0));
-        return from ? TreeItemHandles::HandleOf(from->child(0)) : nullptr;
-    case TVGN_NEXT: {
-        if (!from)
-            return nullptr;
-        QTreeWidgetItem* container = from->parent() ? from->parent() : tree->invisibleRootItem();
-        return TreeItemHandles::HandleOf(container->child(CHandledTreeItem::From(from)->Row() + 1));
-    }
-    case TVGN_FIRSTVISIBLE:
-        return TreeItemHandles::HandleOf(FirstShown(tree));
-    case TVGN_CARET:
-        return TreeItemHandles::HandleOf(tree->currentItem());
-    default:
-        return nullptr;
-    }
-}
-
 HTREEITEM CTreeCtrl::GetRootItem() const
 {
-    return GetNextItem(nullptr, TVGN_ROOT);
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    return tree ? TreeItemHandles::HandleOf(tree->topLevelItem(0)) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM item) const
 {
-    return GetNextItem(item, TVGN_CHILD);
+    QTreeWidgetItem* from = TreeItemHandles::ItemOf(TreeOf(m_hWnd), item);
+    return from ? TreeItemHandles::HandleOf(from->child(0)) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM item) const
 {
-    return GetNextItem(item, TVGN_NEXT);
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    QTreeWidgetItem* from = TreeItemHandles::ItemOf(tree, item);
+    if (!from)
+        return nullptr;
+    QTreeWidgetItem* container = from->parent() ? from->parent() : tree->invisibleRootItem();
+    return TreeItemHandles::HandleOf(container->child(CHandledTreeItem::From(from)->Row() + 1));
 }
 
 HTREEITEM CTreeCtrl::GetFirstVisibleItem() const
 {
-    return GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    return tree ? TreeItemHandles::HandleOf(FirstShown(tree)) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetSelectedItem() const
 {
-    return GetNextItem(nullptr, TVGN_CARET);
+    QTreeWidget* tree = TreeOf(m_hWnd);
+    return tree ? TreeItemHandles::HandleOf(tree->currentItem()) : nullptr;
 }
 
 BOOL CTreeCtrl::SelectItem(HTREEITEM item)

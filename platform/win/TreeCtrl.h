@@ -11,22 +11,13 @@
 class CTreeCtrl : public CWnd
 {
 public:
-    // Inserts a collapsed item as the last (or first) child of parent; TVI_ROOT is the top level.
-    HTREEITEM InsertItem(const wchar_t* text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
     // Inserts the batch's items, collapsed, as one change to the tree, so filling a
     // large tree costs time in proportion to its items; FALSE, and nothing
     // inserted, when parent names no item.
     BOOL InsertItems(HTREEITEM parent, const std::vector<TreeBatchItem>& batch);
-    // Applies the TVIF_TEXT and TVIF_PARAM parts of item to item.hItem.
-    BOOL SetItem(const TVITEMW* item);
-    BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
     DWORD_PTR GetItemData(HTREEITEM item) const;
-    std::wstring GetItemText(HTREEITEM item) const;
-    // TVI_ROOT deletes every item.
-    BOOL DeleteItem(HTREEITEM item);
+    // When an item was selected, the parent hears that none is.
     BOOL DeleteAllItems();
-    UINT GetCount() const;
-    HTREEITEM GetNextItem(HTREEITEM item, UINT relation) const;
     HTREEITEM GetRootItem() const;
     HTREEITEM GetChildItem(HTREEITEM item) const;
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const;

@@ -18,12 +18,6 @@ QTreeWidgetItem* ItemOf(QTreeWidget* tree, HTREEITEM handle)
     return item && item->treeWidget() == tree ? item : nullptr;
 }
 
-void SetParam(QTreeWidgetItem* item, LPARAM value)
-{
-    if (CHandledTreeItem* handled = CHandledTreeItem::From(item))
-        handled->SetParam(value);
-}
-
 LPARAM Param(const QTreeWidgetItem* item)
 {
     const CHandledTreeItem* handled = CHandledTreeItem::From(item);

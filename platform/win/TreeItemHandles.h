@@ -10,7 +10,6 @@ namespace TreeItemHandles {
 
 HTREEITEM HandleOf(QTreeWidgetItem* item);
 QTreeWidgetItem* ItemOf(QTreeWidget* tree, HTREEITEM handle);
-void SetParam(QTreeWidgetItem* item, LPARAM value);
 LPARAM Param(const QTreeWidgetItem* item);
 // Fills an item record with the handle and data value of item (or clears it for null).
 TVITEMW Describe(QTreeWidgetItem* item);

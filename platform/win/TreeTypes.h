@@ -6,26 +6,15 @@ struct HTREEITEM__;
 // Names one item of one tree; never reused, so a deleted item's handle stays invalid.
 using HTREEITEM = HTREEITEM__*;
 
-// Markers for the top level and the insertion position.
+// The top level, as a parent.
 inline const HTREEITEM TVI_ROOT = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x10000));
-inline const HTREEITEM TVI_FIRST = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFF));
-inline const HTREEITEM TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFE));
 
 // Which parts of a TVITEMW are meant.
-constexpr UINT TVIF_TEXT = 0x0001;
 constexpr UINT TVIF_PARAM = 0x0004;
 constexpr UINT TVIF_HANDLE = 0x0010;
 
-// GetNextItem relations.
-constexpr UINT TVGN_ROOT = 0x0000;
-constexpr UINT TVGN_NEXT = 0x0001;
-constexpr UINT TVGN_CHILD = 0x0004;
-constexpr UINT TVGN_FIRSTVISIBLE = 0x0005;
-constexpr UINT TVGN_CARET = 0x0009;
-
-// Selection-change causes.
+// The selection-change cause the tree reports.
 constexpr UINT TVC_UNKNOWN = 0x0000;
-constexpr UINT TVC_BYMOUSE = 0x0001;
 
 constexpr UINT TVN_SELCHANGED = static_cast<UINT>(-451);
 

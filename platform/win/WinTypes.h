@@ -114,17 +114,13 @@ struct NMHDR
 constexpr UINT BST_UNCHECKED = 0;
 constexpr UINT BST_CHECKED = 1;
 
-// Scroll codes a trackbar sends with its scroll messages.
 constexpr short WHEEL_DELTA = 120;
 constexpr UINT SIZE_RESTORED = 0;
 // Our own edit-control notifications: Enter and Escape go to the edit's parent
 // instead of pressing the dialog's buttons.
 constexpr UINT EN_RETURN = 0x0A01;
 constexpr UINT EN_ESCAPE = 0x0A02;
-constexpr UINT TB_LINEUP = 0;
-constexpr UINT TB_LINEDOWN = 1;
-constexpr UINT TB_PAGEUP = 2;
-constexpr UINT TB_PAGEDOWN = 3;
+// Scroll codes a trackbar sends with its scroll messages.
 constexpr UINT TB_THUMBPOSITION = 4;
 constexpr UINT TB_THUMBTRACK = 5;
 constexpr UINT TB_ENDTRACK = 8;
@@ -152,5 +148,3 @@ constexpr UINT TPM_RETURNCMD = 0x0100;
 // System metrics.
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
-constexpr int SM_CXICON = 11;
-constexpr int SM_CYICON = 12;

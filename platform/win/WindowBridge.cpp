@@ -148,16 +148,14 @@ void WindowBridge::SendScroll(QWidget* trackbar, UINT code, int position)
     const bool vertical = WidgetTraits::Style(trackbar) & TBS_VERT;
     CWnd* bar = CWnd::FromHandle(WindowHandles::HandleOf(trackbar));
     const UINT pos = static_cast<UINT>(position);
-    if (CWnd* parent = OwnerOf(trackbar->parentWidget())) {
-        if (vertical)
-            parent->OnVScroll(code, pos, bar);
-        else
-            parent->OnHScroll(code, pos, bar);
-    } else if (vertical) {
+    // A horizontal trackbar's parent hears of the scroll first and passes it on;
+    // no parent handles vertical ones, so they hear of it themselves.
+    if (vertical)
         bar->VScroll(code, pos);
-    } else {
+    else if (CWnd* parent = OwnerOf(trackbar->parentWidget()))
+        parent->OnHScroll(code, pos, bar);
+    else
         bar->HScroll(code, pos);
-    }
 }
 
 LRESULT WindowBridge::SendNotify(QWidget* control, NMHDR* header)

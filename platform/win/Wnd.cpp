@@ -310,11 +310,6 @@ CWnd* CWnd::SetCapture()
     return FromHandle(::SetCapture(m_hWnd));
 }
 
-CWnd* CWnd::GetCapture()
-{
-    return FromHandle(::GetCapture());
-}
-
 int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type)
 {
     return MessageBoxW(m_hWnd, text, caption, type);

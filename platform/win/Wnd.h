@@ -74,7 +74,6 @@ public:
     BOOL KillTimer(UINT_PTR id);
 
     CWnd* SetCapture();
-    static CWnd* GetCapture();
 
     int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK);
 
@@ -90,7 +89,6 @@ protected:
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     // Scroll messages from a child trackbar; the base versions reflect them to the bar.
     virtual void OnHScroll(UINT code, UINT position, CWnd* bar);
-    virtual void OnVScroll(UINT code, UINT position, CWnd* bar);
     // Reflected scroll notifications, reaching a trackbar after its parent handled them.
     virtual void HScroll(UINT code, UINT position);
     virtual void VScroll(UINT code, UINT position);

@@ -19,12 +19,6 @@ void CWnd::OnHScroll(UINT code, UINT position, CWnd* bar)
         target->HScroll(code, position);
 }
 
-void CWnd::OnVScroll(UINT code, UINT position, CWnd* bar)
-{
-    if (CWnd* target = bar ? FromHandle(bar->m_hWnd) : nullptr)
-        target->VScroll(code, position);
-}
-
 void CWnd::HScroll(UINT, UINT) {}
 void CWnd::VScroll(UINT, UINT) {}
 

@@ -10,17 +10,17 @@
 // Everything the scene holds, as text: each node's kind, name, transform bits,
 // pivot marker and slot layout, and every attribute of its primitive and of
 // each list entry. Two scenes are the same exactly when their snapshots are.
-inline void SnapshotPrimitive(std::wostringstream& out, TAV_Primitive* primitive)
+inline void SnapshotPrimitive(std::wostringstream& out, const TAV_Primitive* primitive)
 {
     if (!primitive) {
         out << L" -";
         return;
     }
     const TAV_PrimitiveAttributes& a = primitive->GetAttributes();
-    out << L" [" << a.visible << a.drawBoundingVolume << a.blending << a.texturing << L' ' << a.fillMode
-        << a.shadeMode << L' ' << std::hex << a.color.GetARGB() << L' ' << a.shadeColor.GetARGB() << std::dec
-        << L' ' << a.textureName;
-    if (auto* list = dynamic_cast<TAV_PrimitiveList*>(primitive))
+    out << L" [" << a.visible << a.drawBoundingVolume << a.blending << a.texturing << L' '
+        << static_cast<int>(a.fillMode) << static_cast<int>(a.shadeMode) << L' ' << std::hex
+        << a.color.GetARGB() << L' ' << a.shadeColor.GetARGB() << std::dec << L' ' << a.textureName;
+    if (auto* list = dynamic_cast<const TAV_PrimitiveList*>(primitive))
         for (int i = 0; i < list->NumPrimitives(); ++i)
             SnapshotPrimitive(out, list->GetPrimitive(i));
     out << L']';

@@ -45,6 +45,13 @@ void ClickButton(const CWnd& panel, int id)
     button->click();
 }
 
+// Items in the scene tree, nested ones included.
+int TreeItemCount()
+{
+    auto* tree = static_cast<QTreeWidget*>(WindowHandles::WidgetOf(SceneTreePanel->GetTreeCtrl().m_hWnd));
+    return tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive).size();
+}
+
 } // namespace
 
 class UndoHistoryTest : public MainWindowTest
@@ -316,18 +323,18 @@ TEST_F(UndoHistoryTest, DeletingTakesTheNodesItemAwayAndTheRootStays)
     EXPECT_EQ(Stack().count(), 0);
 
     TAV_SceneNode* box = TopLevel(0);
-    const UINT items = SceneTreePanel->GetTreeCtrl().GetCount();
+    const int items = TreeItemCount();
     MakeCurrent(box->GetChild(0));
     ASSERT_EQ(XformPanel().GetNode(), box->GetChild(0));
     ChooseFromPopupMenu(ID_PRIMITIVE_DELETE);
     EXPECT_EQ(box->GetChild(0), nullptr);
-    EXPECT_EQ(SceneTreePanel->GetTreeCtrl().GetCount(), items - 2);
+    EXPECT_EQ(TreeItemCount(), items - 2);
     EXPECT_EQ(XformPanel().GetNode(), nullptr);
     EXPECT_EQ(AttributePanel().GetPrimitive(), nullptr);
     EXPECT_EQ(world.CurrentNode, world.Root);
 
     dialog->Undo();
-    EXPECT_EQ(SceneTreePanel->GetTreeCtrl().GetCount(), items);
+    EXPECT_EQ(TreeItemCount(), items);
     EXPECT_EQ(world.CurrentNode, box->GetChild(0));
     EXPECT_EQ(XformPanel().GetNode(), box->GetChild(0));
 }

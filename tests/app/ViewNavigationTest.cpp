@@ -43,7 +43,7 @@ TEST_F(ViewNavigationTest, AWorldPointLandsOnThePixelWorldToDeviceNamesFromOneTw
     world.CreateNodeAt(3, 2);
     TAV_Primitive* rectangle =
         static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive())->GetPrimitive(0);
-    rectangle->SetShadeMode(0);
+    rectangle->SetShadeMode(ShadeMode::Flat);
     const float homeWidth = View().GetWorldWindow().GetWidth();
     const QPoint centre = MainClientPoint(5.5f, 3.5f);
     for (const auto& [notches, width] :

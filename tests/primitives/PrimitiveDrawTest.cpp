@@ -34,7 +34,7 @@ TEST(PrimitiveDraw, ACircleSendsItsAttributesThenDrawsAtTheLevelOfDetailAskedFor
     circle.SetRadius(3);
     // Shown without outline, wireframe, flat, blended and textured.
     circle.SetAttributes(
-        {true, false, TAV_Color(200, 0, 0, 100), TAV_Color(0, 0, 255, 255), 1, 0, true, true, L"wood.bmp"});
+        {true, false, TAV_Color(200, 0, 0, 100), TAV_Color(0, 0, 255, 255), FillMode::Wireframe, ShadeMode::Flat, true, true, L"wood.bmp"});
     RecordingDrawHelper helper;
     helper.SetLod(1);
     circle.Draw(0, helper);
@@ -45,8 +45,8 @@ TEST(PrimitiveDraw, ACircleSendsItsAttributesThenDrawsAtTheLevelOfDetailAskedFor
     EXPECT_EQ(helper.GetLod(), 1);
     EXPECT_EQ(draw.color, 0x64C80000u);
     EXPECT_EQ(draw.shadeColor, 0xFF0000FFu);
-    EXPECT_EQ(draw.shadeMode, 0);
-    EXPECT_EQ(draw.fillMode, 1);
+    EXPECT_EQ(draw.shadeMode, ShadeMode::Flat);
+    EXPECT_EQ(draw.fillMode, FillMode::Wireframe);
     EXPECT_TRUE(draw.blending && draw.texturing);
     EXPECT_EQ(helper.GetTextureName(), L"wood.bmp");
 }
@@ -56,7 +56,7 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
 {
     TAV_PrimitiveRectangleXY rect;
     rect.SetCorners(2, 1, 0, 0, 0, 0);
-    rect.SetFillMode(0);
+    rect.SetFillMode(FillMode::Points);
     rect.SetBlending(true);
     rect.SetTexturing(true);
     rect.SetDrawBoundingVolume(true);
@@ -68,7 +68,7 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
     ASSERT_EQ(helper.calls.size(), 13u);
     EXPECT_EQ(helper.calls[5].args, (std::vector<float>{0, 0, 0, 2, 1, 0}));
     EXPECT_TRUE(helper.calls[5].blending && helper.calls[5].texturing);
-    EXPECT_EQ(helper.calls[5].fillMode, 0);
+    EXPECT_EQ(helper.calls[5].fillMode, FillMode::Points);
     // Four lines at the lowest z, counter-clockwise from the minimum corner.
     const std::vector<float> lines[] = {
         {0, 0, 0, 2, 0, 0}, {2, 0, 0, 2, 1, 0}, {2, 1, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 0}};
@@ -76,8 +76,8 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
         const RecordingDrawHelper::Call& line = helper.calls[9 + i];
         EXPECT_EQ(line.args, lines[i]);
         EXPECT_EQ(line.color, 0xFFFF0000u);
-        EXPECT_EQ(line.shadeMode, 0);
-        EXPECT_EQ(line.fillMode, 1);
+        EXPECT_EQ(line.shadeMode, ShadeMode::Flat);
+        EXPECT_EQ(line.fillMode, FillMode::Wireframe);
         EXPECT_FALSE(line.blending || line.texturing);
     }
 

@@ -15,7 +15,9 @@ public:
         std::string name;
         std::vector<float> args;
         std::uint32_t color, shadeColor;
-        int shadeMode, fillMode, lod;
+        ShadeMode shadeMode;
+        FillMode fillMode;
+        int lod;
         bool blending, texturing;
     };
     std::vector<Call> calls;

@@ -23,12 +23,12 @@ std::wstring WriteCheckerTexture()
 }
 
 // FNV-1a over the RGB of every pixel, row by row.
-std::uint64_t Checksum(IDirect3DSurface9* target)
+std::uint64_t Checksum(const SoftwareSurface& target)
 {
     std::uint64_t hash = 1469598103934665603ull;
     for (int row = 0; row < Height; ++row) {
         for (int x = 0; x < Width; ++x) {
-            const std::uint32_t rgb = SoftwareSurface::From(target)->PixelAt(x, row) & 0xFFFFFFu;
+            const std::uint32_t rgb = target.PixelAt(x, row) & 0xFFFFFFu;
             for (int shift = 0; shift < 24; shift += 8) {
                 hash ^= (rgb >> shift) & 0xFFu;
                 hash *= 1099511628211ull;
@@ -50,8 +50,6 @@ TEST(CrowdFrame, ThousandCrabFrameKeepsItsPixels)
     TAVD3D_GraphicsSystem& graphics = TAVD3D_GraphicsSystem::GetInstance();
     ASSERT_TRUE(graphics.CreateGraphicsContext(WindowHandles::HandleOf(&window)));
     IDirect3DDevice9* device = graphics.GetDevice();
-    IDirect3DSurface9* target = nullptr;
-    ASSERT_EQ(device->GetRenderTarget(0, &target), D3D_OK);
     // World (-24, -18)-(24, 18) fills the buffer, with a slight offset so edges fall between centres.
     D3DXMATRIX view, projection;
     D3DXMatrixIdentity(&view);
@@ -83,14 +81,13 @@ TEST(CrowdFrame, ThousandCrabFrameKeepsItsPixels)
             shell->SetTextureName(texture);
         }
         if (i % 7 == 2)
-            shell->SetShadeMode(1);
+            shell->SetShadeMode(ShadeMode::Gouraud);
     }
     ASSERT_TRUE(world.SelectNodeAt(0.0f, 0.0f));
     device->BeginScene();
     world.DrawScene();
     device->EndScene();
 
-    EXPECT_EQ(Checksum(target), 15526048971932427330ull);
-    target->Release();
+    EXPECT_EQ(Checksum(SoftwareDevice::From(device)->RenderTarget()), 15526048971932427330ull);
     graphics.ReleaseGraphicsContext();
 }

@@ -33,9 +33,10 @@ std::string Dump(const TAV_Primitive* p)
         return "null ";
     std::string text = std::string(typeid(*p).name()) + ' ' + std::to_string(p->IsVisible()) +
                        std::to_string(p->IsDrawBoundingVolume()) + std::to_string(p->IsTexturing()) +
-                       std::to_string(p->IsBlending()) + std::to_string(p->GetShadeMode()) +
-                       std::to_string(p->GetFillMode()) + ' ' + std::to_string(p->GetColor().GetARGB()) +
-                       ' ' + std::to_string(p->GetShadeColor().GetARGB()) + ' ' +
+                       std::to_string(p->IsBlending()) + std::to_string(static_cast<int>(p->GetShadeMode())) +
+                       std::to_string(static_cast<int>(p->GetFillMode())) + ' ' +
+                       std::to_string(p->GetColor().GetARGB()) + ' ' +
+                       std::to_string(p->GetShadeColor().GetARGB()) + ' ' +
                        std::string(p->GetTextureName().begin(), p->GetTextureName().end()) + ' ';
     if (const auto* circle = dynamic_cast<const TAV_PrimitiveCircle*>(p))
         text += Bits(circle->GetCenter()) + Bits(circle->GetRadius());
@@ -70,7 +71,7 @@ std::string Dump(TAV_SceneNode* root)
 void SetEveryAttribute(TAV_Primitive& p, const std::wstring& texture)
 {
     p.SetAttributes(
-        {false, true, TAV_Color(1, 2, 3, 4), TAV_Color(250, 251, 252, 0), 1, 0, true, true, texture});
+        {false, true, TAV_Color(1, 2, 3, 4), TAV_Color(250, 251, 252, 0), FillMode::Wireframe, ShadeMode::Flat, true, true, texture});
 }
 
 ModelLoadResult Read(CWorld& world, const std::string& text)
@@ -203,7 +204,7 @@ TEST(ModelFileLossesTest, NamesWhatAModelFileCannotKeep)
     world.CurrentNode->SetXformInfo(x);
     EXPECT_EQ(ModelFileLosses::Describe(*world.Root), "colours, pivot markers, exact transforms");
 
-    world.CurrentNode->GetPrimitive()->SetFillMode(1);
+    world.CurrentNode->GetPrimitive()->SetFillMode(FillMode::Wireframe);
     static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive())->GetPrimitive(0)->SetTexturing(true);
     EXPECT_EQ(ModelFileLosses::Describe(*world.Root),
               "colours, textures, wireframe, pivot markers, exact transforms");

@@ -23,7 +23,7 @@ struct CountingHelper : TAV_DrawHelper
 
 TAV_PrimitiveList* Square(float from, float to)
 {
-    return MakeList(MakeRectangle(from, from, to, to, TAV_Color(0, 0, 200, 255), 0));
+    return MakeList(MakeRectangle(from, from, to, to, TAV_Color(0, 0, 200, 255), ShadeMode::Flat));
 }
 
 } // namespace

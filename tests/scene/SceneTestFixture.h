@@ -64,7 +64,7 @@ protected:
         window_.resize(Size, Size);
         ASSERT_TRUE(Graphics().CreateGraphicsContext(WindowHandles::HandleOf(&window_)));
         IDirect3DDevice9* device = Graphics().GetDevice();
-        ASSERT_EQ(device->GetRenderTarget(0, &target_), D3D_OK);
+        target_ = &SoftwareDevice::From(device)->RenderTarget();
         D3DXMATRIX view, projection;
         D3DXMatrixIdentity(&view);
         D3DXMatrixIdentity(&projection);
@@ -76,12 +76,7 @@ protected:
         device->BeginScene();
     }
 
-    void TearDown() override
-    {
-        if (target_ != nullptr)
-            target_->Release();
-        Graphics().ReleaseGraphicsContext();
-    }
+    void TearDown() override { Graphics().ReleaseGraphicsContext(); }
 
     static TAVD3D_GraphicsSystem& Graphics() { return TAVD3D_GraphicsSystem::GetInstance(); }
     static void ClearTarget()
@@ -93,9 +88,9 @@ protected:
     std::uint32_t Pixel(int x, int row) const
     {
         Graphics().GetDevice()->EndScene();
-        return SoftwareSurface::From(target_)->PixelAt(x, row) & 0xFFFFFFu;
+        return target_->PixelAt(x, row) & 0xFFFFFFu;
     }
 
     QWidget window_;
-    IDirect3DSurface9* target_ = nullptr;
+    const SoftwareSurface* target_ = nullptr; // the device's
 };

@@ -81,7 +81,8 @@ TEST_F(PrimitiveControlTest, EachCheckBoxWritesOnlyItsOwnAttribute)
     std::vector<int> modes; // fill, shade after each click
     for (int id : {IDC_WIREFRAME, IDC_WIREFRAME, IDC_SHADING, IDC_SHADING}) {
         Click(Attributes(), id);
-        modes.insert(modes.end(), {primitive->GetFillMode(), primitive->GetShadeMode()});
+        modes.insert(modes.end(), {static_cast<int>(primitive->GetFillMode()),
+                                   static_cast<int>(primitive->GetShadeMode())});
     }
     EXPECT_EQ(modes, (std::vector<int>{1, 1, 2, 1, 2, 0, 2, 1}));
 
@@ -91,7 +92,7 @@ TEST_F(PrimitiveControlTest, EachCheckBoxWritesOnlyItsOwnAttribute)
     EXPECT_TRUE(primitive->IsDrawBoundingVolume());
     EXPECT_TRUE(primitive->IsTexturing());
     EXPECT_TRUE(primitive->IsBlending());
-    EXPECT_EQ(primitive->GetFillMode(), 2);
+    EXPECT_EQ(primitive->GetFillMode(), FillMode::Solid);
 }
 
 TEST_F(PrimitiveControlTest, BrowseOffersImagesFirstShowsTheFileNameAndStoresTheFullPath)

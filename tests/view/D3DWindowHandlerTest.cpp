@@ -19,7 +19,7 @@ public:
     {
         BeginDraw();
         SetupViewTransform();
-        GetDevice()->Clear(0, nullptr, D3DCLEAR_TARGET, D3DCOLOR_XRGB(128, 128, 128), 1.0f, 0);
+        GetDevice()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF808080u, 1.0f, 0);
         TAVD3D_DrawHelper helper;
         helper.ResetAttributes();
         helper.DrawPoint(x, y, 0.0f);
@@ -47,9 +47,9 @@ struct D3DView : ::testing::Test
     // Begins a frame on the view and returns the back buffer it set as render target, with one reference.
     IDirect3DSurface9* BeginFrame(PointView& view)
     {
-        IDirect3DSurface9* buffer = nullptr;
         view.BeginDraw();
-        EXPECT_EQ(device->GetRenderTarget(0, &buffer), D3D_OK);
+        IDirect3DSurface9* buffer = &SoftwareDevice::From(device)->RenderTarget();
+        buffer->AddRef();
         return buffer;
     }
 

@@ -93,6 +93,6 @@ TEST_F(Mapping, WorldWindowBoundsAreARedWireframeRectangle)
     const RecordingDrawHelper::Call& rect = helper.calls.back();
     EXPECT_EQ(rect.args, (std::vector<float>{-10, -7, 0, 10, 15, 0}));
     EXPECT_EQ(rect.color, 0xFFFF0000u);
-    EXPECT_EQ(rect.shadeMode, 0);
-    EXPECT_EQ(rect.fillMode, 1);
+    EXPECT_EQ(rect.shadeMode, ShadeMode::Flat);
+    EXPECT_EQ(rect.fillMode, FillMode::Wireframe);
 }

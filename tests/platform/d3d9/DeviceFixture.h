@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/d3d9/SoftwareTexture.h"
 #include "platform/d3d9/d3d9.h"
 #include "platform/win/WindowHandles.h"
 
@@ -102,22 +103,15 @@ protected:
         Draw(D3DPT_TRIANGLEFAN, static_cast<UINT>(vertices.size() - 2), vertices, kColorFvf);
     }
 
-    void Blend(D3DBLEND source = D3DBLEND_SRCALPHA, D3DBLEND destination = D3DBLEND_INVSRCALPHA)
+    void Blend()
     {
         device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-        device_->SetRenderState(D3DRS_SRCBLEND, source);
-        device_->SetRenderState(D3DRS_DESTBLEND, destination);
+        device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+        device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
     }
     void ClearTo(D3DCOLOR color) { device_->Clear(0, nullptr, D3DCLEAR_TARGET, color, 0.0f, 0); }
 
-    D3DCOLOR Pixel(int x, int row)
-    {
-        IDirect3DSurface9* target = nullptr;
-        device_->GetRenderTarget(0, &target);
-        const D3DCOLOR color = SoftwareSurface::From(target)->PixelAt(x, row);
-        target->Release();
-        return color;
-    }
+    D3DCOLOR Pixel(int x, int row) { return SoftwareDevice::From(device_)->RenderTarget().PixelAt(x, row); }
 
     // Every pixel of the target, row by row.
     std::vector<D3DCOLOR> Snapshot()

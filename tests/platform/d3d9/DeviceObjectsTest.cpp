@@ -7,14 +7,12 @@
 
 namespace {
 
-D3DSURFACE_DESC DescOf(IDirect3DSwapChain9* chain)
+const SoftwareSurface* BackBufferOf(IDirect3DSwapChain9* chain)
 {
     IDirect3DSurface9* surface = nullptr;
-    D3DSURFACE_DESC desc;
     chain->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &surface);
-    surface->GetDesc(&desc);
     surface->Release();
-    return desc;
+    return SoftwareSurface::From(surface);
 }
 
 D3DXVECTOR3 Transformed(const D3DXVECTOR3& point, const D3DXMATRIX& matrix)
@@ -52,9 +50,9 @@ TEST(Direct3D, CreationNeedsTheSdkVersionAndALiveWindowWhoseClientSizesTheBackBu
               D3D_OK);
     IDirect3DSwapChain9* chain = nullptr;
     ASSERT_EQ(device->GetSwapChain(0, &chain), D3D_OK);
-    EXPECT_EQ(DescOf(chain).Width, 20u);
-    EXPECT_EQ(DescOf(chain).Height, 10u);
-    EXPECT_EQ(DescOf(chain).Format, D3DFMT_X8R8G8B8);
+    EXPECT_EQ(BackBufferOf(chain)->Width(), 20);
+    EXPECT_EQ(BackBufferOf(chain)->Height(), 10);
+    EXPECT_EQ(BackBufferOf(chain)->Format(), D3DFMT_X8R8G8B8);
     EXPECT_EQ(params.BackBufferWidth, 20u);
     chain->Release();
     device->Release();
@@ -78,7 +76,7 @@ TEST_F(DeviceTest, ReferenceCountsReachZeroWhateverTheOrderOfRelease)
     // The device goes first; the swap chain outlives it and still works.
     EXPECT_EQ(device_->Release(), 0u);
     device_ = nullptr;
-    EXPECT_EQ(DescOf(chain).Width, static_cast<UINT>(Size));
+    EXPECT_EQ(BackBufferOf(chain)->Width(), Size);
     EXPECT_EQ(chain->Release(), 0u);
     EXPECT_EQ(direct3D_->Release(), 0u);
     direct3D_ = nullptr;
@@ -144,21 +142,60 @@ TEST_F(DeviceTest, InvalidCallsAreRefusedAndDrawNothing)
     const std::vector<ColorVertex> triangle{At(0, 0, kWhite), At(16, 0, kWhite), At(0, 16, kWhite)};
     device_->SetFVF(kColorFvf);
     const UINT stride = sizeof(ColorVertex);
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, nullptr, stride), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 0, triangle.data(), stride), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), 12), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device_->DrawPrimitiveUP(static_cast<D3DPRIMITIVETYPE>(9), 1, triangle.data(), stride),
-              D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 1, nullptr, stride), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 0, triangle.data(), stride), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 1, triangle.data(), 12), D3DERR_INVALIDCALL);
     device_->SetFVF(D3DFVF_DIFFUSE); // no position
-    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle.data(), stride), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 1, triangle.data(), stride), D3DERR_INVALIDCALL);
     EXPECT_EQ(CountNot(kBlack), 0);
 
     EXPECT_EQ(device_->EndScene(), D3DERR_INVALIDCALL);
     EXPECT_EQ(device_->BeginScene(), D3D_OK);
     EXPECT_EQ(device_->BeginScene(), D3DERR_INVALIDCALL);
     EXPECT_EQ(device_->EndScene(), D3D_OK);
-    EXPECT_EQ(device_->SetRenderState(static_cast<D3DRENDERSTATETYPE>(4096), 0), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device_->SetTextureStageState(8, D3DTSS_COLOROP, D3DTOP_DISABLE), D3DERR_INVALIDCALL);
+}
+
+TEST_F(DeviceTest, OnlyTheStatesAndPrimitivesTheRendererUsesAreAcceptedAndRefusalsChangeNothing)
+{
+    // What the renderer sets and no other test of the device does is accepted.
+    const std::pair<D3DRENDERSTATETYPE, DWORD> accepted[] = {
+        {D3DRS_FILLMODE, D3DFILL_POINT}, {D3DRS_POINTSPRITEENABLE, TRUE}, {D3DRS_CULLMODE, D3DCULL_NONE},
+        {D3DRS_LIGHTING, FALSE},         {D3DRS_BLENDOP, D3DBLENDOP_ADD}, {D3DRS_FILLMODE, D3DFILL_SOLID}};
+    for (const auto& [state, value] : accepted)
+        EXPECT_EQ(device_->SetRenderState(state, value), D3D_OK) << state << " " << value;
+    EXPECT_EQ(device_->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1), D3D_OK);
+    Blend();
+    const std::vector<ColorVertex> square{At(0, 0, 0x80FF0000u), At(16, 0, 0x80FF0000u),
+                                          At(16, 16, 0x80FF0000u), At(0, 16, 0x80FF0000u)};
+
+    // Other blend factors and operations, culling, lighting, point sprites off, values no
+    // state has, the depth test (7) and point size (154) states: refused and not logged.
+    const std::pair<D3DRENDERSTATETYPE, DWORD> refused[] = {{D3DRS_SRCBLEND, D3DBLEND_INVSRCALPHA},
+                                                            {D3DRS_DESTBLEND, D3DBLEND_SRCALPHA},
+                                                            {D3DRS_BLENDOP, 2},
+                                                            {D3DRS_CULLMODE, 3},
+                                                            {D3DRS_LIGHTING, TRUE},
+                                                            {D3DRS_POINTSPRITEENABLE, FALSE},
+                                                            {D3DRS_FILLMODE, 4},
+                                                            {D3DRENDERSTATETYPE(7), 0},
+                                                            {D3DRENDERSTATETYPE(154), 0}};
+    SoftwareDevice::From(device_)->EnableCallLog(true);
+    for (const auto& [state, value] : refused)
+        EXPECT_EQ(device_->SetRenderState(state, value), D3DERR_INVALIDCALL) << state << " " << value;
+    // Other texture operations, states and stages; strips and lists.
+    EXPECT_EQ(device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_DISABLE), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->SetTextureStageState(0, static_cast<D3DTEXTURESTAGESTATETYPE>(2), 0),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device_->SetTexture(1, nullptr), D3DERR_INVALIDCALL);
+    for (DWORD type : {3u, 4u, 5u})
+        EXPECT_EQ(device_->DrawPrimitiveUP(static_cast<D3DPRIMITIVETYPE>(type), 1, square.data(), 16),
+                  D3DERR_INVALIDCALL);
+    EXPECT_TRUE(SoftwareDevice::From(device_)->CallLog().empty());
+    ClearTo(kBlue);
+    DrawFan(square);
+    EXPECT_EQ(Pixel(5, 5), 0xFF80007Fu); // still a solid fan blended by source alpha
 }
 
 TEST(MatrixStack, LocalOperationsApplyBeforeWhatIsAlreadyOnTop)

@@ -17,15 +17,6 @@ std::vector<ColorVertex> Diamond(D3DCOLOR centre, std::initializer_list<D3DCOLOR
     return fan;
 }
 
-// The fan as separate triangles.
-std::vector<ColorVertex> AsTriangleList(const std::vector<ColorVertex>& fan)
-{
-    std::vector<ColorVertex> list;
-    for (std::size_t i = 1; i + 1 < fan.size(); ++i)
-        list.insert(list.end(), {fan[0], fan[i], fan[i + 1]});
-    return list;
-}
-
 } // namespace
 
 TEST_F(DeviceTest, SolidRectangleCoversPixelsWhoseCentresLieInsideAndTheClearCoversAll)
@@ -36,11 +27,9 @@ TEST_F(DeviceTest, SolidRectangleCoversPixelsWhoseCentresLieInsideAndTheClearCov
     // Right and bottom edges are outside.
     ExpectPixels({{4, 4, kWhite}, {11, 11, kWhite}, {12, 4, kBlack}, {4, 12, kBlack}, {3, 8, kBlack}});
 
-    // The clear covers everything and is opaque; clearing rectangles is refused.
+    // The clear covers everything and is opaque.
     ASSERT_EQ(device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00CCCCCCu, 0.0f, 0), D3D_OK);
     EXPECT_EQ(CountNot(0xFFCCCCCCu), 0);
-    const D3DRECT rect{0, 0, 4, 4};
-    EXPECT_EQ(device_->Clear(1, &rect, D3DCLEAR_TARGET, kWhite, 0.0f, 0), D3DERR_INVALIDCALL);
 }
 
 TEST_F(DeviceTest, GouraudFanRunsFromTheCentreColourToTheRimColour)
@@ -100,6 +89,11 @@ TEST_F(DeviceTest, OneColourFansCoverTheSamePixelsAsTheirTriangles)
 {
     // A convex fan (filled as one polygon), an open one, and one with a dent
     // (filled triangle by triangle), all with off-grid vertices and half alpha.
+    // Textured, a fan is always filled triangle by triangle; its texel has the vertex colour.
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(device_->CreateTexture(1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr),
+              D3D_OK);
+    SoftwareTexture::From(texture)->Texels().pixels[0] = 0x80FFFFFFu;
     const std::vector<std::vector<ColorVertex>> fans{
         {At(7.3f, 8.1f, 0), At(13.7f, 8.4f, 0), At(11.2f, 2.9f, 0), At(5.05f, 1.5f, 0), At(1.6f, 7.75f, 0),
          At(4.4f, 14.2f, 0), At(10.9f, 13.6f, 0), At(13.7f, 8.4f, 0)},
@@ -109,21 +103,27 @@ TEST_F(DeviceTest, OneColourFansCoverTheSamePixelsAsTheirTriangles)
     };
     device_->SetRenderState(D3DRS_SHADEMODE, D3DSHADE_FLAT);
     Blend();
+    device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
     for (std::vector<ColorVertex> fan : fans) {
-        for (ColorVertex& vertex : fan)
+        std::vector<ShapeVertex> textured;
+        for (ColorVertex& vertex : fan) {
             vertex.color = 0x80FFFFFFu;
+            textured.push_back({vertex.x, vertex.y, vertex.z, vertex.color, 0.0f, 0.0f});
+        }
         ClearTo(kBlack);
         DrawFan(fan);
         const std::vector<D3DCOLOR> asFan = Snapshot();
 
         ClearTo(kBlack);
-        const std::vector<ColorVertex> list = AsTriangleList(fan);
-        Draw(D3DPT_TRIANGLELIST, static_cast<UINT>(list.size() / 3), list, kColorFvf);
+        device_->SetTexture(0, texture);
+        Draw(D3DPT_TRIANGLEFAN, static_cast<UINT>(fan.size() - 2), textured, kShapeFvf);
+        device_->SetTexture(0, nullptr);
         EXPECT_EQ(Snapshot(), asFan);
         for (D3DCOLOR pixel : asFan)
             EXPECT_TRUE(pixel == kBlack || pixel == 0xFF808080u);
         EXPECT_GT(CountNot(kBlack), 20);
     }
+    texture->Release();
 }
 
 TEST_F(DeviceTest, WireframeDrawsTheEdgesOnly)
@@ -136,7 +136,7 @@ TEST_F(DeviceTest, WireframeDrawsTheEdgesOnly)
     ExpectPixels({{2, 2, kWhite}, {12, 2, kWhite}, {7, 7, kWhite}, {2, 12, kWhite}, {5, 5, kBlack}});
 }
 
-TEST_F(DeviceTest, PointsAreSquaresOfTheirOwnSizeOrThePointSizeState)
+TEST_F(DeviceTest, PointsAreSquaresOfTheirOwnSizeOrOfOnePixel)
 {
     // Per-vertex size 4 around a pixel corner; size 1 on a pixel centre.
     Draw(D3DPT_POINTLIST, 2,
@@ -146,15 +146,12 @@ TEST_F(DeviceTest, PointsAreSquaresOfTheirOwnSizeOrThePointSizeState)
     EXPECT_EQ(CountNot(kBlack), 17);
     ExpectPixels({{6, 6, kRed}, {9, 9, kRed}, {10, 9, kBlack}, {12, 12, kGreen}});
 
-    // Without a size the state rules: 2 x 2 around (3, 3), a quarter of the one on the corner.
+    // Without a size a point is one pixel: the one whose centre it is on, or, on
+    // a corner, the one above and left of it (top-left rule).
     ClearTo(kBlack);
-    const float two = 2.0f;
-    DWORD bits;
-    std::memcpy(&bits, &two, sizeof bits);
-    device_->SetRenderState(D3DRS_POINTSIZE, bits);
-    Draw(D3DPT_POINTLIST, 2, std::vector<ColorVertex>{At(3, 3, kWhite), At(0, 16, kWhite)}, kColorFvf);
-    EXPECT_EQ(CountNot(kBlack), 5);
-    ExpectPixels({{2, 2, kWhite}, {3, 3, kWhite}, {0, 15, kWhite}});
+    Draw(D3DPT_POINTLIST, 2, std::vector<ColorVertex>{At(3.5f, 3.5f, kWhite), At(8, 8, kWhite)}, kColorFvf);
+    EXPECT_EQ(CountNot(kBlack), 2);
+    ExpectPixels({{3, 3, kWhite}, {7, 7, kWhite}});
 }
 
 TEST_F(DeviceTest, SourceAlphaBlendingMixesWithTheBackground)
@@ -167,14 +164,8 @@ TEST_F(DeviceTest, SourceAlphaBlendingMixesWithTheBackground)
 
     ClearTo(kBlue);
     Blend();
-    device_->SetRenderState(D3DRS_BLENDOP, D3DBLENDOP_ADD);
     DrawFan(square);
     EXPECT_EQ(Pixel(5, 5), 0xFF80007Fu); // 255·128/255 red, 255·127/255 blue
-
-    ClearTo(kBlue);
-    Blend(D3DBLEND_ONE, D3DBLEND_ONE);
-    DrawFan(square);
-    EXPECT_EQ(Pixel(5, 5), 0xFFFF00FFu); // additive
 }
 
 TEST_F(DeviceTest, GeometryFarOutsideIsClippedAndVerticesWithoutAPlaceAreDropped)

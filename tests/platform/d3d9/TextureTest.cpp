@@ -80,7 +80,7 @@ TEST_F(TextureStageTest, DisabledStageOrMissingTexturePassesTheVertexColour)
 
 TEST_F(TextureStageTest, ModulateMultipliesAndTexelAlphaBlendsOverTheBackground)
 {
-    device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE); // the initial operation
+    // Modulate is stage 0's initial colour operation.
     DrawQuad(1.0f, 0xFF808080u);
     ExpectPixels({{0, 0, 0xFF800000u}, {8, 0, 0xFF008000u}});
 
@@ -127,11 +127,8 @@ TEST_F(TextureFileTest, PngBmpAndJpegLoadTopRowFirst)
         ASSERT_TRUE(image.save(dir_.filePath(name), format)) << format;
         IDirect3DTexture9* texture = Load(name);
         ASSERT_NE(texture, nullptr) << format;
-        D3DSURFACE_DESC desc;
-        texture->GetLevelDesc(0, &desc);
-        EXPECT_EQ(desc.Width, 3u) << format;
-        EXPECT_EQ(desc.Height, 2u) << format;
-        EXPECT_EQ(desc.Format, D3DFMT_A8R8G8B8) << format;
+        EXPECT_EQ(SoftwareTexture::From(texture)->Texels().width, 3) << format;
+        EXPECT_EQ(SoftwareTexture::From(texture)->Texels().height, 2) << format;
         if (std::string(format) == "png") { // lossless with alpha
             D3DLOCKED_RECT locked;
             ASSERT_EQ(texture->LockRect(0, &locked, nullptr, 0), D3D_OK);

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -249,13 +250,10 @@ TEST_F(PanelFixture, TrackbarHoldsLargePositionsAndOnlyUserScrollsReachTheParent
 TEST_F(PanelFixture, TreeItemsCarryDataAndSelectionNotifiesTheParent)
 {
     int root = 0, child = 0;
-    HTREEITEM rootItem = panel.tree.InsertItem(L"Big Daddy", TVI_ROOT, TVI_LAST);
-    panel.tree.SetItemData(rootItem, reinterpret_cast<DWORD_PTR>(&root));
-    HTREEITEM childItem = panel.tree.InsertItem(L"Crab", rootItem);
-    panel.tree.SetItemData(childItem, reinterpret_cast<DWORD_PTR>(&child));
-
-    EXPECT_EQ(panel.tree.GetChildItem(rootItem), childItem);
-    EXPECT_EQ(panel.tree.GetCount(), 2u);
+    ASSERT_TRUE(panel.tree.InsertItems(TVI_ROOT, {{L"Big Daddy", reinterpret_cast<LPARAM>(&root)},
+                                                  {L"Crab", reinterpret_cast<LPARAM>(&child), nullptr, 0}}));
+    HTREEITEM rootItem = panel.tree.GetRootItem();
+    HTREEITEM childItem = panel.tree.GetChildItem(rootItem);
 
     EXPECT_TRUE(panel.tree.SelectItem(rootItem));
     EXPECT_TRUE(panel.tree.SelectItem(childItem));
@@ -269,39 +267,22 @@ TEST_F(PanelFixture, TreeItemsCarryDataAndSelectionNotifiesTheParent)
 TEST_F(PanelFixture, DeletingTheSelectedItemsReportsNoSelectionAndLeavesStaleHandlesDead)
 {
     int node = 0;
-    HTREEITEM item = panel.tree.InsertItem(L"Big Daddy");
-    panel.tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(&node));
+    panel.tree.InsertItems(TVI_ROOT, {{L"Big Daddy", reinterpret_cast<LPARAM>(&node)}});
+    HTREEITEM item = panel.tree.GetRootItem();
     panel.tree.SelectItem(item);
     panel.changes.clear();
 
-    EXPECT_TRUE(panel.tree.DeleteItem(TVI_ROOT));
+    EXPECT_TRUE(panel.tree.DeleteAllItems());
     ASSERT_EQ(panel.changes.size(), 1u);
     EXPECT_EQ(panel.changes[0].itemNew.hItem, nullptr);
     EXPECT_EQ(panel.changes[0].itemOld.hItem, nullptr); // the old item is gone and must not be handed out
-    EXPECT_EQ(panel.tree.GetCount(), 0u);
+    EXPECT_EQ(static_cast<QTreeWidget*>(Widget(&panel.tree))->topLevelItemCount(), 0);
     EXPECT_EQ(panel.tree.GetItemData(item), 0u);
-    EXPECT_EQ(panel.tree.InsertItem(L"orphan", item), nullptr);
+    EXPECT_FALSE(panel.tree.InsertItems(item, {{L"orphan"}}));
     EXPECT_FALSE(panel.tree.SelectItem(item));
 
     // Deleting without a selection says nothing.
-    panel.tree.InsertItem(L"again");
+    panel.tree.InsertItems(TVI_ROOT, {{L"again"}});
     EXPECT_TRUE(panel.tree.DeleteAllItems());
     EXPECT_EQ(panel.changes.size(), 1u);
-}
-
-TEST_F(PanelFixture, DeletingAnItemKillsTheHandlesOfItsWholeSubtreeOnly)
-{
-    int kept = 0;
-    HTREEITEM parent = panel.tree.InsertItem(L"Crab");
-    HTREEITEM child = panel.tree.InsertItem(L"R_BodyArm", parent);
-    HTREEITEM grandchild = panel.tree.InsertItem(L"R_Claw", child);
-    HTREEITEM sibling = panel.tree.InsertItem(L"Box");
-    panel.tree.SetItemData(sibling, reinterpret_cast<DWORD_PTR>(&kept));
-
-    EXPECT_TRUE(panel.tree.DeleteItem(parent));
-    EXPECT_EQ(panel.tree.GetItemText(child), L"");
-    EXPECT_EQ(panel.tree.InsertItem(L"orphan", grandchild), nullptr);
-    EXPECT_EQ(panel.tree.GetItemData(sibling), reinterpret_cast<DWORD_PTR>(&kept));
-    EXPECT_EQ(panel.tree.GetItemText(sibling), L"Box");
-    EXPECT_EQ(panel.tree.GetCount(), 1u);
 }
