@@ -28,7 +28,7 @@ std::vector<int> Ids(const TAV_PrimitiveList& list)
 {
     std::vector<int> ids;
     for (int i = 0; i < list.NumPrimitives(); ++i)
-        ids.push_back(static_cast<TrackedPrimitive*>(list.GetPrimitive(i))->id);
+        ids.push_back(static_cast<const TrackedPrimitive*>(list.GetPrimitive(i))->id);
     return ids;
 }
 
