@@ -89,14 +89,16 @@ Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& s
 }
 
 void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
-                               D3DCOLOR flatColor)
+                               D3DCOLOR flatColor, bool coveredInside)
 {
     if (state_.gouraud) {
         std::array<Plane, 4> channels;
         for (int k = 0; k < 4; ++k)
             channels[k] =
                 PlaneThrough(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k));
-        shader_.SetColorPlanes(channels);
+        const ScreenVertex corners[3] = {a, b, c};
+        shader_.SetColorPlanes(channels, coveredInside ? std::span<const ScreenVertex>(corners)
+                                                       : std::span<const ScreenVertex>());
     } else {
         shader_.SetColor(flatColor);
     }
@@ -114,14 +116,15 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
         return;
     if (GuardBand::Inside(a) && GuardBand::Inside(b) && GuardBand::Inside(c)) {
         const SubPoint sa = Snap(a), sb = Snap(b), sc = Snap(c);
-        ShadeTriangle(Snapped(a, sa), Snapped(b, sb), Snapped(c, sc), flatColor);
+        ShadeTriangle(Snapped(a, sa), Snapped(b, sb), Snapped(c, sc), flatColor, true);
         CoverTriangle(sa, sb, sc);
         return;
     }
     const std::vector<ScreenVertex> polygon = GuardBand::ClipTriangle(a, b, c);
     if (polygon.size() < 3)
         return;
-    ShadeTriangle(a, b, c, flatColor);
+    // Snapping the cut corners may reach pixels just outside the shaded triangle.
+    ShadeTriangle(a, b, c, flatColor, false);
     for (std::size_t i = 1; i + 1 < polygon.size(); ++i)
         CoverTriangle(Snap(polygon[0]), Snap(polygon[i]), Snap(polygon[i + 1]));
 }

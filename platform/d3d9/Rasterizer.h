@@ -39,8 +39,9 @@ public:
     bool FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color);
 
 private:
+    // coveredInside: every pixel the triangle's spans colour lies inside a, b, c.
     void ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
-                       D3DCOLOR flatColor);
+                       D3DCOLOR flatColor, bool coveredInside);
     void CoverTriangle(FixedPoint::SubPoint a, FixedPoint::SubPoint b, FixedPoint::SubPoint c);
     // The one coverage walk: rows from the top vertex down, each span between
     // the two chains of the outline (a triangle is an outline of three points).
