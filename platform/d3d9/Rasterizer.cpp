@@ -89,14 +89,16 @@ Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& s
 }
 
 void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
-                               D3DCOLOR flatColor)
+                               D3DCOLOR flatColor, bool coveredInside)
 {
     if (state_.gouraud) {
         std::array<Plane, 4> channels;
         for (int k = 0; k < 4; ++k)
             channels[k] =
                 PlaneThrough(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k));
-        shader_.SetColorPlanes(channels);
+        const ScreenVertex corners[3] = {a, b, c};
+        shader_.SetColorPlanes(channels, coveredInside ? std::span<const ScreenVertex>(corners)
+                                                       : std::span<const ScreenVertex>());
     } else {
         shader_.SetColor(flatColor);
     }
@@ -114,54 +116,17 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
         return;
     if (GuardBand::Inside(a) && GuardBand::Inside(b) && GuardBand::Inside(c)) {
         const SubPoint sa = Snap(a), sb = Snap(b), sc = Snap(c);
-        ShadeTriangle(Snapped(a, sa), Snapped(b, sb), Snapped(c, sc), flatColor);
+        ShadeTriangle(Snapped(a, sa), Snapped(b, sb), Snapped(c, sc), flatColor, true);
         CoverTriangle(sa, sb, sc);
         return;
     }
     const std::vector<ScreenVertex> polygon = GuardBand::ClipTriangle(a, b, c);
     if (polygon.size() < 3)
         return;
-    ShadeTriangle(a, b, c, flatColor);
+    // Snapping the cut corners may reach pixels just outside the shaded triangle.
+    ShadeTriangle(a, b, c, flatColor, false);
     for (std::size_t i = 1; i + 1 < polygon.size(); ++i)
         CoverTriangle(Snap(polygon[0]), Snap(polygon[i]), Snap(polygon[i + 1]));
-}
-
-void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
-{
-    // Top to bottom; rows whose centres lie in [top, bottom) are covered.
-    if (b.y < a.y)
-        std::swap(a, b);
-    if (c.y < b.y)
-        std::swap(b, c);
-    if (b.y < a.y)
-        std::swap(a, b);
-    const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(a.y), 0);
-    const std::int64_t endRow = std::min<std::int64_t>(FirstCentreAtOrAfter(c.y), target_.height);
-    const std::int64_t cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-    if (firstRow >= endRow || cross == 0)
-        return;
-    const std::int64_t midRow = std::clamp<std::int64_t>(FirstCentreAtOrAfter(b.y), firstRow, endRow);
-
-    // The long edge a→c lies on the left when b is right of it.
-    const bool longEdgeLeft = cross > 0;
-    const std::int64_t width = target_.width;
-    shader_.Paint([&](const auto& paint) {
-        CeilStepper longEdge = FixedPoint::EdgeColumns(a, c, firstRow);
-        CeilStepper shortEdge = firstRow < midRow ? FixedPoint::EdgeColumns(a, b, firstRow)
-                                                  : FixedPoint::EdgeColumns(b, c, midRow);
-        for (std::int64_t row = firstRow; row < endRow; ++row) {
-            if (row == midRow && row != firstRow)
-                shortEdge = FixedPoint::EdgeColumns(b, c, midRow);
-            const CeilStepper& leftEdge = longEdgeLeft ? longEdge : shortEdge;
-            const CeilStepper& rightEdge = longEdgeLeft ? shortEdge : longEdge;
-            const std::int64_t left = std::max<std::int64_t>(leftEdge.Value(), 0);
-            const std::int64_t right = std::min(rightEdge.Value(), width);
-            if (left < right)
-                paint(static_cast<int>(row), static_cast<int>(left), static_cast<int>(right));
-            longEdge.Step();
-            shortEdge.Step();
-        }
-    });
 }
 
 bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
@@ -182,12 +147,12 @@ bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCO
 namespace {
 
 // One side of a convex polygon, walked from its top vertex down to its bottom
-// vertex in the direction step (+1 or -1 around the outline).
+// vertex, forwards or backwards around the outline.
 class Chain
 {
 public:
-    Chain(const std::vector<SubPoint>& outline, std::size_t top, int step)
-        : outline_(outline), index_(top), step_(step)
+    Chain(std::span<const SubPoint> outline, std::size_t top, bool forward)
+        : outline_(outline), index_(top), forward_(forward)
     {
     }
 
@@ -196,7 +161,10 @@ public:
     {
         while (endRow_ <= row) {
             const std::size_t from = index_;
-            index_ = (index_ + outline_.size() + step_) % outline_.size();
+            if (forward_)
+                index_ = index_ + 1 == outline_.size() ? 0 : index_ + 1;
+            else
+                index_ = (index_ == 0 ? outline_.size() : index_) - 1;
             endRow_ = FirstCentreAtOrAfter(outline_[index_].y);
             if (endRow_ > row)
                 edge_ = FixedPoint::EdgeColumns(outline_[from], outline_[index_], row);
@@ -206,16 +174,25 @@ public:
     void Step() { edge_.Step(); }
 
 private:
-    const std::vector<SubPoint>& outline_;
+    std::span<const SubPoint> outline_;
     std::size_t index_;
-    int step_;
+    bool forward_;
     std::int64_t endRow_ = std::numeric_limits<std::int64_t>::min();
     CeilStepper edge_;
 };
 
 } // namespace
 
-void Rasterizer::CoverConvexPolygon(const std::vector<SubPoint>& outline)
+void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
+{
+    // A triangle without area covers no pixel centre; skip the walk.
+    if ((b.x - a.x) * (c.y - a.y) == (b.y - a.y) * (c.x - a.x))
+        return;
+    const SubPoint outline[3] = {a, b, c};
+    CoverConvexPolygon(outline);
+}
+
+void Rasterizer::CoverConvexPolygon(std::span<const SubPoint> outline)
 {
     std::size_t top = 0, bottom = 0;
     for (std::size_t i = 1; i < outline.size(); ++i) {
@@ -232,7 +209,7 @@ void Rasterizer::CoverConvexPolygon(const std::vector<SubPoint>& outline)
     const std::int64_t width = target_.width;
     shader_.Paint([&](const auto& paint) {
         // The two chains never cross, so whichever is further left starts the span.
-        Chain forward(outline, top, 1), backward(outline, top, -1);
+        Chain forward(outline, top, true), backward(outline, top, false);
         for (std::int64_t row = firstRow; row < endRow; ++row) {
             forward.Reach(row);
             backward.Reach(row);

@@ -4,6 +4,7 @@
 #include "platform/d3d9/SpanShader.h"
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 // Draws triangles, lines and points into a target, in target space (pixels
@@ -38,10 +39,13 @@ public:
     bool FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color);
 
 private:
+    // coveredInside: every pixel the triangle's spans colour lies inside a, b, c.
     void ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
-                       D3DCOLOR flatColor);
+                       D3DCOLOR flatColor, bool coveredInside);
     void CoverTriangle(FixedPoint::SubPoint a, FixedPoint::SubPoint b, FixedPoint::SubPoint c);
-    void CoverConvexPolygon(const std::vector<FixedPoint::SubPoint>& outline);
+    // The one coverage walk: rows from the top vertex down, each span between
+    // the two chains of the outline (a triangle is an outline of three points).
+    void CoverConvexPolygon(std::span<const FixedPoint::SubPoint> outline);
 
     PixelBuffer& target_;
     const RasterState& state_;

@@ -3,6 +3,7 @@
 // the primitive being drawn. The rasterizer picks one painter per primitive, so
 // the per-span work is only what that primitive needs: a fill, a blend with one
 // colour, or colours and texel coordinates stepped in 16.16 fixed point.
+#include "platform/d3d9/GouraudPlanes.h"
 #include "platform/d3d9/PixelOps.h"
 #include "platform/d3d9/RasterTypes.h"
 
@@ -17,8 +18,6 @@
 #endif
 
 namespace SpanPainters {
-
-constexpr double kFixedOne = 65536.0;
 
 struct OpaqueWrite
 {
@@ -37,114 +36,6 @@ struct ConstantSource
 {
     std::uint32_t color;
     std::uint32_t Next() { return color; }
-};
-
-// a, r, g, b in 16.16 with a half added, so the shift rounds. Values are never
-// negative and stay below 256: GouraudPlanes clamps every span into 0..255.
-struct GouraudSource
-{
-    std::array<std::int32_t, 4> value;
-    std::array<std::int32_t, 4> step;
-
-#if defined(__SSE2__)
-    // One pixel per step with the four channels side by side, blue in the lowest
-    // lane so the packed bytes are the pixel.
-    __m128i lanes;
-    __m128i laneSteps;
-
-    void Start()
-    {
-        lanes = _mm_setr_epi32(value[3], value[2], value[1], value[0]);
-        laneSteps = _mm_setr_epi32(step[3], step[2], step[1], step[0]);
-    }
-    std::uint32_t Next()
-    {
-        __m128i bytes = _mm_srli_epi32(lanes, 16);
-        bytes = _mm_packs_epi32(bytes, bytes);
-        bytes = _mm_packus_epi16(bytes, bytes);
-        lanes = _mm_add_epi32(lanes, laneSteps);
-        return static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
-    }
-    // The next four pixels packed in order, as four calls of Next() would give them.
-    __m128i NextFour()
-    {
-        const __m128i second = _mm_add_epi32(lanes, laneSteps);
-        const __m128i third = _mm_add_epi32(second, laneSteps);
-        const __m128i fourth = _mm_add_epi32(third, laneSteps);
-        const __m128i low = _mm_packs_epi32(_mm_srli_epi32(lanes, 16), _mm_srli_epi32(second, 16));
-        const __m128i high = _mm_packs_epi32(_mm_srli_epi32(third, 16), _mm_srli_epi32(fourth, 16));
-        lanes = _mm_add_epi32(fourth, laneSteps);
-        return _mm_packus_epi16(low, high);
-    }
-#else
-    void Start() {}
-    std::uint32_t Next()
-    {
-        const std::uint32_t out = ((static_cast<std::uint32_t>(value[0]) >> 16) << 24) |
-                                  ((static_cast<std::uint32_t>(value[1]) >> 16) << 16) |
-                                  ((static_cast<std::uint32_t>(value[2]) >> 16) << 8) |
-                                  (static_cast<std::uint32_t>(value[3]) >> 16);
-        for (int k = 0; k < 4; ++k)
-            value[k] += step[k];
-        return out;
-    }
-#endif
-};
-
-// The colour planes of a triangle in fixed point, relative to a pixel near it.
-class GouraudPlanes
-{
-public:
-    GouraudPlanes() = default;
-    explicit GouraudPlanes(const std::array<Plane, 4>& channels);
-
-    // The source for pixels [x0, x0 + count) of the row. Inside a triangle the
-    // values stay within 0..255; a span whose ends round outside is
-    // interpolated between clamped ends instead, so channels never overflow.
-    GouraudSource At(int x0, int row, int count) const
-    {
-        GouraudSource source;
-        std::array<std::int64_t, 4> start;
-        // One test for the usual span, every end of every channel in range: a
-        // negative value sets high bits, so the union of the bits is below the limit.
-        std::uint64_t bits = 0;
-        for (int k = 0; k < 4; ++k) {
-            start[k] = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
-            bits |= static_cast<std::uint64_t>(start[k]) |
-                    static_cast<std::uint64_t>(start[k] + dx_[k] * (count - 1));
-        }
-        if (bits < static_cast<std::uint64_t>(kLimit)) {
-            for (int k = 0; k < 4; ++k) {
-                source.value[k] = static_cast<std::int32_t>(start[k]);
-                source.step[k] = static_cast<std::int32_t>(dx_[k]);
-            }
-            source.Start();
-            return source;
-        }
-        for (int k = 0; k < 4; ++k) {
-            const std::int64_t end = start[k] + dx_[k] * (count - 1);
-            if (start[k] >= 0 && start[k] < kLimit && end >= 0 && end < kLimit) {
-                source.value[k] = static_cast<std::int32_t>(start[k]);
-                source.step[k] = static_cast<std::int32_t>(dx_[k]);
-            } else {
-                const std::int64_t from = std::clamp<std::int64_t>(start[k], 0, kLimit - 1);
-                const std::int64_t to = std::clamp<std::int64_t>(end, 0, kLimit - 1);
-                source.value[k] = static_cast<std::int32_t>(from);
-                source.step[k] = count > 1 ? static_cast<std::int32_t>((to - from) / (count - 1)) : 0;
-            }
-        }
-        source.Start();
-        return source;
-    }
-
-private:
-    static constexpr std::int64_t kLimit = std::int64_t{256} << 16;
-
-    int refX_ = 0;
-    int refY_ = 0;
-    std::array<std::int64_t, 4> base_{};
-    std::array<std::int64_t, 4> dx_{};
-    std::array<std::int64_t, 4> dy_{};
 };
 
 // One texel coordinate in 16.16, kept inside [0, size) so addressing wraps.
@@ -250,34 +141,69 @@ inline __m128i BlendTwo(__m128i src, __m128i dst)
     return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
 }
 
-// Gouraud spans four pixels at a time, then pixel by pixel for the rest.
-inline void Run(std::uint32_t* pixels, int count, GouraudSource source, OpaqueWrite write)
+// The first count (1..3) of four 32-bit lanes set, to keep the rest of a chunk as it was.
+inline __m128i FirstLanes(int count)
+{
+    return _mm_cmpgt_epi32(_mm_set1_epi32(count), _mm_setr_epi32(0, 1, 2, 3));
+}
+
+inline __m128i Select(__m128i mask, __m128i chosen, __m128i kept)
+{
+    return _mm_or_si128(_mm_and_si128(mask, chosen), _mm_andnot_si128(mask, kept));
+}
+
+// Gouraud spans four pixels at a time. The last few pixels are one more chunk
+// that writes back the pixels after the span unchanged, when the row has room
+// for it (room: pixels from the start of the span to the end of the row), and
+// pixel by pixel otherwise.
+inline void Run(std::uint32_t* pixels, int count, int room, GouraudSource source, OpaqueWrite write)
 {
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(PixelOps::kOpaque));
     int i = 0;
     for (; i + 4 <= count; i += 4)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i), _mm_or_si128(source.NextFour(), opaque));
+    if (i < count && i + 4 <= room) {
+        auto* at = reinterpret_cast<__m128i*>(pixels + i);
+        const __m128i out = _mm_or_si128(source.NextFour(), opaque);
+        _mm_storeu_si128(at, Select(FirstLanes(count - i), out, _mm_loadu_si128(at)));
+        return;
+    }
     for (; i < count; ++i)
         pixels[i] = write(source.Next(), pixels[i]);
 }
 
-inline void Run(std::uint32_t* pixels, int count, GouraudSource source, SourceAlphaWrite write)
+inline void Run(std::uint32_t* pixels, int count, int room, GouraudSource source, SourceAlphaWrite write)
 {
     const __m128i zero = _mm_setzero_si128();
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(PixelOps::kOpaque));
+    const auto blendFour = [&](__m128i dst) {
+        __m128i low, high;
+        source.NextFourWide(low, high);
+        low = BlendTwo(low, _mm_unpacklo_epi8(dst, zero));
+        high = BlendTwo(high, _mm_unpackhi_epi8(dst, zero));
+        return _mm_or_si128(_mm_packus_epi16(low, high), opaque);
+    };
     int i = 0;
     for (; i + 4 <= count; i += 4) {
         auto* at = reinterpret_cast<__m128i*>(pixels + i);
-        const __m128i src = source.NextFour();
+        _mm_storeu_si128(at, blendFour(_mm_loadu_si128(at)));
+    }
+    if (i < count && i + 4 <= room) {
+        auto* at = reinterpret_cast<__m128i*>(pixels + i);
         const __m128i dst = _mm_loadu_si128(at);
-        const __m128i low = BlendTwo(_mm_unpacklo_epi8(src, zero), _mm_unpacklo_epi8(dst, zero));
-        const __m128i high = BlendTwo(_mm_unpackhi_epi8(src, zero), _mm_unpackhi_epi8(dst, zero));
-        _mm_storeu_si128(at, _mm_or_si128(_mm_packus_epi16(low, high), opaque));
+        _mm_storeu_si128(at, Select(FirstLanes(count - i), blendFour(dst), dst));
+        return;
     }
     for (; i < count; ++i)
         pixels[i] = write(source.Next(), pixels[i]);
 }
 #endif
+
+template <class Writer>
+void Run(std::uint32_t* pixels, int count, int, GouraudSource source, Writer write)
+{
+    Run(pixels, count, source, write);
+}
 
 template <class Writer> struct ConstantPainter
 {
@@ -299,7 +225,7 @@ template <class Writer> struct GouraudPainter
 
     void operator()(int row, int x0, int x1) const
     {
-        Run(target.Row(row) + x0, x1 - x0, planes.At(x0, row, x1 - x0), write);
+        Run(target.Row(row) + x0, x1 - x0, target.width - x0, planes.At(x0, row, x1 - x0), write);
     }
 };
 

@@ -11,10 +11,10 @@ void SpanShader::SetColor(D3DCOLOR color)
     color_ = color;
 }
 
-void SpanShader::SetColorPlanes(const std::array<Plane, 4>& channels)
+void SpanShader::SetColorPlanes(const std::array<Plane, 4>& channels, std::span<const ScreenVertex> corners)
 {
     gouraud_ = true;
-    planes_ = SpanPainters::GouraudPlanes(channels);
+    planes_ = SpanPainters::GouraudPlanes(channels, corners);
 }
 
 void SpanShader::SetTexelPlanes(const Plane& u, const Plane& v)

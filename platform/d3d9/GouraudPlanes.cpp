@@ -1,0 +1,91 @@
+#include "platform/d3d9/GouraudPlanes.h"
+
+#include <cmath>
+
+namespace SpanPainters {
+
+namespace {
+
+// Gradients steeper than this (channel units per pixel, in 16.16) only occur on
+// triangles far thinner than a pixel; they are capped to keep products in range.
+constexpr std::int64_t kMaxGradient = std::int64_t{1} << 32;
+
+std::int64_t Fixed(double value)
+{
+    const double scaled =
+        std::clamp(value * kFixedOne, -static_cast<double>(kMaxGradient), static_cast<double>(kMaxGradient));
+    return static_cast<std::int64_t>(scaled + (scaled >= 0.0 ? 0.5 : -0.5));
+}
+
+} // namespace
+
+GouraudPlanes::GouraudPlanes(const std::array<Plane, 4>& channels, std::span<const ScreenVertex> corners)
+{
+    // Relative to the pixel holding the planes' anchor vertex, clamped into the guard band.
+    constexpr double kReach = 1 << 21;
+    refX_ = static_cast<int>(std::floor(std::clamp(channels[0].x0, -kReach, kReach)));
+    refY_ = static_cast<int>(std::floor(std::clamp(channels[0].y0, -kReach, kReach)));
+    for (int k = 0; k < 4; ++k) {
+        base_[k] = Fixed(channels[k].At(refX_ + 0.5, refY_ + 0.5) + 0.5);
+        dx_[k] = Fixed(channels[k].dx);
+        dy_[k] = Fixed(channels[k].dy);
+    }
+#if defined(__SSE2__)
+    // The planes pass through the corners' colours, 0.5..255.5 with the rounding
+    // half, and are linear, so over the triangle they stay within those values.
+    // Rounding to 16.16 moves them by at most half a unit, plus half a unit per
+    // pixel from the reference pixel: near enough corners keep every pixel of the
+    // triangle well inside 0..256 (a unit is 1/65536, the rounding half 32768).
+    constexpr double kNear = 1 << 13;
+    constexpr std::int64_t kSteep = std::int64_t{1} << 31;
+    inRange_ = !corners.empty();
+    for (const ScreenVertex& corner : corners)
+        inRange_ = inRange_ && std::abs(corner.x - refX_ - 0.5) < kNear && std::abs(corner.y - refY_ - 0.5) < kNear;
+    for (int k = 0; k < 4; ++k)
+        inRange_ = inRange_ && std::abs(dx_[k]) < kSteep && std::abs(dy_[k]) < kSteep;
+    const auto lanes = [](const std::array<std::int64_t, 4>& channel) {
+        return _mm_setr_epi32(static_cast<std::int32_t>(channel[3]), static_cast<std::int32_t>(channel[2]),
+                              static_cast<std::int32_t>(channel[1]), static_cast<std::int32_t>(channel[0]));
+    };
+    laneBase_ = lanes(base_);
+    laneDx_ = lanes(dx_);
+    laneDy_ = lanes(dy_);
+#endif
+}
+
+GouraudSource GouraudPlanes::Clamped(int x0, int row, int count) const
+{
+    GouraudSource source;
+    std::array<std::int64_t, 4> start;
+    // One test for the usual span, every end of every channel in range: a
+    // negative value sets high bits, so the union of the bits is below the limit.
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 4; ++k) {
+        start[k] = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
+        bits |= static_cast<std::uint64_t>(start[k]) | static_cast<std::uint64_t>(start[k] + dx_[k] * (count - 1));
+    }
+    if (bits < static_cast<std::uint64_t>(kLimit)) {
+        for (int k = 0; k < 4; ++k) {
+            source.value[k] = static_cast<std::int32_t>(start[k]);
+            source.step[k] = static_cast<std::int32_t>(dx_[k]);
+        }
+        source.Start();
+        return source;
+    }
+    for (int k = 0; k < 4; ++k) {
+        const std::int64_t end = start[k] + dx_[k] * (count - 1);
+        if (start[k] >= 0 && start[k] < kLimit && end >= 0 && end < kLimit) {
+            source.value[k] = static_cast<std::int32_t>(start[k]);
+            source.step[k] = static_cast<std::int32_t>(dx_[k]);
+        } else {
+            const std::int64_t from = std::clamp<std::int64_t>(start[k], 0, kLimit - 1);
+            const std::int64_t to = std::clamp<std::int64_t>(end, 0, kLimit - 1);
+            source.value[k] = static_cast<std::int32_t>(from);
+            source.step[k] = count > 1 ? static_cast<std::int32_t>((to - from) / (count - 1)) : 0;
+        }
+    }
+    source.Start();
+    return source;
+}
+
+} // namespace SpanPainters
