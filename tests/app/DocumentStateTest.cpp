@@ -4,7 +4,6 @@
 #include "app/ModelFile.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -94,11 +93,9 @@ TEST_F(DocumentState, TheSceneOfAnUncleanEndIsOfferedAtTheNextStartAndRestoredEx
 {
     // A model that ends early loads as unsaved work.
     const QString model = dir.filePath(QStringLiteral("cut.qvl"));
-    QFile file(model);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
+    WriteAll(
+        model,
         "x 0.0 0.0 0.0 0.0 0.0 0.0 1.0 1.0 1.0 0.0 2 \r\nC 4.0 2.0 0.0 4.0 2.0 0.0 1.0 1.0 1.0 0.5 0 \r\n");
-    file.close();
     boxAnswers = {IDNO};
     fileAnswers = {model.toStdWString()};
     dialog->OnLoadModel();

@@ -10,6 +10,8 @@
 #include "ui/SceneTreeControl.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -94,6 +96,23 @@ protected:
     {
         Press(view, at);
         Release(view, at);
+    }
+    static void ContextMenuOn(QWidget* widget)
+    {
+        const QPoint at = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+    }
+    static QByteArray ReadAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    static void WriteAll(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
     // The world point under a client point of a view.

@@ -8,15 +8,9 @@
 
 namespace {
 
-struct TickWork
-{
-    int draws = 0;
-    int presents = 0;
-};
-
 // Clears and draws of one tick, read from the device's call log, and the views
 // that were given a new frame.
-TickWork WorkOfOneTick(CQuorvelDlg& dialog, const std::vector<QWidget*>& views)
+std::pair<int, int> WorkOfOneTick(CQuorvelDlg& dialog, const std::vector<QWidget*>& views)
 {
     std::vector<qint64> shown;
     for (QWidget* view : views)
@@ -26,13 +20,13 @@ TickWork WorkOfOneTick(CQuorvelDlg& dialog, const std::vector<QWidget*>& views)
     device->EnableCallLog(true);
     dialog.DrawViews();
     device->EnableCallLog(false);
-    TickWork work;
+    int draws = 0, presents = 0;
     for (const DeviceCall& call : device->CallLog())
-        work.draws += call.kind == DeviceCall::Kind::DrawPrimitiveUP || call.kind == DeviceCall::Kind::Clear;
+        draws += call.kind == DeviceCall::Kind::DrawPrimitiveUP || call.kind == DeviceCall::Kind::Clear;
     device->ClearCallLog();
     for (std::size_t i = 0; i < views.size(); ++i)
-        work.presents += FramePresenter::LastFrame(WindowHandles::HandleOf(views[i])).cacheKey() != shown[i];
-    return work;
+        presents += FramePresenter::LastFrame(WindowHandles::HandleOf(views[i])).cacheKey() != shown[i];
+    return {draws, presents};
 }
 
 } // namespace
@@ -86,12 +80,10 @@ TEST_F(RestingTick, DrawsOnlyAfterAChangeToWhatAViewShows)
         SCOPED_TRACE(change);
         WorkOfOneTick(*dialog, views);
         WorkOfOneTick(*dialog, views);
-        const TickWork rest = WorkOfOneTick(*dialog, views);
-        EXPECT_EQ(rest.draws, 0);
-        EXPECT_EQ(rest.presents, 0);
+        EXPECT_EQ(WorkOfOneTick(*dialog, views), std::make_pair(0, 0)) << "draws and presents at rest";
         make();
-        const TickWork changed = WorkOfOneTick(*dialog, views);
-        EXPECT_GT(changed.draws, 0);
-        EXPECT_GE(changed.presents, presents);
+        const auto [draws, shown] = WorkOfOneTick(*dialog, views);
+        EXPECT_GT(draws, 0);
+        EXPECT_GE(shown, presents);
     }
 }

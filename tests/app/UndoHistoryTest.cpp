@@ -10,39 +10,6 @@
 #include <fstream>
 #include <functional>
 
-namespace {
-
-QWidget* PanelControl(const CWnd& panel, int id)
-{
-    return WidgetTraits::FindChild(WindowHandles::WidgetOf(panel.GetSafeHwnd()), id);
-}
-
-QSlider* SliderOf(const CWnd& panel, int id)
-{
-    return qobject_cast<QSlider*>(PanelControl(panel, id));
-}
-
-QLineEdit* FieldOf(const CWnd& panel, int sliderId)
-{
-    return qobject_cast<QLineEdit*>(PanelControl(panel, sliderId + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
-}
-
-// Press on the thumb, move it through positions, release: one gesture.
-void DragSlider(QSlider* slider, std::initializer_list<int> positions)
-{
-    slider->setSliderDown(true);
-    for (int position : positions)
-        slider->setSliderPosition(position);
-    slider->setSliderDown(false);
-}
-
-void ClickButton(const CWnd& panel, int id)
-{
-    qobject_cast<QAbstractButton*>(PanelControl(panel, id))->click();
-}
-
-} // namespace
-
 // The main window over the hanging example: a box holding a circle, a circle, and a crab at (2, 10).
 class UndoHistoryTest : public MainWindowTest
 {
@@ -55,6 +22,31 @@ protected:
         SceneTreePanel->RebuildTree();
     }
 
+    static QWidget* PanelControl(const CWnd& panel, int id)
+    {
+        return WidgetTraits::FindChild(WindowHandles::WidgetOf(panel.GetSafeHwnd()), id);
+    }
+    static QSlider* SliderOf(const CWnd& panel, int id)
+    {
+        return qobject_cast<QSlider*>(PanelControl(panel, id));
+    }
+    static QLineEdit* FieldOf(const CWnd& panel, int sliderId)
+    {
+        return qobject_cast<QLineEdit*>(
+            PanelControl(panel, sliderId + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
+    }
+    // Press on the thumb, move it through positions, release: one gesture.
+    static void DragSlider(QSlider* slider, std::initializer_list<int> positions)
+    {
+        slider->setSliderDown(true);
+        for (int position : positions)
+            slider->setSliderPosition(position);
+        slider->setSliderDown(false);
+    }
+    static void ClickButton(const CWnd& panel, int id)
+    {
+        qobject_cast<QAbstractButton*>(PanelControl(panel, id))->click();
+    }
     CXformInfoControl& XformPanel() { return SceneTreePanel->GetXformPanel(); }
     CPrimitiveControl& AttributePanel() { return SceneTreePanel->GetPrimitivePanel(); }
     void Drag(float fromX, float fromY, float toX, float toY)
@@ -67,10 +59,7 @@ protected:
     void ChooseFromPopupMenu(UINT item)
     {
         menuAnswer = item;
-        QWidget* exitButton = Control(IDOK);
-        const QPoint centre = exitButton->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, exitButton->mapToGlobal(centre));
-        QApplication::sendEvent(exitButton, &event);
+        ContextMenuOn(Control(IDOK));
     }
     TAV_SceneNode* TopLevel(int index) { return world.Root->GetChild(index); }
     TAV_BoundingBox WorldBoxOf(TAV_SceneNode* node)

@@ -22,61 +22,45 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-inline QWidget* WidgetOf(const CWnd& window)
-{
-    return WindowHandles::WidgetOf(window.m_hWnd);
-}
-
-template <typename T> T* ControlOf(const CWnd& dialog, int id)
-{
-    return qobject_cast<T*>(WidgetTraits::FindChild(WidgetOf(dialog), id));
-}
-
-inline void Click(const CWnd& dialog, int id)
-{
-    QTest::mouseClick(ControlOf<QAbstractButton>(dialog, id), Qt::LeftButton);
-}
-
-inline bool IsChecked(const CWnd& dialog, int id)
-{
-    return ControlOf<QAbstractButton>(dialog, id)->isChecked();
-}
-
-inline QString LabelText(const CWnd& dialog, int id)
-{
-    return ControlOf<QLabel>(dialog, id)->text();
-}
-
-// Drags the thumb to position as the user does: press, move, release.
-inline void MoveSlider(QSlider* slider, int position)
-{
-    slider->setSliderDown(true);
-    slider->setSliderPosition(position);
-    slider->setSliderDown(false);
-}
-
-// The slider's echo field, where values are shown and typed.
-inline QLineEdit* EchoFieldOf(const QSlider* slider)
-{
-    return qobject_cast<QLineEdit*>(WidgetTraits::FindChild(
-        slider->parentWidget(), WidgetTraits::ControlId(slider) + TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
-}
-
-inline QString EchoOf(const QSlider* slider)
-{
-    return EchoFieldOf(slider)->text();
-}
-
-// Types text into the slider's field and ends it with key (Enter or Escape).
-inline void TypeInto(const QSlider* slider, const QString& text, Qt::Key key = Qt::Key_Return)
-{
-    EchoFieldOf(slider)->setText(text);
-    QTest::keyClick(EchoFieldOf(slider), key);
-}
-
 class PanelTest : public ::testing::Test
 {
 protected:
+    static QWidget* WidgetOf(const CWnd& window) { return WindowHandles::WidgetOf(window.m_hWnd); }
+    template <typename T> static T* ControlOf(const CWnd& dialog, int id)
+    {
+        return qobject_cast<T*>(WidgetTraits::FindChild(WidgetOf(dialog), id));
+    }
+    static void Click(const CWnd& dialog, int id)
+    {
+        QTest::mouseClick(ControlOf<QAbstractButton>(dialog, id), Qt::LeftButton);
+    }
+    static bool IsChecked(const CWnd& dialog, int id)
+    {
+        return ControlOf<QAbstractButton>(dialog, id)->isChecked();
+    }
+    static QString LabelText(const CWnd& dialog, int id) { return ControlOf<QLabel>(dialog, id)->text(); }
+    // Drags the thumb to position as the user does: press, move, release.
+    static void MoveSlider(QSlider* slider, int position)
+    {
+        slider->setSliderDown(true);
+        slider->setSliderPosition(position);
+        slider->setSliderDown(false);
+    }
+    // The slider's echo field, where values are shown and typed.
+    static QLineEdit* EchoFieldOf(const QSlider* slider)
+    {
+        return qobject_cast<QLineEdit*>(
+            WidgetTraits::FindChild(slider->parentWidget(), WidgetTraits::ControlId(slider) +
+                                                                TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
+    }
+    static QString EchoOf(const QSlider* slider) { return EchoFieldOf(slider)->text(); }
+    // Types text into the slider's field and ends it with key (Enter or Escape).
+    static void TypeInto(const QSlider* slider, const QString& text, Qt::Key key = Qt::Key_Return)
+    {
+        EchoFieldOf(slider)->setText(text);
+        QTest::keyClick(EchoFieldOf(slider), key);
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(host.Create(IDD_QUORVEL_DIALOG));

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QWidget>
 #include <string>
 
@@ -138,13 +137,4 @@ TEST_F(ViewWindow, SuppressedPaintAndMouseForwardingWithReleaseFlagsAndDoubleCli
     Mouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(5, 5));
     EXPECT_EQ(handler.calls, (Calls{"down 1 5,5", "up 1 5,5", "down 1 5,5", "up 1 5,5"}));
     EXPECT_EQ(GetCapture(), nullptr);
-
-    // The wheel arrives on the screen and reaches the handler in client pixels.
-    handler.calls.clear();
-    QWidget* widget = WindowHandles::WidgetOf(window);
-    const QPoint at(7, 9);
-    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-    EXPECT_EQ(handler.calls, Calls{"wheel -240 7,9"});
 }
