@@ -1,6 +1,7 @@
 #include "PanelTestFixture.h"
 
 #include "core/Echo.h"
+#include "platform/win/WindowFunctions.h"
 
 #include <functional>
 #include <utility>
@@ -61,6 +62,20 @@ TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupAndShowsItAtOnceHoweverI
         Click(selectPanel, IDC_VIEW_HIERARCHY);
         EXPECT_FALSE(popup.IsWindowVisible());
     }
+}
+
+// Window rectangles include the frame, which the platform may add around what was placed.
+TEST_F(PrimitiveSelectTest, TheHierarchyPopupFirstOpensRightOfTheMainWindowWhereTheScreenHasRoom)
+{
+    host.MoveWindow(0, 0, 200, 150);
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
+    RECT main{}, popup{};
+    host.GetWindowRect(&main);
+    selectPanel.GetHierarchy().GetWindowRect(&popup);
+    ASSERT_LE(main.right + 8 + (popup.right - popup.left), GetSystemMetrics(SM_CXSCREEN))
+        << "room on the right";
+    EXPECT_GE(popup.left, main.right);
+    EXPECT_NEAR(popup.top, main.top, 8);
 }
 
 } // namespace
