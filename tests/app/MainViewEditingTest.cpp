@@ -1,35 +1,34 @@
 #include "MainWindowFixture.h"
 
-#include "core/Echo.h"
-#include "scene/SceneNode.h"
-#include "scene/XformInfo.h"
-#include "ui/SceneTreeControl.h"
-
-#include <QWidget>
+#include <cmath>
 
 namespace {
-
-// The client point of a view nearest to a world point.
-QPoint ClientPointOf(const TAV_WindowHandler& handler, const QWidget* view, float wx, float wy)
-{
-    int dx = 0;
-    int dy = 0;
-    handler.WorldToDevice(wx, wy, dx, dy);
-    return QPoint(dx, view->height() - dy);
-}
 
 TAV_Vector3 TranslationOf(const TAV_SceneNode* node)
 {
     return node->GetXformInfo().GetTranslation();
 }
 
+int GreenPixels(const QImage& frame)
+{
+    int count = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            count += (frame.pixel(x, y) & 0xFFFFFF) == 0x00C800u;
+    return count;
+}
+
 } // namespace
 
-TEST_F(MainWindowTest, AClickCreatesABoxAtTheClickedWorldPointAndAddsItToTheTree)
+using MainViewEditing = MainWindowTest;
+
+TEST_F(MainViewEditing, APressOnEmptySpaceCreatesABoxWhereTheButtonIsReleasedAndAddsItToTheTree)
 {
-    const QPoint at(120, 90);
-    const TAV_Vector3 expected = MainWorldPoint(at);
-    Click(MainView(), at);
+    const QPoint release(200, 150);
+    const TAV_Vector3 expected = MainWorldPoint(release);
+    Press(MainView(), QPoint(60, 60));
+    Move(MainView(), release, Qt::LeftButton);
+    Release(MainView(), release);
 
     ASSERT_EQ(world.Root->NumChildren(), 1);
     TAV_SceneNode* box = world.Root->GetChild(0);
@@ -39,29 +38,13 @@ TEST_F(MainWindowTest, AClickCreatesABoxAtTheClickedWorldPointAndAddsItToTheTree
     EXPECT_FLOAT_EQ(TranslationOf(box).y, expected.y);
     // The new object's item hangs under "Big Daddy"'s, where the object is.
     CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
-    EXPECT_EQ(TopLevelTreeItems(), 1);
     const HTREEITEM item = tree.GetChildItem(tree.GetRootItem());
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(tree.GetItemData(item), reinterpret_cast<DWORD_PTR>(box));
 }
 
-TEST_F(MainWindowTest, AReleaseAfterAPressOnEmptySpaceCreatesAtTheReleasePoint)
+TEST_F(MainViewEditing, DraggingAnObjectOntoAnotherMovesAndReparentsIt)
 {
-    const QPoint press(60, 60);
-    const QPoint release(200, 150);
-    const TAV_Vector3 expected = MainWorldPoint(release);
-    Press(MainView(), press);
-    Move(MainView(), release, Qt::LeftButton);
-    Release(MainView(), release);
-
-    ASSERT_EQ(TopLevelObjects(), 1);
-    EXPECT_FLOAT_EQ(TranslationOf(world.Root->GetChild(0)).x, expected.x);
-    EXPECT_FLOAT_EQ(TranslationOf(world.Root->GetChild(0)).y, expected.y);
-}
-
-TEST_F(MainWindowTest, DraggingAnObjectOntoAnotherMovesAndReparentsIt)
-{
-    const CMainHandler& handler = dialog->GetMainHandler();
     world.PrimitiveType = 2;
     world.CreateNodeAt(-10, 0); // box over (-10, 0)-(-5, 3)
     TAV_SceneNode* box = world.CurrentNode;
@@ -71,92 +54,135 @@ TEST_F(MainWindowTest, DraggingAnObjectOntoAnotherMovesAndReparentsIt)
     SceneTreePanel->RebuildTree();
 
     // Press on the circle, drag it by whole pixels to just right of the box's top edge.
-    const QPoint grab = ClientPointOf(handler, MainView(), 10, 10);
-    const QPoint drop = ClientPointOf(handler, MainView(), -4, 3);
-    const TAV_Vector3 grabWorld = MainWorldPoint(grab);
-    const TAV_Vector3 dropWorld = MainWorldPoint(drop);
+    const QPoint grab = MainClientPoint(10, 10);
+    const QPoint drop = MainClientPoint(-4, 3);
+    const TAV_Vector3 shift = MainWorldPoint(drop) - MainWorldPoint(grab);
     Press(MainView(), grab);
     Move(MainView(), drop, Qt::LeftButton);
     const TAV_Vector3 moved = TranslationOf(circle);
-    EXPECT_NEAR(moved.x, 10 + dropWorld.x - grabWorld.x, 1e-4);
-    EXPECT_NEAR(moved.y, 10 + dropWorld.y - grabWorld.y, 1e-4);
+    EXPECT_NEAR(moved.x, 10 + shift.x, 1e-4);
+    EXPECT_NEAR(moved.y, 10 + shift.y, 1e-4);
     EXPECT_FLOAT_EQ(circle->GetXformInfo().GetPivot().x, moved.x);
     Release(MainView(), drop);
 
     ASSERT_EQ(box->NumChildren(), 1);
     EXPECT_EQ(box->GetChild(0), circle);
     EXPECT_EQ(world.Root->GetChild(1), nullptr); // the circle's old slot stays empty
+    // Now in the box's space, whose origin is at (-10, 0).
     EXPECT_NEAR(TranslationOf(circle).x, moved.x + 10, 1e-4);
     EXPECT_NEAR(TranslationOf(circle).y, moved.y, 1e-4);
     EXPECT_EQ(world.CurrentNode, box);
-    // The tree was rebuilt from the root: one top-level item, the box under it, the circle under the box.
     CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
-    EXPECT_EQ(TopLevelTreeItems(), 1);
     const HTREEITEM boxItem = tree.GetChildItem(tree.GetRootItem());
     ASSERT_NE(boxItem, nullptr);
-    EXPECT_NE(tree.GetChildItem(boxItem), nullptr);
+    EXPECT_EQ(tree.GetItemData(tree.GetChildItem(boxItem)), reinterpret_cast<DWORD_PTR>(circle));
 }
 
-TEST_F(MainWindowTest, ClearingDuringADragEndsItWithoutMovingTheRoot)
+// Box A over (-10, 0)-(-5, 3), box B over (5, 0)-(10, 3).
+TEST_F(MainViewEditing, WhatAReleaseWouldHangTheDraggedObjectUnderIsOutlinedInGreen)
+{
+    world.CreateNodeAt(-10, 0);
+    world.CreateNodeAt(5, 0);
+    TAV_SceneNode* target = world.CurrentNode;
+    SceneTreePanel->RebuildTree();
+    const auto frame = [&] {
+        dialog->GetMainHandler().CenterZoomWindowAt(-400, -400); // the zoom outline out of the way
+        return TickAndGrab(MainView());
+    };
+
+    Press(MainView(), MainClientPoint(-9, 1));
+    Move(MainView(), MainClientPoint(6, 2), Qt::LeftButton);
+    EXPECT_EQ(world.DropTarget, target);
+    EXPECT_GT(GreenPixels(frame()), 40) << "the target's outline";
+
+    Move(MainView(), MainClientPoint(-9, -10), Qt::LeftButton);
+    EXPECT_EQ(world.DropTarget, nullptr);
+    EXPECT_EQ(GreenPixels(frame()), 0);
+    Release(MainView(), MainClientPoint(-9, -10));
+    EXPECT_EQ(world.DropTarget, nullptr);
+}
+
+TEST_F(MainViewEditing, HoldingControlKeepsTheDraggedObjectOnWholeGridUnits)
+{
+    world.CreateNodeAt(-10, 0);
+    TAV_SceneNode* box = world.CurrentNode;
+    const QPoint to = MainClientPoint(-5.3f, 4.4f); // about (3.7, 3.4) from the press
+    Press(MainView(), MainClientPoint(-9, 1));
+    Mouse(MainView(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(TranslationOf(box), TAV_Vector3(-6, 3, 0));
+    EXPECT_EQ(box->GetXformInfo().GetPivot(), TAV_Vector3(-6, 3, 0));
+    // Let go of Ctrl and the object follows the mouse exactly again.
+    Move(MainView(), to, Qt::LeftButton);
+    EXPECT_NE(TranslationOf(box).x, std::round(TranslationOf(box).x));
+}
+
+TEST_F(MainViewEditing, APressOnAnObjectSelectsItsItemWhileTheHierarchyIsOpen)
+{
+    world.PrimitiveType = 0;
+    world.CreateNodeAt(-10, 0);
+    world.CreateNodeAt(10, 0);
+    TAV_SceneNode* crab = world.CurrentNode;
+    SceneTreePanel->RebuildTree();
+    dialog->GetSelectionPanel().GetHierarchy().ShowWindow(SW_SHOW);
+
+    Click(MainView(), MainClientPoint(10, 0));
+    const HTREEITEM selected = SceneTreePanel->GetTreeCtrl().GetSelectedItem();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(SceneTreePanel->GetTreeCtrl().GetItemData(selected), reinterpret_cast<DWORD_PTR>(crab));
+    EXPECT_EQ(SceneTreePanel->GetXformPanel().GetNode(), crab);
+}
+
+TEST_F(MainViewEditing, ClearingDuringADragEndsItWithoutMovingTheRoot)
 {
     world.CreateNodeAt(0, 0);
-    const QPoint grab = ClientPointOf(dialog->GetMainHandler(), MainView(), 1, 1);
-    Press(MainView(), grab);
+    Press(MainView(), MainClientPoint(1, 1));
     ASSERT_TRUE(dialog->GetMainHandler().IsDragging());
 
     boxAnswers = {IDYES};
     dialog->OnDeleteEverything();
     EXPECT_FALSE(dialog->GetMainHandler().IsDragging());
-    Move(MainView(), grab + QPoint(40, 40), Qt::LeftButton);
-    const TAV_Vector3 root = TranslationOf(world.Root);
-    EXPECT_EQ(root.x, 0.0f);
-    EXPECT_EQ(root.y, 0.0f);
+    Move(MainView(), MainClientPoint(1, 1) + QPoint(40, 40), Qt::LeftButton);
+    EXPECT_EQ(TranslationOf(world.Root), TAV_Vector3(0, 0, 0));
 }
 
-TEST_F(MainWindowTest, TheZoomWindowFollowsTheMouseAtItsSize)
+TEST_F(MainViewEditing, TheZoomWindowFollowsTheMouseAtItsSize)
 {
     const TAV_BoundingBox before = dialog->GetZoomHandler().GetWorldWindow();
-    const QPoint at(150, 100);
-    Move(MainView(), at, Qt::NoButton);
+    Move(MainView(), QPoint(150, 100), Qt::NoButton);
     const TAV_BoundingBox after = dialog->GetZoomHandler().GetWorldWindow();
-    const TAV_Vector3 expected = MainWorldPoint(at);
+    const TAV_Vector3 expected = MainWorldPoint(QPoint(150, 100));
     EXPECT_NEAR(after.GetCenter().x, expected.x, 1e-4);
     EXPECT_NEAR(after.GetCenter().y, expected.y, 1e-4);
     EXPECT_NEAR(after.GetWidth(), before.GetWidth(), 1e-4);
     EXPECT_NEAR(after.GetHeight(), before.GetHeight(), 1e-4);
 }
 
-TEST_F(MainWindowTest, ARightDragResizesTheZoomWindowFromItsSizeAtThePress)
+TEST_F(MainViewEditing, ARightDragResizesTheZoomWindowFromItsSizeAtThePress)
 {
     CDrawOnlyHandler& zoom = dialog->GetZoomHandler();
     Move(MainView(), QPoint(100, 80), Qt::NoButton);
-    const float width = zoom.GetWorldWindow().GetWidth();
-    const float height = zoom.GetWorldWindow().GetHeight();
-    const TAV_Vector3 centre = zoom.GetWorldWindow().GetCenter();
+    const TAV_BoundingBox start = zoom.GetWorldWindow();
     // A drag whose right press happened outside the view has no anchor: nothing changes.
     Move(MainView(), QPoint(130, 80), Qt::RightButton);
-    EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetWidth(), width);
+    EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetWidth(), start.GetWidth());
 
     Press(MainView(), QPoint(100, 80), Qt::RightButton);
-    const struct
-    {
-        int x;
-        float factor;
-    } steps[] = {{149, 1.98f}, {150, 1.98f}, {56, 0.12f}, {55, 0.12f}, {101, 1.02f}, {100, 1.02f}};
-    for (const auto& step : steps) {
-        Move(MainView(), QPoint(step.x, 80), Qt::RightButton);
+    const std::pair<int, float> steps[] = {{149, 1.98f}, {150, 1.98f}, {56, 0.12f},
+                                           {55, 0.12f},  {101, 1.02f}, {100, 1.02f}};
+    for (const auto& [x, factor] : steps) {
+        Move(MainView(), QPoint(x, 80), Qt::RightButton);
         const TAV_BoundingBox g = zoom.GetWorldWindow();
-        EXPECT_NEAR(g.GetWidth(), width * step.factor, 1e-3) << "at x " << step.x;
-        EXPECT_NEAR(g.GetHeight(), height * step.factor, 1e-3) << "at x " << step.x;
-        EXPECT_NEAR(g.GetCenter().x, centre.x, 1e-4);
-        EXPECT_NEAR(g.GetCenter().y, centre.y, 1e-4);
+        EXPECT_NEAR(g.GetWidth(), start.GetWidth() * factor, 1e-3) << "at x " << x;
+        EXPECT_NEAR(g.GetHeight(), start.GetHeight() * factor, 1e-3) << "at x " << x;
+        EXPECT_NEAR(g.GetCenter().x, start.GetCenter().x, 1e-4);
+        EXPECT_NEAR(g.GetCenter().y, start.GetCenter().y, 1e-4);
     }
 }
 
-TEST_F(MainWindowTest, ALeftPressInTheZoomViewEchoesTheWorldPointAndChangesNothing)
+TEST_F(MainViewEditing, ALeftPressInTheZoomViewEchoesTheWorldPointAndChangesNothing)
 {
     CDrawOnlyHandler& zoom = dialog->GetZoomHandler();
-    const TAV_BoundingBox zoomBefore = zoom.GetWorldWindow();
+    const TAV_BoundingBox before = zoom.GetWorldWindow();
     const QPoint at(ZoomView()->width() / 2, ZoomView()->height() / 2);
     const TAV_Vector3 under = WorldPointOf(zoom, at);
 
@@ -166,6 +192,6 @@ TEST_F(MainWindowTest, ALeftPressInTheZoomViewEchoesTheWorldPointAndChangesNothi
     EXPECT_EQ(EchoText(), expected);
     Release(ZoomView(), at);
     EXPECT_EQ(world.Root->NumChildren(), 0);
-    EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetMin().x, zoomBefore.GetMin().x);
-    EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetMax().y, zoomBefore.GetMax().y);
+    EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetMin().x, before.GetMin().x);
+    EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetMax().y, before.GetMax().y);
 }

@@ -1,70 +1,109 @@
 #include "MainWindowFixture.h"
 
-#include "resources/ResourceIds.h"
-#include "scene/SceneNode.h"
-#include "ui/SceneTreeControl.h"
+#include "platform/win/WindowFunctions.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
-
-QByteArray ReadAll(const QString& path)
+TEST_F(MainWindowTest, StartUpReplacesThePlaceholdersWithViewsAndThePanel)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    EXPECT_EQ(dialog->GetDlgItem(IDC_MAIN_GRAPHICS)->GetSafeHwnd(), dialog->GetMainHandler().GetWindow());
+    EXPECT_EQ(dialog->GetDlgItem(IDC_ZOOM_GRAPHICS)->GetSafeHwnd(), dialog->GetZoomHandler().GetWindow());
+    EXPECT_EQ(dialog->GetDlgItem(IDC_MAIN_CONTROLS), nullptr);
+    EXPECT_TRUE(IsWindow(dialog->GetSelectionPanel().GetSafeHwnd()));
+    EXPECT_EQ(TreeItems(), 1u);
+    EXPECT_EQ(EchoWindow, dialog->GetDlgItem(IDC_MESSAGE_ECHO)->GetSafeHwnd());
+    EXPECT_EQ(EchoText(), L"Message Echo");
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes)
+TEST_F(MainWindowTest, StartUpFitsBothWorldWindowsToTheirViews)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    const float mainRatio = float(MainView()->height()) / float(MainView()->width());
+    const TAV_BoundingBox main = dialog->GetMainHandler().GetWorldWindow();
+    EXPECT_FLOAT_EQ(main.GetMin().x, -25.0f);
+    EXPECT_FLOAT_EQ(main.GetMax().x, 25.0f);
+    EXPECT_NEAR(main.GetMin().y, -25.0f * mainRatio, 1e-4);
+    EXPECT_NEAR(main.GetMax().y, 25.0f * mainRatio, 1e-4);
+
+    const TAV_BoundingBox zoom = dialog->GetZoomHandler().GetWorldWindow();
+    EXPECT_FLOAT_EQ(zoom.GetMin().x, -10.0f);
+    EXPECT_FLOAT_EQ(zoom.GetMax().x, 10.0f);
+    EXPECT_FLOAT_EQ(zoom.GetMin().y, -7.0f);
+    EXPECT_NEAR(zoom.GetMax().y, -7.0f + 20.0f * ZoomView()->height() / ZoomView()->width(), 1e-4);
 }
 
-const QString kExamples = QStringLiteral(QUORVEL_EXAMPLES);
+TEST_F(MainWindowTest, TheTimerDrawsBothViews)
+{
+    EXPECT_TRUE(FramePresenter::LastFrame(dialog->GetMainHandler().GetWindow()).isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(!FramePresenter::LastFrame(dialog->GetMainHandler().GetWindow()).isNull(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!FramePresenter::LastFrame(dialog->GetZoomHandler().GetWindow()).isNull(), 2000);
+}
 
-} // namespace
+TEST_F(MainWindowTest, ThePopupMenuShowsOnlyOverExitProgram)
+{
+    for (QWidget* elsewhere : {MainView(), ZoomView(), Control(IDC_SAVE_MODEL)})
+        ContextMenuOn(elsewhere);
+    EXPECT_TRUE(menusShown.empty());
+
+    ContextMenuOn(Control(IDOK));
+    ASSERT_EQ(menusShown.size(), 1u);
+    EXPECT_EQ(menusShown[0].title, L"Primitive Menu");
+    ASSERT_EQ(menusShown[0].items.size(), 3u);
+    EXPECT_EQ(menusShown[0].items[0].text, L"Delete");
+    EXPECT_EQ(menusShown[0].items[0].id, ID_PRIMITIVE_DELETE);
+    EXPECT_EQ(menusShown[0].items[2].id, ID_PRIMITIVE_UNHINGE);
+}
+
+TEST_F(MainWindowTest, EscapeAndEnterPressNoButtonAndControlKeysRunTheCommands)
+{
+    Window()->activateWindow();
+    QTest::keyClick(Window(), Qt::Key_Escape);
+    QTest::keyClick(Window(), Qt::Key_Return);
+    EXPECT_TRUE(boxesShown.empty());
+    EXPECT_TRUE(fileDialogsShown.empty());
+    EXPECT_TRUE(IsWindow(dialog->GetSafeHwnd()));
+
+    boxAnswers = {IDNO};
+    QTest::keyClick(Window(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(boxesShown.size(), 1u);
+    ASSERT_EQ(fileDialogsShown.size(), 1u);
+    EXPECT_TRUE(fileDialogsShown[0].open);
+    QTest::keyClick(Window(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(fileDialogsShown.size(), 2u);
+    EXPECT_FALSE(fileDialogsShown[1].open);
+}
 
 TEST_F(MainWindowTest, LoadAnsweredYesThenCancelledLeavesTheSceneEmpty)
 {
     world.CreateNodeAt(1, 1);
     boxAnswers = {IDYES};
     fileAnswers = {std::nullopt};
-    QTest::mouseClick(Control(2), Qt::LeftButton);
+    QTest::mouseClick(Control(IDC_LOAD_MODEL), Qt::LeftButton);
 
     ASSERT_EQ(boxesShown.size(), 1u);
     EXPECT_EQ(boxesShown[0].caption, L"Alert");
-    EXPECT_EQ(boxesShown[0].type, 68u);
+    EXPECT_EQ(boxesShown[0].type, UINT(MB_YESNO | MB_ICONINFORMATION));
     EXPECT_EQ(boxesShown[0].text,
               L"Would you like to Delete all Items prior to opening a recent model? NOTE: "
               L"all work will be LOST if not saved...");
     ASSERT_EQ(fileDialogsShown.size(), 1u);
-    ASSERT_EQ(fileDialogsShown[0].filters.size(), 3u);
-    EXPECT_EQ(fileDialogsShown[0].filters[0].description, L"QVL Files (*.qvl)");
+    EXPECT_EQ(fileDialogsShown[0].filters.at(0).description, L"QVL Files (*.qvl)");
     EXPECT_EQ(world.Root->NumChildren(), 0);
-    EXPECT_EQ(TopLevelTreeItems(), 1);
 }
 
 TEST_F(MainWindowTest, LoadAnsweredNoAppendsTheFilesObjects)
 {
     world.CreateNodeAt(1, 1);
     boxAnswers = {IDNO};
-    fileAnswers = {(kExamples + QStringLiteral("/crab.qvl")).toStdWString()};
+    fileAnswers = {QUORVEL_EXAMPLES L"/crab.qvl"};
     dialog->OnLoadModel();
 
     ASSERT_EQ(world.Root->NumChildren(), 2);
     EXPECT_EQ(world.Root->GetChild(0)->GetTypeCode(), 'B');
     EXPECT_EQ(world.Root->GetChild(1)->GetTypeCode(), 'j');
     EXPECT_EQ(EchoText(), L"Model Loaded...");
-    CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
-    int objects = 0;
-    for (HTREEITEM item = tree.GetChildItem(tree.GetRootItem()); item; item = tree.GetNextSiblingItem(item))
-        ++objects;
-    EXPECT_EQ(objects, 2);
+    EXPECT_EQ(TreeItems(), 11u); // the root, the box, the crab and its four arms and four claws
 }
 
 TEST_F(MainWindowTest, LoadReportsAMissingFileAndAFileThatStopsPartWay)
@@ -88,12 +127,10 @@ TEST_F(MainWindowTest, SaveWritesTheModelAndAddsTheExtensionOnlyWhenMissing)
 {
     world.PrimitiveType = 0;
     world.CreateNodeAt(0, 0);
-    const QByteArray crab = ReadAll(kExamples + QStringLiteral("/crab.qvl"));
     const QString path = dir.filePath(QStringLiteral("crab.qvl"));
-
     fileAnswers = {dir.filePath(QStringLiteral("crab")).toStdWString()};
     dialog->OnSaveModel();
-    EXPECT_EQ(ReadAll(path), crab);
+    EXPECT_EQ(ReadAll(path), ReadAll(QUORVEL_EXAMPLES "/crab.qvl"));
     EXPECT_FALSE(fileDialogsShown.at(0).open);
 
     world.DeleteAllNodes();
@@ -102,16 +139,13 @@ TEST_F(MainWindowTest, SaveWritesTheModelAndAddsTheExtensionOnlyWhenMissing)
     EXPECT_EQ(ReadAll(path), QByteArray("x 0.0 0.0 0.0 0.0 0.0 0.0 1.0 1.0 1.0 0.0 0 \r\n"));
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".qvl")));
     EXPECT_TRUE(boxesShown.empty());
-}
 
-TEST_F(MainWindowTest, SaveAsksBeforeTheAddedExtensionReplacesAnotherFile)
-{
-    const QString path = dir.filePath(QStringLiteral("crab.qvl"));
+    // The added extension would replace another file: asked first, and No keeps it.
     WriteAll(path, "keep me");
     boxAnswers = {IDNO};
     fileAnswers = {dir.filePath(QStringLiteral("crab")).toStdWString()};
     dialog->OnSaveModel();
-    ASSERT_EQ(boxesShown.size(), 1u);
+    EXPECT_EQ(boxesShown.size(), 1u);
     EXPECT_EQ(ReadAll(path), QByteArray("keep me"));
 }
 
@@ -149,17 +183,16 @@ TEST_F(MainWindowTest, DeleteEverythingAsksAndKeepsTheEditingState)
     world.ShowGrid = false;
     const TAV_BoundingBox mainWindow = dialog->GetMainHandler().GetWorldWindow();
 
-    boxAnswers = {IDNO};
+    boxAnswers = {IDNO, IDYES};
     QTest::mouseClick(Control(IDC_DELETE_EVERYTHING), Qt::LeftButton);
     EXPECT_EQ(world.Root->NumChildren(), 1);
     ASSERT_EQ(boxesShown.size(), 1u);
     EXPECT_EQ(boxesShown[0].text, L"Delete all Items?");
 
-    boxAnswers = {IDYES};
     QTest::mouseClick(Control(IDC_DELETE_EVERYTHING), Qt::LeftButton);
     EXPECT_EQ(world.Root->NumChildren(), 0);
     EXPECT_EQ(world.CurrentNode, world.Root);
-    EXPECT_EQ(TopLevelTreeItems(), 1);
+    EXPECT_EQ(TreeItems(), 1u);
     EXPECT_EQ(world.PrimitiveType, 1);
     EXPECT_FALSE(world.ShowGrid);
     EXPECT_FLOAT_EQ(dialog->GetMainHandler().GetWorldWindow().GetMax().y, mainWindow.GetMax().y);

@@ -1,28 +1,16 @@
 #include "MainWindowFixture.h"
 
 #include "platform/d3d9/SoftwareDevice.h"
-#include "platform/win/FramePresenter.h"
-#include "platform/win/WindowHandles.h"
 #include "primitives/PrimitiveList.h"
 #include "render/GraphicsSystem.h"
-#include "scene/SceneNode.h"
 
-#include <QImage>
-#include <QWidget>
 #include <functional>
-#include <vector>
 
 namespace {
 
-struct TickWork
-{
-    int draws = 0;
-    int presents = 0;
-};
-
 // Clears and draws of one tick, read from the device's call log, and the views
 // that were given a new frame.
-TickWork WorkOfOneTick(CQuorvelDlg& dialog, const std::vector<QWidget*>& views)
+std::pair<int, int> WorkOfOneTick(CQuorvelDlg& dialog, const std::vector<QWidget*>& views)
 {
     std::vector<qint64> shown;
     for (QWidget* view : views)
@@ -32,13 +20,13 @@ TickWork WorkOfOneTick(CQuorvelDlg& dialog, const std::vector<QWidget*>& views)
     device->EnableCallLog(true);
     dialog.DrawViews();
     device->EnableCallLog(false);
-    TickWork work;
+    int draws = 0, presents = 0;
     for (const DeviceCall& call : device->CallLog())
-        work.draws += call.kind == DeviceCall::Kind::DrawPrimitiveUP || call.kind == DeviceCall::Kind::Clear;
+        draws += call.kind == DeviceCall::Kind::DrawPrimitiveUP || call.kind == DeviceCall::Kind::Clear;
     device->ClearCallLog();
     for (std::size_t i = 0; i < views.size(); ++i)
-        work.presents += FramePresenter::LastFrame(WindowHandles::HandleOf(views[i])).cacheKey() != shown[i];
-    return work;
+        presents += FramePresenter::LastFrame(WindowHandles::HandleOf(views[i])).cacheKey() != shown[i];
+    return {draws, presents};
 }
 
 } // namespace
@@ -50,19 +38,14 @@ using RestingTick = MainWindowTest;
 // device state a frame starts from is signed too; then ticks do nothing.
 TEST_F(RestingTick, DrawsOnlyAfterAChangeToWhatAViewShows)
 {
-    const std::string texturePath = dir.filePath(QStringLiteral("stripes.png")).toStdString();
+    const QString texturePath = dir.filePath(QStringLiteral("stripes.png"));
     QImage stripes(2, 2, QImage::Format_RGB32);
     stripes.fill(QColor(0, 200, 0));
-    ASSERT_TRUE(stripes.save(QString::fromStdString(texturePath)));
+    ASSERT_TRUE(stripes.save(texturePath));
     world.PrimitiveType = 0;
     world.CreateNodeAt(1.0f, 1.0f);
     TAV_SceneNode* crab = world.CurrentNode;
     TAV_Primitive* shell = static_cast<TAV_PrimitiveList*>(crab->GetPrimitive())->GetPrimitive(0);
-    const auto moveCrab = [crab] {
-        TAV_XformInfo xform = crab->GetXformInfo();
-        xform.SetTranslation(3.0f, 2.0f, 0.0f);
-        crab->SetXformInfo(xform);
-    };
     const auto repaintTexture = [] {
         IDirect3DTexture9* texture = TAVD3D_GraphicsSystem::GetInstance().Textures().GetAt(0)->GetTexture();
         D3DLOCKED_RECT locked;
@@ -70,18 +53,14 @@ TEST_F(RestingTick, DrawsOnlyAfterAChangeToWhatAViewShows)
         *static_cast<D3DCOLOR*>(locked.pBits) = 0xFFFF0000u;
         texture->UnlockRect(0);
     };
-    const struct
-    {
-        const char* change;
-        std::function<void()> make;
-        int presents; // views that show the change at least
-    } changes[] = {
-        {"a node moved", moveCrab, 2},
+    // What changed, the change, and how many views show it at least.
+    const std::tuple<const char*, std::function<void()>, int> changes[] = {
+        {"a node moved", [crab] { crab->SetXformInfo(TAV_XformInfo()); }, 2},
         {"an attribute", [shell] { shell->SetColor(TAV_Color(0, 0, 255, 255)); }, 2},
         {"a texture set",
          [&] {
              shell->SetTexturing(true);
-             shell->SetTextureName(std::wstring(texturePath.begin(), texturePath.end()));
+             shell->SetTextureName(texturePath.toStdWString());
          },
          2},
         {"texels changed", repaintTexture, 2},
@@ -97,16 +76,14 @@ TEST_F(RestingTick, DrawsOnlyAfterAChangeToWhatAViewShows)
          [this] { MainView()->resize(MainView()->width() - 10, MainView()->height()); }, 1},
     };
     const std::vector<QWidget*> views{MainView(), ZoomView()};
-    for (const auto& change : changes) {
-        SCOPED_TRACE(change.change);
+    for (const auto& [change, make, presents] : changes) {
+        SCOPED_TRACE(change);
         WorkOfOneTick(*dialog, views);
         WorkOfOneTick(*dialog, views);
-        const TickWork rest = WorkOfOneTick(*dialog, views);
-        EXPECT_EQ(rest.draws, 0);
-        EXPECT_EQ(rest.presents, 0);
-        change.make();
-        const TickWork changed = WorkOfOneTick(*dialog, views);
-        EXPECT_GT(changed.draws, 0);
-        EXPECT_GE(changed.presents, change.presents);
+        EXPECT_EQ(WorkOfOneTick(*dialog, views), std::make_pair(0, 0)) << "draws and presents at rest";
+        make();
+        const auto [draws, shown] = WorkOfOneTick(*dialog, views);
+        EXPECT_GT(draws, 0);
+        EXPECT_GE(shown, presents);
     }
 }

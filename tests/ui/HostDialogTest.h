@@ -1,6 +1,5 @@
 #pragma once
-// The main window's template (102) created and shown, with every message box
-// answered with OK and recorded.
+// The main window's template created and shown, with every message box answered with OK and recorded.
 #include "platform/win/Dialog.h"
 #include "platform/win/ModalPrompts.h"
 #include "resources/ResourceIds.h"
@@ -16,20 +15,16 @@ inline auto Corners(const RECT& r)
 
 struct HostDialogTest : ::testing::Test
 {
-    HostDialogTest()
+    void SetUp() override
     {
         ModalPrompts::SetMessageBoxAnswerer([this](const ModalPrompts::MessageBoxRequest& request) {
             messages.push_back(request);
             return IDOK;
         });
-    }
-    ~HostDialogTest() override { ModalPrompts::SetMessageBoxAnswerer(nullptr); }
-
-    void SetUp() override
-    {
         ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
         main.ShowWindow(SW_SHOW);
     }
+    void TearDown() override { ModalPrompts::SetMessageBoxAnswerer(nullptr); }
 
     std::vector<ModalPrompts::MessageBoxRequest> messages;
     CDialog main;

@@ -22,86 +22,57 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-inline QWidget* WidgetOf(const CWnd& window)
-{
-    return WindowHandles::WidgetOf(window.m_hWnd);
-}
-
-template <typename T> T* ControlOf(const CWnd& dialog, int id)
-{
-    return qobject_cast<T*>(WidgetTraits::FindChild(WidgetOf(dialog), id));
-}
-
-inline void Click(const CWnd& dialog, int id)
-{
-    auto* button = ControlOf<QAbstractButton>(dialog, id);
-    ASSERT_NE(button, nullptr) << "no button " << id;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-inline bool IsChecked(const CWnd& dialog, int id)
-{
-    auto* button = ControlOf<QAbstractButton>(dialog, id);
-    return button && button->isChecked();
-}
-
-inline QString LabelText(const CWnd& dialog, int id)
-{
-    auto* label = ControlOf<QLabel>(dialog, id);
-    return label ? label->text() : QStringLiteral("<no label>");
-}
-
-// Drags the thumb to position as the user does: press, move, release.
-inline void MoveSlider(QSlider* slider, int position)
-{
-    ASSERT_NE(slider, nullptr);
-    slider->setSliderDown(true);
-    slider->setSliderPosition(position);
-    slider->setSliderDown(false);
-}
-
-// The slider's echo field, where values are shown and typed.
-inline QLineEdit* EchoFieldOf(const QSlider* slider)
-{
-    return qobject_cast<QLineEdit*>(
-        WidgetTraits::FindChild(slider->parentWidget(), WidgetTraits::ControlId(slider) +
-                                                            int(TAVMFC_SliderCtrlWithEcho::EchoIdOffset)));
-}
-
-inline QString EchoOf(const QSlider* slider)
-{
-    const QLineEdit* echo = EchoFieldOf(slider);
-    return echo ? echo->text() : QStringLiteral("<no echo>");
-}
-
-// Types text into the slider's field and ends it with key (Enter or Escape).
-inline void TypeInto(const QSlider* slider, const QString& text, Qt::Key key = Qt::Key_Return)
-{
-    QLineEdit* echo = EchoFieldOf(slider);
-    ASSERT_NE(echo, nullptr);
-    echo->setText(text);
-    QTest::keyClick(echo, key);
-}
-
 class PanelTest : public ::testing::Test
 {
 protected:
+    static QWidget* WidgetOf(const CWnd& window) { return WindowHandles::WidgetOf(window.m_hWnd); }
+    template <typename T> static T* ControlOf(const CWnd& dialog, int id)
+    {
+        return qobject_cast<T*>(WidgetTraits::FindChild(WidgetOf(dialog), id));
+    }
+    static void Click(const CWnd& dialog, int id)
+    {
+        QTest::mouseClick(ControlOf<QAbstractButton>(dialog, id), Qt::LeftButton);
+    }
+    static bool IsChecked(const CWnd& dialog, int id)
+    {
+        return ControlOf<QAbstractButton>(dialog, id)->isChecked();
+    }
+    static QString LabelText(const CWnd& dialog, int id) { return ControlOf<QLabel>(dialog, id)->text(); }
+    // Drags the thumb to position as the user does: press, move, release.
+    static void MoveSlider(QSlider* slider, int position)
+    {
+        slider->setSliderDown(true);
+        slider->setSliderPosition(position);
+        slider->setSliderDown(false);
+    }
+    // The slider's echo field, where values are shown and typed.
+    static QLineEdit* EchoFieldOf(const QSlider* slider)
+    {
+        return qobject_cast<QLineEdit*>(
+            WidgetTraits::FindChild(slider->parentWidget(), WidgetTraits::ControlId(slider) +
+                                                                TAVMFC_SliderCtrlWithEcho::EchoIdOffset));
+    }
+    static QString EchoOf(const QSlider* slider) { return EchoFieldOf(slider)->text(); }
+    // Types text into the slider's field and ends it with key (Enter or Escape).
+    static void TypeInto(const QSlider* slider, const QString& text, Qt::Key key = Qt::Key_Return)
+    {
+        EchoFieldOf(slider)->setText(text);
+        QTest::keyClick(EchoFieldOf(slider), key);
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(host.Create(IDD_QUORVEL_DIALOG));
         ASSERT_TRUE(PlaceControlDialog(&host, IDC_MAIN_CONTROLS, &selectPanel, IDD_PRIMITIVE_SELECT));
     }
+    // Opens the hierarchy popup with its button, as the user does.
+    void ShowPopup() { Click(selectPanel, IDC_VIEW_HIERARCHY); }
 
     CSceneTreeControl& SceneTree() { return selectPanel.GetHierarchy().GetSceneTree(); }
     CXformInfoControl& Xform() { return SceneTree().GetXformPanel(); }
     CPrimitiveControl& Attributes() { return SceneTree().GetPrimitivePanel(); }
     QTreeWidget* Tree() { return qobject_cast<QTreeWidget*>(WidgetOf(SceneTree().GetTreeCtrl())); }
-
-    void ShowPopup()
-    {
-        Click(selectPanel, IDC_VIEW_HIERARCHY);
-        ASSERT_TRUE(selectPanel.GetHierarchy().IsWindowVisible());
-    }
 
     // Hangs node under the root and brings the tree in line with the world.
     template <typename Node> Node* AddTopLevel(Node* node)
@@ -123,7 +94,6 @@ protected:
     void SelectNode(const TAV_SceneNode* node)
     {
         QTreeWidgetItem* item = ItemOf(node);
-        ASSERT_NE(item, nullptr);
         for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
             parent->setExpanded(true);
         Tree()->scrollToItem(item);

@@ -15,11 +15,9 @@ protected:
         PanelTest::SetUp();
         ShowPopup();
         node = AddTopLevel(new TAV_SceneNode(L"plain"));
-        primitive = new TAV_PrimitiveRectangleXY;
         node->SetPrimitive(primitive);
         SelectNode(node);
     }
-
     void TearDown() override { ModalPrompts::SetFileDialogAnswerer({}); }
 
     void Reselect()
@@ -27,9 +25,7 @@ protected:
         SelectNode(world.Root);
         SelectNode(node);
     }
-
     QSlider* Slider(int id) { return ControlOf<QSlider>(Attributes(), id); }
-
     std::vector<int> SliderPositions()
     {
         std::vector<int> positions;
@@ -39,7 +35,7 @@ protected:
     }
 
     TAV_SceneNode* node = nullptr;
-    TAV_Primitive* primitive = nullptr;
+    TAV_Primitive* primitive = new TAV_PrimitiveRectangleXY; // owned by node
 };
 
 TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsOpaqueBlackThenAWhiteShadeWhoseGreenAtHalfStores128)
@@ -54,9 +50,7 @@ TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsOpaqueBlackThenAWhiteShadeWho
 
     Click(Attributes(), IDC_SHADE_COLOR);
     EXPECT_EQ(SliderPositions(), (std::vector<int>{100000, 100000, 100000, 100000}));
-
     MoveSlider(Slider(IDC_GREEN_SLIDER), 50000);
-
     EXPECT_EQ(primitive->GetShadeColor(), TAV_Color(255, 128, 255, 255));
     EXPECT_EQ(primitive->GetColor(), TAV_Color(0, 0, 0, 255));
     EXPECT_EQ(EchoOf(Slider(IDC_GREEN_SLIDER)), " 0.50");
@@ -65,14 +59,13 @@ TEST_F(PrimitiveControlTest, ADefaultPrimitiveShowsOpaqueBlackThenAWhiteShadeWho
     Reselect();
     EXPECT_TRUE(IsChecked(Attributes(), IDC_SHADE_COLOR));
     EXPECT_EQ(Slider(IDC_RED_SLIDER)->value(), 100000);
+}
 
-    Click(Attributes(), IDC_OBJ_COLOR);
-    EXPECT_EQ(SliderPositions(), (std::vector<int>{0, 0, 0, 100000}));
-
-    // Typed channels: 0 to 1 only.
+TEST_F(PrimitiveControlTest, ATypedChannelFrom0To1IsStoredAndOthersAreRefused)
+{
     TypeInto(Slider(IDC_BLUE_SLIDER), QStringLiteral("0.2"));
     TypeInto(Slider(IDC_RED_SLIDER), QStringLiteral("1.5"));
-    EXPECT_EQ(primitive->GetColor(), TAV_Color(0, 0, 51, 255));
+    EXPECT_EQ(primitive->GetColor(), TAV_Color(0, 0, 51, 255)); // 0.2 * 255 = 51
     EXPECT_EQ(EchoOf(Slider(IDC_RED_SLIDER)), " 0.00");
 }
 
@@ -100,9 +93,8 @@ TEST_F(PrimitiveControlTest, BrowseOffersImagesFirstShowsTheFileNameAndStoresThe
     std::vector<ModalPrompts::FileFilter> offered;
     ModalPrompts::SetFileDialogAnswerer([&](const ModalPrompts::FileDialogRequest& request) {
         offered = request.filters;
-        return std::optional<std::wstring>(L"/home/user/textures/stone.png");
+        return std::optional<ModalPrompts::FileDialogAnswer>(L"/home/user/textures/stone.png");
     });
-
     Click(Attributes(), IDC_BROWSE);
 
     ASSERT_EQ(offered.size(), 2u);
@@ -117,7 +109,6 @@ TEST_F(PrimitiveControlTest, BrowseOffersImagesFirstShowsTheFileNameAndStoresThe
 TEST_F(PrimitiveControlTest, TheRGAndBLabelsAreDrawnInTheirColours)
 {
     WidgetOf(Attributes())->grab();
-
     const auto textColor = [this](int id) {
         return ControlOf<QLabel>(Attributes(), id)->palette().color(QPalette::WindowText);
     };

@@ -1,43 +1,31 @@
 #include "PanelTestFixture.h"
 
 #include "core/Echo.h"
+#include "platform/win/WindowFunctions.h"
 
-#include <QLineEdit>
 #include <functional>
-#include <memory>
 #include <utility>
 
 namespace {
 
-// Records every echoed text with the primitive type the world held at that moment.
-class PrimitiveSelectTest : public PanelTest
-{
-protected:
-    void SetUp() override
-    {
-        echoLine = std::make_unique<QLineEdit>();
-        QObject::connect(echoLine.get(), &QLineEdit::textChanged, echoLine.get(),
-                         [this](const QString& text) {
-                             if (!text.isEmpty())
-                                 echoes.emplace_back(text, world.PrimitiveType);
-                         });
-        EchoWindow = WindowHandles::HandleOf(echoLine.get());
-        PanelTest::SetUp();
-    }
-
-    void TearDown() override { EchoWindow = nullptr; }
-
-    std::unique_ptr<QLineEdit> echoLine;
-    std::vector<std::pair<QString, int>> echoes;
-};
+using PrimitiveSelectTest = PanelTest;
 
 TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
 {
+    // Records every echoed text with the primitive type the world held at that moment.
+    QLineEdit echoLine;
+    std::vector<std::pair<QString, int>> echoes;
+    QObject::connect(&echoLine, &QLineEdit::textChanged, &echoLine, [&](const QString& text) {
+        if (!text.isEmpty())
+            echoes.emplace_back(text, world.PrimitiveType);
+    });
+    EchoWindow = WindowHandles::HandleOf(&echoLine);
     Click(selectPanel, IDC_CIRCLE);
     Click(selectPanel, IDC_CRAB);
     Click(selectPanel, IDC_RECTANGLE);
-    echoLine->clear();
+    echoLine.clear(); // so that the same text again shows as a change
     Click(selectPanel, IDC_RECTANGLE);
+    EchoWindow = nullptr;
 
     const std::vector<std::pair<QString, int>> expected{
         {"Circle selected", 1},
@@ -50,22 +38,13 @@ TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
     EXPECT_FALSE(IsChecked(selectPanel, IDC_CRAB));
 }
 
-TEST_F(PrimitiveSelectTest, StartsWithRectangleGridOnPopupHiddenAndGridTwiceEndsOn)
+TEST_F(PrimitiveSelectTest, TheGridButtonStartsCheckedAndSwitchesTheGrid)
 {
-    EXPECT_TRUE(IsChecked(selectPanel, IDC_RECTANGLE));
-    EXPECT_FALSE(IsChecked(selectPanel, IDC_CIRCLE) || IsChecked(selectPanel, IDC_CRAB));
-    EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
-    EXPECT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
-    EXPECT_NE(selectPanel.GetHierarchy().m_hWnd, nullptr);
-    EXPECT_EQ(world.PrimitiveType, 2);
-    EXPECT_TRUE(echoes.empty());
-
-    Click(selectPanel, IDC_GRID);
-    EXPECT_FALSE(IsChecked(selectPanel, IDC_GRID));
-    EXPECT_FALSE(world.ShowGrid);
-    Click(selectPanel, IDC_GRID);
-    EXPECT_TRUE(IsChecked(selectPanel, IDC_GRID));
-    EXPECT_TRUE(world.ShowGrid);
+    for (bool shown : {false, true}) {
+        Click(selectPanel, IDC_GRID);
+        EXPECT_EQ(IsChecked(selectPanel, IDC_GRID), shown);
+        EXPECT_EQ(world.ShowGrid, shown);
+    }
 }
 
 TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupAndShowsItAtOnceHoweverItWasClosed)
@@ -83,6 +62,20 @@ TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupAndShowsItAtOnceHoweverI
         Click(selectPanel, IDC_VIEW_HIERARCHY);
         EXPECT_FALSE(popup.IsWindowVisible());
     }
+}
+
+// Window rectangles include the frame, which the platform may add around what was placed.
+TEST_F(PrimitiveSelectTest, TheHierarchyPopupFirstOpensRightOfTheMainWindowWhereTheScreenHasRoom)
+{
+    host.MoveWindow(0, 0, 200, 150);
+    Click(selectPanel, IDC_VIEW_HIERARCHY);
+    RECT main{}, popup{};
+    host.GetWindowRect(&main);
+    selectPanel.GetHierarchy().GetWindowRect(&popup);
+    ASSERT_LE(main.right + 8 + (popup.right - popup.left), GetSystemMetrics(SM_CXSCREEN))
+        << "room on the right";
+    EXPECT_GE(popup.left, main.right);
+    EXPECT_NEAR(popup.top, main.top, 8);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 namespace {
 
+// Under the root: "list", whose primitive lists a red, a green and a blue rectangle, and "plain".
 class SceneTreeControlTest : public PanelTest
 {
 protected:
@@ -15,16 +16,14 @@ protected:
     {
         PanelTest::SetUp();
         ShowPopup();
-        list = new TAV_PrimitiveList;
         for (const TAV_Color& color :
              {TAV_Color(255, 0, 0, 255), TAV_Color(0, 255, 0, 255), TAV_Color(0, 0, 255, 255)}) {
             auto* entry = new TAV_PrimitiveRectangleXY;
             entry->SetColor(color);
             list->AddPrimitive(entry);
         }
-        listNode = new TAV_SceneNode(L"list");
+        listNode = AddTopLevel(new TAV_SceneNode(L"list"));
         listNode->SetPrimitive(list);
-        AddTopLevel(listNode);
         plain = AddTopLevel(new TAV_SceneNode(L"plain"));
         plain->SetPrimitive(new TAV_PrimitiveRectangleXY);
     }
@@ -46,8 +45,8 @@ protected:
         return texts.join(QLatin1Char('|')).toStdString();
     }
 
-    TAV_SceneNode* listNode = nullptr; // red, green and blue rectangles
-    TAV_PrimitiveList* list = nullptr;
+    TAV_PrimitiveList* list = new TAV_PrimitiveList; // owned by listNode
+    TAV_SceneNode* listNode = nullptr;
     TAV_SceneNode* plain = nullptr;
 };
 
@@ -59,11 +58,9 @@ TEST_F(SceneTreeControlTest, FillTreeListsChildrenDepthFirstAndSkipsNullSlots)
     parent->AddChild(new TAV_SceneNode(L"last"));
     parent->RemoveChild(removed);
     delete removed;
-
     AddTopLevel(parent);
 
     EXPECT_EQ(ItemTexts(), "Big Daddy|  list|  plain|  parent|    first|      grandchild|    last");
-    ASSERT_NE(ItemOf(parent->GetChild(2)), nullptr);
     EXPECT_EQ(ItemOf(parent->GetChild(2))->text(0), "last");
     EXPECT_FALSE(ItemOf(parent)->isExpanded());
 }
@@ -71,17 +68,16 @@ TEST_F(SceneTreeControlTest, FillTreeListsChildrenDepthFirstAndSkipsNullSlots)
 TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndAPlainNodeAfterItLeavesTheIndexAsItWas)
 {
     SelectNode(listNode);
-
     EXPECT_EQ(world.CurrentNode, listNode);
     EXPECT_EQ(Xform().GetNode(), listNode);
     EXPECT_TRUE(Attributes().IsWindowVisible());
-    EXPECT_EQ(IndexSlider()->minimum(), 0);
     EXPECT_EQ(IndexSlider()->maximum(), 2);
     EXPECT_EQ(IndexSlider()->value(), 0);
     EXPECT_EQ(IndexLabel(), "0");
     EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
     EXPECT_EQ(RedPosition(), 100000);
 
+    // The index only labels itself: the attributes stay those of the first entry.
     MoveSlider(IndexSlider(), 2);
     EXPECT_EQ(IndexLabel(), "2");
     EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
@@ -91,18 +87,15 @@ TEST_F(SceneTreeControlTest, AListNodeSpansTheIndexSliderAndAPlainNodeAfterItLea
     EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
     EXPECT_EQ(IndexSlider()->maximum(), 2);
     EXPECT_EQ(IndexSlider()->value(), 2);
-    EXPECT_EQ(IndexLabel(), "2");
     MoveSlider(IndexSlider(), 1);
     EXPECT_EQ(IndexLabel(), "2");
 }
 
 TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesAndClosingThePopupKeepsEverything)
 {
-    SelectNode(plain);
     auto* bare = AddTopLevel(new TAV_SceneNode(L"bare"));
-
+    SelectNode(plain);
     SelectNode(bare);
-
     EXPECT_EQ(world.CurrentNode, bare);
     EXPECT_TRUE(Xform().IsWindowVisible());
     EXPECT_EQ(Xform().GetNode(), bare);
@@ -111,19 +104,14 @@ TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesAndClosingTh
 
     SelectNode(plain);
     EXPECT_TRUE(Attributes().IsWindowVisible());
-    EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
-
-    // Closing the popup keeps tree, selection and panels.
     Click(selectPanel.GetHierarchy(), IDOK);
     ASSERT_FALSE(selectPanel.GetHierarchy().IsWindowVisible());
     Click(selectPanel, IDC_VIEW_HIERARCHY);
-
-    ASSERT_TRUE(selectPanel.GetHierarchy().IsWindowVisible());
     EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 3);
     EXPECT_EQ(Tree()->currentItem(), ItemOf(plain));
     EXPECT_TRUE(Xform().IsWindowVisible());
     EXPECT_TRUE(Attributes().IsWindowVisible());
-    EXPECT_EQ(Xform().GetNode(), plain);
+    EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
 }
 
 // The world is cleared before the tree is rebuilt, so the old items name
@@ -131,7 +119,6 @@ TEST_F(SceneTreeControlTest, ANodeWithoutPrimitiveHidesTheAttributesAndClosingTh
 TEST_F(SceneTreeControlTest, RebuildingAfterAClearLeavesNothingSelectedAndThePanelsEmptyAndHidden)
 {
     SelectNode(listNode);
-
     world.DeleteAllNodes();
     SceneTreePanel->RebuildTree();
 
@@ -143,9 +130,31 @@ TEST_F(SceneTreeControlTest, RebuildingAfterAClearLeavesNothingSelectedAndThePan
     EXPECT_EQ(Attributes().GetPrimitive(), nullptr);
     MoveSlider(IndexSlider(), 1);
     EXPECT_EQ(IndexLabel(), "0");
-
     SelectNode(world.Root);
     EXPECT_TRUE(Xform().IsWindowVisible());
+}
+
+// Each kind of node shows its own icon; nodes of one kind share it.
+TEST_F(SceneTreeControlTest, EveryKindOfNodeHasAnIconOfItsOwn)
+{
+    CCrab* crab = AddTopLevel(new CCrab(0, 0, 0));
+    const auto iconOf = [&](const TAV_SceneNode* node) {
+        return ItemOf(node)->icon(0).pixmap(16, 16).toImage();
+    };
+    TAV_SceneNode* clawArm = crab->GetChild(0)->GetChild(0);
+    const std::vector<QImage> kinds = {iconOf(world.Root),
+                                       iconOf(crab),
+                                       iconOf(AddTopLevel(new CBox(0, 0, 0))),
+                                       iconOf(AddTopLevel(new CCircle(0, 0, 0))),
+                                       iconOf(crab->GetChild(0)),
+                                       iconOf(clawArm),
+                                       iconOf(clawArm->GetChild(0))};
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        EXPECT_FALSE(kinds[i].isNull()) << i;
+        for (std::size_t j = i + 1; j < kinds.size(); ++j)
+            EXPECT_NE(kinds[i], kinds[j]) << i << " and " << j;
+    }
+    EXPECT_EQ(iconOf(crab->GetChild(1)), kinds[4]) << "both body arms";
 }
 
 TEST(SceneTreePanelPointer, IsClearedWhenThePopupGoes)
@@ -162,30 +171,3 @@ TEST(SceneTreePanelPointer, IsClearedWhenThePopupGoes)
 }
 
 } // namespace
-
-// Each kind of node shows its own icon; nodes of one kind share it.
-TEST_F(SceneTreeControlTest, EveryKindOfNodeHasAnIconOfItsOwn)
-{
-    CCrab* crab = AddTopLevel(new CCrab(0, 0, 0));
-    CBox* box = AddTopLevel(new CBox(0, 0, 0));
-    CCircle* circle = AddTopLevel(new CCircle(0, 0, 0));
-    const auto iconOf = [&](const TAV_SceneNode* node) {
-        QTreeWidgetItem* item = ItemOf(node);
-        return item ? item->icon(0).pixmap(16, 16).toImage() : QImage();
-    };
-    TAV_SceneNode* bodyArm = crab->GetChild(0);
-    TAV_SceneNode* clawArm = bodyArm->GetChild(0);
-    const std::vector<QImage> kinds = {iconOf(world.Root),
-                                       iconOf(crab),
-                                       iconOf(box),
-                                       iconOf(circle),
-                                       iconOf(bodyArm),
-                                       iconOf(clawArm),
-                                       iconOf(clawArm->GetChild(0))};
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        EXPECT_FALSE(kinds[i].isNull()) << i;
-        for (std::size_t j = i + 1; j < kinds.size(); ++j)
-            EXPECT_NE(kinds[i], kinds[j]) << i << " and " << j;
-    }
-    EXPECT_EQ(iconOf(crab->GetChild(1)), kinds[4]) << "both body arms";
-}

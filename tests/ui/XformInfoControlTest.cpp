@@ -101,30 +101,26 @@ TEST_F(XformInfoControlTest, ScaleAndPivotModesUseTheirLimitsAndShowPivotSwitche
     TAV_XformInfo scaled, pivoted;
     scaled.SetScale(3.0f, 0.1f, 7.0f);
     pivoted.SetPivot(-10.0f, 2.5f, 4.0f);
-    const struct
-    {
-        int button;
-        TAV_XformInfo xform;
-        int x, y;
-        int movedSlider, movedTo;
-        TAV_Vector3 (TAV_XformInfo::*read)() const;
-        TAV_Vector3 stored;
-    } cases[] = {
-        {IDC_SCALE, scaled, 100000, 0, IDC_Y_SLIDER, 50000, &TAV_XformInfo::GetScale, {3.0f, 1.55f, 1.0f}},
-        {IDC_PIVOT, pivoted, 0, 62500, IDC_X_SLIDER, 100000, &TAV_XformInfo::GetPivot, {10.0f, 2.5f, 0.0f}},
-    };
+    // The mode button and the node's transform; the slider positions shown; a slider moved and where
+    // to; what it stores.
+    const std::tuple<int, TAV_XformInfo, int, int, QSlider*, int, TAV_Vector3 (TAV_XformInfo::*)() const,
+                     TAV_Vector3>
+        cases[] = {
+            {IDC_SCALE, scaled, 100000, 0, Y(), 50000, &TAV_XformInfo::GetScale, {3.0f, 1.55f, 1.0f}},
+            {IDC_PIVOT, pivoted, 0, 62500, X(), 100000, &TAV_XformInfo::GetPivot, {10.0f, 2.5f, 0.0f}},
+        };
     node->SetPivotVisible(true);
-    for (const auto& c : cases) {
-        SelectWith(c.xform);
-        Click(Xform(), c.button);
+    for (const auto& [button, xform, x, y, slider, position, read, expected] : cases) {
+        SelectWith(xform);
+        Click(Xform(), button);
         ASSERT_TRUE(IsChecked(Xform(), IDC_SHOW_PIVOT));
-        EXPECT_EQ(X()->value(), c.x) << c.button;
-        EXPECT_EQ(Y()->value(), c.y) << c.button;
-        MoveSlider(ControlOf<QSlider>(Xform(), c.movedSlider), c.movedTo);
-        const TAV_Vector3 stored = (node->GetXformInfo().*c.read)();
-        EXPECT_NEAR(stored.x, c.stored.x, 1e-5f) << c.button;
-        EXPECT_NEAR(stored.y, c.stored.y, 1e-5f) << c.button;
-        EXPECT_FLOAT_EQ(stored.z, c.stored.z) << c.button;
+        EXPECT_EQ(X()->value(), x) << button;
+        EXPECT_EQ(Y()->value(), y) << button;
+        MoveSlider(slider, position);
+        const TAV_Vector3 stored = (node->GetXformInfo().*read)();
+        EXPECT_NEAR(stored.x, expected.x, 1e-5f) << button;
+        EXPECT_NEAR(stored.y, expected.y, 1e-5f) << button;
+        EXPECT_FLOAT_EQ(stored.z, expected.z) << button;
         EXPECT_FLOAT_EQ(node->GetXformInfo().GetTranslation().x, 0.0f);
     }
 
