@@ -24,20 +24,18 @@ struct Vertex
     float u, v;
 };
 
+// Position and texture coordinates; shapes lie in the plane z = 0 whatever z they are given.
 void ExpectVertex(const Vertex& v, float x, float y, float u, float w)
 {
-    EXPECT_NEAR(v.x, x, 1e-6f);
-    EXPECT_NEAR(v.y, y, 1e-6f);
-    EXPECT_EQ(v.z, 0.0f);
-    EXPECT_NEAR(v.u, u, 1e-6f);
-    EXPECT_NEAR(v.v, w, 1e-6f);
+    for (const auto& [actual, expected] : {std::pair{v.x, x}, {v.y, y}, {v.z, 0.0f}, {v.u, u}, {v.v, w}})
+        EXPECT_NEAR(actual, expected, 1e-6f);
 }
 
 void ExpectNear(TAV_Vector3 actual, TAV_Vector3 expected)
 {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
+    for (const auto& [a, e] :
+         {std::pair{actual.x, expected.x}, {actual.y, expected.y}, {actual.z, expected.z}})
+        EXPECT_NEAR(a, e, 1e-5f);
 }
 
 TAV_Vector3 Map(TAV_DrawHelper& helper, TAV_Vector3 point)
@@ -48,19 +46,15 @@ TAV_Vector3 Map(TAV_DrawHelper& helper, TAV_Vector3 point)
 
 } // namespace
 
-TEST(DrawHelperState, DefaultsAndResetRestoringSizeAndColoursAndSwitchingBlendingAndTextureOff)
+TEST(DrawHelperState, ResetRestoresSizeAndColoursSwitchesBlendingAndTextureOffAndKeepsTheRest)
 {
     RecordingDrawHelper helper;
-    EXPECT_EQ(helper.GetLod(), 2);
-    EXPECT_EQ(helper.GetShadeMode(), ShadeMode::Gouraud);
-    EXPECT_EQ(helper.GetFillMode(), FillMode::Solid);
-
     helper.SetLod(0);
     helper.SetShadeMode(ShadeMode::Flat);
     helper.SetFillMode(FillMode::Wireframe);
     helper.SetTextureName(L"wood.bmp");
     helper.SetPointSize(4.0f);
-    EXPECT_EQ(helper.SetColor(TAV_Color(255, 0, 0, 255)), OpaqueWhite);
+    EXPECT_EQ(helper.SetColor(TAV_Color(255, 0, 0, 255)), OpaqueWhite); // the previous colour
     helper.SetShadeColor(TAV_Color(0, 0, 0, 0));
     helper.EnableBlending(true);
     helper.EnableTexture(true);
@@ -72,7 +66,6 @@ TEST(DrawHelperState, DefaultsAndResetRestoringSizeAndColoursAndSwitchingBlendin
     EXPECT_EQ(helper.Names(),
               (std::vector<std::string>{"ResetAttributes", "EnableBlending", "EnableTexture"}));
     EXPECT_FALSE(helper.calls.back().blending || helper.calls.back().texturing);
-    // Level of detail, modes and texture name are not attributes a reset touches.
     EXPECT_EQ(helper.GetLod(), 0);
     EXPECT_EQ(helper.GetShadeMode(), ShadeMode::Flat);
     EXPECT_EQ(helper.GetFillMode(), FillMode::Wireframe);
@@ -86,16 +79,12 @@ TEST(DrawHelperState, WithoutDeviceNothingIsDrawnOrEnabledAndPointsStayPut)
     TAVD3D_DrawHelper helper;
     // Mapping a point needs no device; with no stack yet it is the identity.
     ExpectNear(Map(helper, {1, 2, 3}), {1, 2, 3});
-    EXPECT_FALSE(helper.DrawPoint(0, 0, 0));
-    EXPECT_FALSE(helper.DrawLine(0, 0, 0, 1, 1, 0));
-    EXPECT_FALSE(helper.DrawCircle(0, 0, 0, 1));
-    EXPECT_FALSE(helper.DrawRectangle(0, 0, 0, 1, 1, 0));
-    EXPECT_FALSE(helper.InitializeModelTransform());
-    EXPECT_FALSE(helper.PushModelTransform());
-    EXPECT_FALSE(helper.AccumulateModelTransform(1, 2, 0, 1, 1, 1, 0, 0, 0, 0));
-    EXPECT_FALSE(helper.PopModelTransform());
-    EXPECT_FALSE(helper.EnableBlending(true));
-    EXPECT_FALSE(helper.EnableTexture(true));
+    for (bool done :
+         {helper.DrawPoint(0, 0, 0), helper.DrawLine(0, 0, 0, 1, 1, 0), helper.DrawCircle(0, 0, 0, 1),
+          helper.DrawRectangle(0, 0, 0, 1, 1, 0), helper.InitializeModelTransform(),
+          helper.PushModelTransform(), helper.AccumulateModelTransform(1, 2, 0, 1, 1, 1, 0, 0, 0, 0),
+          helper.PopModelTransform(), helper.EnableBlending(true), helper.EnableTexture(true)})
+        EXPECT_FALSE(done);
 }
 
 // A graphics context on a 16 x 16 window with the device's call log on, released after each test.
@@ -173,41 +162,28 @@ TEST_F(DrawHelperDevice, RectangleFanIsTheSameWhicheverWayTheCornersCome)
     for (float sign : {1.0f, -1.0f}) {
         ASSERT_TRUE(helper_.DrawRectangle(2 * sign, 3 * sign, 0, -2 * sign, -3 * sign, 5));
         const std::vector<Vertex> v = OnlyDraw(D3DPT_TRIANGLEFAN);
+        // x, y, u, v: the centre, then counter-clockwise from the top-left corner and back to it.
+        const float expected[6][4] = {{0, 0, 0.5f, 0.5f}, {-2, 3, 1, 0}, {-2, -3, 1, 1},
+                                      {2, -3, 0, 1},      {2, 3, 0, 0},  {-2, 3, 1, 0}};
         ASSERT_EQ(v.size(), 6u);
-        ExpectVertex(v[0], 0, 0, 0.5f, 0.5f);
-        ExpectVertex(v[1], -2, 3, 1, 0);
-        ExpectVertex(v[2], -2, -3, 1, 1);
-        ExpectVertex(v[3], 2, -3, 0, 1);
-        ExpectVertex(v[4], 2, 3, 0, 0);
-        ExpectVertex(v[5], -2, 3, 1, 0);
+        for (int i = 0; i < 6; ++i)
+            ExpectVertex(v[i], expected[i][0], expected[i][1], expected[i][2], expected[i][3]);
     }
 }
 
-TEST_F(DrawHelperDevice, GouraudGivesFanCentresAndLineEndsTheShadeColourFlatGivesTheColour)
+// Fans are shaded the same way; the crowd frame's pixels cover them.
+TEST_F(DrawHelperDevice, GouraudLineEndsInTheShadeColourAndAFlatLineKeepsTheColour)
 {
     helper_.SetColor(TAV_Color(255, 0, 0, 255));
     helper_.SetShadeColor(TAV_Color(0, 0, 255, 255));
-    helper_.SetLod(0);
-    for (ShadeMode mode : {ShadeMode::Gouraud, ShadeMode::Flat}) {
+    for (const auto& [mode, end] : {std::pair{ShadeMode::Gouraud, Blue}, {ShadeMode::Flat, Red}}) {
         helper_.SetShadeMode(mode);
-        device_->ClearCallLog();
-        helper_.DrawCircle(0, 0, 0, 1);
-        const std::vector<Vertex> circle = OnlyDraw(D3DPT_TRIANGLEFAN);
-        helper_.DrawRectangle(0, 0, 0, 1, 1, 0);
-        const std::vector<Vertex> rect = OnlyDraw(D3DPT_TRIANGLEFAN);
-        for (const std::vector<Vertex>* fan : {&circle, &rect}) {
-            ASSERT_FALSE(fan->empty());
-            EXPECT_EQ(fan->front().color, mode == ShadeMode::Gouraud ? Blue : Red);
-            for (std::size_t i = 1; i < fan->size(); ++i)
-                EXPECT_EQ((*fan)[i].color, Red);
-        }
         ASSERT_TRUE(helper_.DrawLine(0, 1, 0, 2, 3, 0));
         const std::vector<Vertex> line = OnlyDraw(D3DPT_LINELIST);
         ASSERT_EQ(line.size(), 2u);
         EXPECT_EQ(line[0].color, Red);
-        EXPECT_EQ(line[1].color, mode == ShadeMode::Flat ? Red : Blue);
-        EXPECT_EQ(line[1].x, 2.0f);
-        EXPECT_EQ(line[1].y, 3.0f);
+        EXPECT_EQ(line[1].color, end);
+        EXPECT_EQ(std::pair(line[1].x, line[1].y), std::pair(2.0f, 3.0f));
     }
 }
 

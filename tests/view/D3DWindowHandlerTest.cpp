@@ -44,14 +44,6 @@ struct D3DView : ::testing::Test
     }
     void TearDown() override { TAVD3D_GraphicsSystem::GetInstance().ReleaseGraphicsContext(); }
     HWND Focus() { return WindowHandles::HandleOf(&focus); }
-    // Begins a frame on the view and returns the back buffer it set as render target, with one reference.
-    IDirect3DSurface9* BeginFrame(PointView& view)
-    {
-        view.BeginDraw();
-        IDirect3DSurface9* buffer = &SoftwareDevice::From(device)->RenderTarget();
-        buffer->AddRef();
-        return buffer;
-    }
 
     QWidget focus;
     IDirect3DDevice9* device = nullptr;
@@ -69,8 +61,7 @@ TEST_F(D3DView, PointDrawnAtAWorldPositionLandsOnThePixelWorldToDeviceNames)
     view.y = 20.5f; // device y 10.25
     int dx = 0, dy = 0;
     view.WorldToDevice(view.x, view.y, dx, dy);
-    ASSERT_EQ(dx, 7);
-    ASSERT_EQ(dy, 10);
+    ASSERT_EQ(std::pair(dx, dy), std::pair(7, 10));
 
     view.DrawGraphics();
     const QImage frame = FramePresenter::LastFrame(Focus());
@@ -113,15 +104,16 @@ TEST_F(D3DView, BackBufferOfAnUnfinishedFrameIsGivenBackByTheNextBeginDrawOrByTh
         {
             PointView view;
             EXPECT_TRUE(view.AttachToWindow(Focus()));
-            buffer = BeginFrame(view);
+            view.BeginDraw();
+            buffer = &SoftwareDevice::From(device)->RenderTarget(); // the view's back buffer
+            buffer->AddRef();
             if (beginAgain)
                 view.BeginDraw();
             if (endFrame)
                 view.EndDraw();
         }
-        const ULONG left = buffer ? References(buffer) : 0;
-        if (buffer)
-            buffer->Release();
+        const ULONG left = References(buffer);
+        buffer->Release();
         return left;
     };
     const ULONG ended = leftAfter(false, true);
