@@ -12,9 +12,9 @@
 #include <vector>
 #include <zlib.h>
 
-// The crowd frame's pixels show selected texels, wrapping and the disabled stage, but its texture is
-// opaque: texel alpha is checked here.
-TEST_F(DeviceTest, SelectedTexelAlphaBlendsOverTheBackground)
+// The crowd frame's pixels show selected texels, wrapping beyond one and the disabled stage, but its
+// texture is opaque and its coordinates never negative: texel alpha and wrapping below zero are checked here.
+TEST_F(DeviceTest, SelectedTexelsBlendByTheirAlphaWhereverTheCoordinatesWrap)
 {
     // Texels, top row first: red, green / blue, transparent white.
     IDirect3DTexture9* texture = nullptr;
@@ -38,6 +38,13 @@ TEST_F(DeviceTest, SelectedTexelAlphaBlendsOverTheBackground)
                                   Textured(0, 16, 0, 1)},
          kShapeFvf);
     ExpectPixels({{0, 0, kRed}, {12, 12, 0xFF123456u}}); // a transparent texel leaves the background
+    // From 0 down to -1: -0.28 wraps to 0.72, the second texel; -0.78 to 0.22, the first.
+    ClearTo(0x00123456u);
+    Draw(D3DPT_TRIANGLEFAN, 2,
+         std::vector<ShapeVertex>{Textured(0, 0, 0, 0), Textured(16, 0, -1, 0), Textured(16, 16, -1, -1),
+                                  Textured(0, 16, 0, -1)},
+         kShapeFvf);
+    ExpectPixels({{4, 4, 0xFF123456u}, {12, 4, kBlue}, {12, 12, kRed}});
     device_->SetTexture(0, nullptr);
     EXPECT_EQ(texture->Release(), 0u);
 }
