@@ -14,8 +14,8 @@ DeviceState::DeviceState()
     renderStates[D3DRS_LIGHTING] = FALSE;
     renderStates[D3DRS_POINTSPRITEENABLE] = FALSE;
     renderStates[D3DRS_BLENDOP] = D3DBLENDOP_ADD;
-    // Stage 0 modulates texture and vertex colour and takes the texture's alpha.
-    stageStates[0][D3DTSS_COLOROP] = D3DTOP_MODULATE;
+    // Stage 0 starts disabled, passing the vertex colour, until a texture is selected.
+    stageStates[0][D3DTSS_COLOROP] = D3DTOP_DISABLE;
     stageStates[0][D3DTSS_ALPHAOP] = D3DTOP_SELECTARG1;
 }
 

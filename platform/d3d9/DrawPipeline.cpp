@@ -65,10 +65,9 @@ RasterState RasterStateOf(const DeviceState& state)
     raster.gouraud = rs[D3DRS_SHADEMODE] != D3DSHADE_FLAT;
     raster.blend = rs[D3DRS_ALPHABLENDENABLE] != FALSE;
     raster.pointSprite = rs[D3DRS_POINTSPRITEENABLE] != FALSE;
-    raster.colorOp = static_cast<D3DTEXTUREOP>(state.stageStates[0][D3DTSS_COLOROP]);
-    raster.alphaOp = static_cast<D3DTEXTUREOP>(state.stageStates[0][D3DTSS_ALPHAOP]);
-    // A disabled stage, or one without a texture, passes the vertex colour through.
-    if (raster.colorOp != D3DTOP_DISABLE && state.textures[0])
+    // Stage 0 either selects the texture's colour and alpha or, disabled or without
+    // a texture, passes the vertex colour through.
+    if (state.stageStates[0][D3DTSS_COLOROP] == D3DTOP_SELECTARG1 && state.textures[0])
         if (const SoftwareTexture* texture = SoftwareTexture::From(state.textures[0]))
             raster.texture = &texture->Texels();
     return raster;

@@ -50,8 +50,6 @@ struct RasterState
     bool blend = false;
     // Stage 0's texture, null when the stage passes the vertex colour through.
     const PixelBuffer* texture = nullptr;
-    D3DTEXTUREOP colorOp = D3DTOP_DISABLE;
-    D3DTEXTUREOP alphaOp = D3DTOP_DISABLE;
     // Points spread the whole texture over their square instead of using their own u, v.
     bool pointSprite = false;
 };

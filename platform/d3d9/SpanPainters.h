@@ -61,11 +61,9 @@ struct WrappedCoordinate
     static std::int32_t Wrap(double texels, int size);
 };
 
-// Nearest texel at each pixel centre, combined with the vertex colour by the stage.
-template <class Diffuse> struct TexturedSource
+// Nearest texel at each pixel centre, colour and alpha as the stage selects them.
+struct TexturedSource
 {
-    Diffuse diffuse;
-    const RasterState& state;
     const PixelBuffer& texels;
     WrappedCoordinate u;
     WrappedCoordinate v;
@@ -75,7 +73,7 @@ template <class Diffuse> struct TexturedSource
         const std::uint32_t texel = texels.Row(v.Texel())[u.Texel()];
         u.Advance();
         v.Advance();
-        return PixelOps::Stage(state, texel, diffuse.Next());
+        return texel;
     }
 };
 
@@ -230,13 +228,12 @@ template <class Writer> struct GouraudPainter
 };
 
 // Diffuse colours come from makeDiffuse(x0, row, count): constant or Gouraud.
-template <class MakeDiffuse, class Writer> struct TexturedPainter
+template <class Writer> struct TexturedPainter
 {
     PixelBuffer& target;
     const RasterState& state;
     const Plane& u;
     const Plane& v;
-    MakeDiffuse makeDiffuse;
     Writer write;
 
     void operator()(int row, int x0, int x1) const
@@ -246,9 +243,7 @@ template <class MakeDiffuse, class Writer> struct TexturedPainter
         const double x = x0 + 0.5, y = row + 0.5;
         const WrappedCoordinate tu(u.At(x, y), u.dx, texels.width);
         const WrappedCoordinate tv(v.At(x, y), v.dx, texels.height);
-        using Diffuse = decltype(makeDiffuse(x0, row, x1 - x0));
-        Run(target.Row(row) + x0, x1 - x0,
-            TexturedSource<Diffuse>{makeDiffuse(x0, row, x1 - x0), state, texels, tu, tv}, write);
+        Run(target.Row(row) + x0, x1 - x0, TexturedSource{texels, tu, tv}, write);
     }
 };
 

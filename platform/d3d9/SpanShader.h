@@ -42,13 +42,7 @@ private:
                 walk(ConstantPainter<Write>{target_, color_, write});
             return;
         }
-        if (gouraud_) {
-            auto diffuse = [this](int x0, int row, int count) { return planes_.At(x0, row, count); };
-            walk(TexturedPainter<decltype(diffuse), Write>{target_, state_, u_, v_, diffuse, write});
-        } else {
-            auto diffuse = [this](int, int, int) { return ConstantSource{color_}; };
-            walk(TexturedPainter<decltype(diffuse), Write>{target_, state_, u_, v_, diffuse, write});
-        }
+        walk(TexturedPainter<Write>{target_, state_, u_, v_, write});
     }
 
     PixelBuffer& target_;
