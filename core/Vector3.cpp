@@ -10,14 +10,6 @@ TAV_Vector3& TAV_Vector3::operator+=(const TAV_Vector3& o)
     return *this;
 }
 
-TAV_Vector3& TAV_Vector3::operator*=(float f)
-{
-    x *= f;
-    y *= f;
-    z *= f;
-    return *this;
-}
-
 TAV_Vector3& TAV_Vector3::operator/=(float f)
 {
     x /= f;

@@ -18,7 +18,6 @@ public:
     TAV_Vector3 operator*(float f) const { return {x * f, y * f, z * f}; }
     TAV_Vector3 operator/(float f) const { return {x / f, y / f, z / f}; }
     TAV_Vector3& operator+=(const TAV_Vector3& o);
-    TAV_Vector3& operator*=(float f);
     TAV_Vector3& operator/=(float f);
 
     // 0 gives x, 1 gives y, any other index gives z.

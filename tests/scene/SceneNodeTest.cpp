@@ -2,6 +2,7 @@
 #include "primitives/PrimitiveList.h"
 #include "render/D3DDrawHelper.h"
 #include "scene/NodeShapes.h"
+#include "tests/render/RecordingDrawHelper.h"
 #include "tests/scene/SceneTestFixture.h"
 
 namespace {
@@ -80,4 +81,27 @@ TEST_F(SceneNodeBoxes, RotatedSquareHasTheBoxOfItsTurnedCorners)
     EXPECT_NEAR(box.GetHeight(), 2.828427f, 1e-5f);
     EXPECT_NEAR(box.GetCenter().x, 10.0f, 1e-5f);
     EXPECT_NEAR(box.GetCenter().y, 0.0f, 1e-5f);
+}
+
+TEST(SceneNodeDrawing, AShownPivotIsASolidWhiteCircleShadedToABlueCentreAtThePivot)
+{
+    TAV_SceneNode node(L"Box");
+    TAV_XformInfo xform;
+    xform.SetPivot(1.0f, 2.0f, 0.0f);
+    node.SetXformInfo(xform);
+    RecordingDrawHelper hidden;
+    node.Draw(2, hidden);
+    EXPECT_TRUE(hidden.calls.empty());
+
+    node.SetPivotVisible(true);
+    RecordingDrawHelper shown;
+    node.Draw(2, shown);
+    ASSERT_EQ(shown.Names(),
+              (std::vector<std::string>{"ResetAttributes", "EnableBlending", "EnableTexture", "DrawCircle"}));
+    const RecordingDrawHelper::Call& marker = shown.calls.back();
+    EXPECT_EQ(marker.args, (std::vector<float>{1.0f, 2.0f, 0.0f, 0.2f}));
+    EXPECT_EQ(marker.color, 0xFFFFFFFFu);
+    EXPECT_EQ(marker.shadeColor, 0xFF0000FFu);
+    EXPECT_EQ(marker.shadeMode, ShadeMode::Gouraud);
+    EXPECT_EQ(marker.fillMode, FillMode::Solid);
 }
