@@ -91,7 +91,12 @@ Rasterizer::Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& s
 void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
                                D3DCOLOR flatColor, bool coveredInside)
 {
-    if (state_.gouraud) {
+    // A selected texture replaces the vertex colour, so its colours are not needed.
+    if (state_.texture) {
+        const double w = state_.texture->width, h = state_.texture->height;
+        shader_.SetTexelPlanes(PlaneThrough(a, b, c, a.u * w, b.u * w, c.u * w),
+                               PlaneThrough(a, b, c, a.v * h, b.v * h, c.v * h));
+    } else if (state_.gouraud) {
         std::array<Plane, 4> channels;
         for (int k = 0; k < 4; ++k)
             channels[k] =
@@ -101,11 +106,6 @@ void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, con
                                                        : std::span<const ScreenVertex>());
     } else {
         shader_.SetColor(flatColor);
-    }
-    if (state_.texture) {
-        const double w = state_.texture->width, h = state_.texture->height;
-        shader_.SetTexelPlanes(PlaneThrough(a, b, c, a.u * w, b.u * w, c.u * w),
-                               PlaneThrough(a, b, c, a.v * h, b.v * h, c.v * h));
     }
 }
 
@@ -228,18 +228,17 @@ void Rasterizer::DrawLine(const ScreenVertex& from, const ScreenVertex& to, D3DC
 {
     if (!Finite(from) || !Finite(to) || Misses(target_, from, to))
         return;
-    if (state_.gouraud) {
+    if (state_.texture) {
+        const double w = state_.texture->width, h = state_.texture->height;
+        shader_.SetTexelPlanes(PlaneAlong(from, to, from.u * w, to.u * w),
+                               PlaneAlong(from, to, from.v * h, to.v * h));
+    } else if (state_.gouraud) {
         std::array<Plane, 4> channels;
         for (int k = 0; k < 4; ++k)
             channels[k] = PlaneAlong(from, to, ChannelOf(from.color, k), ChannelOf(to.color, k));
         shader_.SetColorPlanes(channels);
     } else {
         shader_.SetColor(flatColor);
-    }
-    if (state_.texture) {
-        const double w = state_.texture->width, h = state_.texture->height;
-        shader_.SetTexelPlanes(PlaneAlong(from, to, from.u * w, to.u * w),
-                               PlaneAlong(from, to, from.v * h, to.v * h));
     }
     ScreenVertex a = from, b = to;
     if (!GuardBand::ClipSegment(a, b))
