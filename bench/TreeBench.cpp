@@ -1,5 +1,6 @@
 #include "app/ModelFile.h"
 #include "app/QuorvelDlg.h"
+#include "bench/HeldBytes.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/ModalPrompts.h"
 #include "resources/ResourceIds.h"
@@ -10,7 +11,6 @@
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 namespace {
 
@@ -134,9 +134,9 @@ static void BM_BytesPerLoadedNode(benchmark::State& state)
     double bytesPerNode = 0.0;
     for (auto _ : state) {
         CWorld world;
-        const std::size_t before = mallinfo2().uordblks;
+        const std::size_t before = HeldBytes();
         ModelFile::Load(world, model.Path());
-        const std::size_t after = mallinfo2().uordblks;
+        const std::size_t after = HeldBytes();
         bytesPerNode = double(after - before) / NodesOfCrabs(11111);
     }
     state.counters["bytes_per_node"] = bytesPerNode;

@@ -1,9 +1,9 @@
 #include "app/EditHistory.h"
+#include "bench/HeldBytes.h"
 #include "scene/SceneNode.h"
 #include "scene/World.h"
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 // Undo steps on a scene of 1,000 crabs (9,001 nodes). Each step's memory is
 // measured as the heap growth over 500 steps, against the heap the scene itself
@@ -13,20 +13,15 @@ namespace {
 constexpr int CrabCount = 1000;
 constexpr int MeasuredSteps = 500;
 
-std::size_t HeapInUse()
-{
-    return mallinfo2().uordblks;
-}
-
 struct CrabScene
 {
     CrabScene()
     {
-        const std::size_t before = HeapInUse();
+        const std::size_t before = HeldBytes();
         world.PrimitiveType = 0;
         for (int i = 0; i < CrabCount; ++i)
             world.CreateNodeAt(static_cast<float>(i % 40) - 20.0f, static_cast<float>(i / 40) - 12.0f);
-        sceneBytes = static_cast<double>(HeapInUse() - before);
+        sceneBytes = static_cast<double>(HeldBytes() - before);
     }
 
     CWorld world;
@@ -55,10 +50,10 @@ static void BM_UndoSliderStepThousandCrabs(benchmark::State& state)
 {
     CrabScene scene;
     TAV_SceneNode* crab = scene.world.Root->GetChild(CrabCount / 2);
-    const std::size_t before = HeapInUse();
+    const std::size_t before = HeldBytes();
     for (int i = 0; i < MeasuredSteps; ++i)
         scene.history.NodeEdited(L"Translate", crab, Translated(float(i)), Translated(float(i + 1)));
-    ReportBytes(state, double(HeapInUse() - before) / MeasuredSteps, scene.sceneBytes);
+    ReportBytes(state, double(HeldBytes() - before) / MeasuredSteps, scene.sceneBytes);
     float x = 0.0f;
     for (auto _ : state) {
         scene.history.NodeEdited(L"Translate", crab, Translated(x), Translated(x + 1.0f));
@@ -85,10 +80,10 @@ static void BM_UndoDragStepThousandCrabs(benchmark::State& state)
         scene.history.NodeMoved(crab, {world.Root, next}, {target, target->NumChildren() - 1}, before, after);
         next = (next + 2) % (CrabCount - 1);
     };
-    const std::size_t before = HeapInUse();
+    const std::size_t before = HeldBytes();
     for (int i = 0; i < MeasuredSteps; ++i)
         hangNext();
-    ReportBytes(state, double(HeapInUse() - before) / MeasuredSteps, scene.sceneBytes);
+    ReportBytes(state, double(HeldBytes() - before) / MeasuredSteps, scene.sceneBytes);
     // Hanging goes on while crabs are left at the top level; undoing brings them back.
     for (auto _ : state) {
         if (world.Root->GetChild(next) == nullptr || world.Root->GetChild(next + 1) == nullptr) {

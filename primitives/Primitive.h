@@ -1,4 +1,5 @@
 #pragma once
+#include "core/SmallObjectPool.h"
 #include "core/Vector3.h"
 #include "primitives/PrimitiveAttributes.h"
 #include "primitives/SharedPrimitiveState.h"
@@ -20,6 +21,10 @@ public:
     virtual ~TAV_Primitive() = default;
     TAV_Primitive(const TAV_Primitive&) = delete;
     TAV_Primitive& operator=(const TAV_Primitive&) = delete;
+
+    // A large scene holds many of these at once: they live in the small-object pool.
+    static void* operator new(std::size_t size) { return SmallObjectPool::Allocate(size); }
+    static void operator delete(void* block, std::size_t size) { SmallObjectPool::Free(block, size); }
 
     // Moves by velocity * elapsed seconds.
     virtual void Update(float elapsedSeconds);

@@ -1,5 +1,7 @@
 #pragma once
 #include "core/PointerArray.h"
+#include "core/PoolAllocator.h"
+#include "core/SmallObjectPool.h"
 #include "primitives/BoundingBox.h"
 #include "scene/XformInfo.h"
 
@@ -21,6 +23,10 @@ public:
     virtual ~TAV_SceneNode();
     TAV_SceneNode(const TAV_SceneNode&) = delete;
     TAV_SceneNode& operator=(const TAV_SceneNode&) = delete;
+
+    // A large scene holds many of these at once: they live in the small-object pool.
+    static void* operator new(std::size_t size) { return SmallObjectPool::Allocate(size); }
+    static void operator delete(void* block, std::size_t size) { SmallObjectPool::Free(block, size); }
 
     virtual const wchar_t* GetName() const;
 
@@ -75,9 +81,9 @@ private:
                               bool draw, int depth);
 
     std::unique_ptr<TAV_Primitive> primitive_;
-    // Owned, null for an emptied slot; a plain vector, as a node is one of many
-    // in a large scene.
-    std::vector<TAV_SceneNode*> children_;
+    // Owned, null for an emptied slot; a plain vector in the pool, as a node is
+    // one of many in a large scene.
+    std::vector<TAV_SceneNode*, PoolAllocator<TAV_SceneNode*>> children_;
     TAV_XformInfo xform_;
     // Numbered by NodeNames.
     std::uint32_t name_;
