@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/HeapTuning.h"
 #include "app/ModelConverter.h"
 #include "app/ModelRenderer.h"
 #include "app/QuorvelApp.h"
@@ -39,6 +40,7 @@ bool HasDisplay()
 
 int main(int argc, char** argv)
 {
+    TuneHeapForLargeScenes();
     if (NeedsNoDisplay(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!HasDisplay()) {

@@ -1,0 +1,8 @@
+#include "app/HeapTuning.h"
+
+#include <malloc.h>
+
+void TuneHeapForLargeScenes()
+{
+    mallopt(M_MXFAST, 0);
+}
