@@ -19,7 +19,12 @@ void CDrawOnlyHandler::DrawGraphics()
     DrawFrameIfChanged([this, device] {
         SetupViewTransform();
         device->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00CCCCCC, 0.0f, 0);
+        // Shapes out of this view's sight are left out of both the signing and the drawing.
+        TAV_DrawHelper& helper = m_world.GetDrawHelper();
+        const TAV_BoundingBox visible = GetVisibleWorld();
+        helper.SetVisibleWorld(visible.GetMin(), visible.GetMax());
         m_world.DrawScene();
+        helper.ClearVisibleWorld();
         DrawOverScene();
     });
 }

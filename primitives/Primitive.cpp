@@ -1,6 +1,6 @@
 #include "primitives/Primitive.h"
 
-#include "primitives/BoundingVolume.h"
+#include "primitives/BoundingBox.h"
 #include "render/DrawHelper.h"
 
 void TAV_Primitive::Update(float) {}
@@ -49,12 +49,21 @@ void TAV_Primitive::SetupShading(TAV_DrawHelper& helper, bool withFillMode) cons
 
 void TAV_Primitive::Draw(int lod, TAV_DrawHelper& helper)
 {
-    if (!IsVisible())
+    if (!IsVisible() || IsOutsideVisibleWorld(lod, helper))
         return;
     SetupDrawAttributes(helper);
     DrawPrimitive(lod, helper);
     if (IsDrawBoundingVolume())
         DrawBoundingVolume(lod, &helper, TAV_Color(255, 0, 0, 255));
+}
+
+bool TAV_Primitive::IsOutsideVisibleWorld(int lod, TAV_DrawHelper& helper)
+{
+    const TAV_BoundingVolume* volume = GetBoundingVolume(lod);
+    if (volume == nullptr || volume->GetType() != TAV_BoundingBox::BoxType)
+        return false;
+    const auto* box = static_cast<const TAV_BoundingBox*>(volume);
+    return helper.IsOutsideVisibleWorld(box->GetMin(), box->GetMax());
 }
 
 void TAV_Primitive::DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Color color)

@@ -39,7 +39,8 @@ public:
     virtual void SetupDrawAttributes(TAV_DrawHelper& helper);
     virtual void DrawPrimitive(int lod, TAV_DrawHelper& helper) = 0;
 
-    // Nothing at all reaches the helper when the primitive is invisible.
+    // Nothing at all reaches the helper when the primitive is invisible or lies
+    // wholly outside the helper's visible world.
     void Draw(int lod, TAV_DrawHelper& helper);
     // Outlines the bounding volume flat and in wireframe; a null helper draws nothing.
     void DrawBoundingVolume(int lod, TAV_DrawHelper* helper, TAV_Color color);
@@ -107,6 +108,8 @@ public:
     const std::wstring& GetTextureName() const { return Attributes().textureName; }
 
 protected:
+    // Whether the bounding volume lies wholly outside the helper's visible world.
+    virtual bool IsOutsideVisibleWorld(int lod, TAV_DrawHelper& helper);
     // What the shapes add after the base attributes: shade colour, shade mode and,
     // for shapes with an interior, the fill mode.
     void SetupShading(TAV_DrawHelper& helper, bool withFillMode) const;

@@ -27,6 +27,11 @@ const TAV_BoundingVolume* TAV_PrimitiveList::GetBoundingVolume(int lod)
 
 void TAV_PrimitiveList::SetupDrawAttributes(TAV_DrawHelper&) {}
 
+bool TAV_PrimitiveList::IsOutsideVisibleWorld(int, TAV_DrawHelper&)
+{
+    return false;
+}
+
 void TAV_PrimitiveList::DrawPrimitive(int lod, TAV_DrawHelper& helper)
 {
     ForEachEntry([lod, &helper](TAV_Primitive& entry) { entry.Draw(lod, helper); });

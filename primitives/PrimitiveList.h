@@ -27,6 +27,11 @@ public:
     // Deletes the entry; later entries move down. An index out of range is ignored.
     void RemovePrimitive(int index);
 
+protected:
+    // Never: the union of the entries' boxes is built anew on every request, and
+    // each entry leaves itself out on its own.
+    bool IsOutsideVisibleWorld(int lod, TAV_DrawHelper& helper) override;
+
 private:
     // Calls f on each non-null entry in index order; the count is read once.
     template <typename F> void ForEachEntry(F f)

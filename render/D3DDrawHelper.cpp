@@ -266,6 +266,23 @@ bool TAVD3D_DrawHelper::EnableTexture(bool on)
     return true;
 }
 
+bool TAVD3D_DrawHelper::IsOutsideVisibleWorld(TAV_Vector3 min, TAV_Vector3 max)
+{
+    if (!HasVisibleWorld() || !matrixStack_)
+        return false;
+    const D3DXMATRIX& m = *matrixStack_->GetTop();
+    const TAV_Vector3 c((min.x + max.x) * 0.5f, (min.y + max.y) * 0.5f, (min.z + max.z) * 0.5f);
+    const TAV_Vector3 h((max.x - min.x) * 0.5f, (max.y - min.y) * 0.5f, (max.z - min.z) * 0.5f);
+    // Row vectors: the world centre is c * m, and the world box's half extent
+    // along each axis the sum of the magnitudes the half extents map to.
+    const float x = c.x * m._11 + c.y * m._21 + c.z * m._31 + m._41;
+    const float y = c.x * m._12 + c.y * m._22 + c.z * m._32 + m._42;
+    const float ex = std::fabs(h.x * m._11) + std::fabs(h.y * m._21) + std::fabs(h.z * m._31);
+    const float ey = std::fabs(h.x * m._12) + std::fabs(h.y * m._22) + std::fabs(h.z * m._32);
+    const TAV_Vector3 lo = GetVisibleMin(), hi = GetVisibleMax();
+    return x + ex < lo.x || x - ex > hi.x || y + ey < lo.y || y - ey > hi.y;
+}
+
 bool TAVD3D_DrawHelper::CreateStack()
 {
     return matrixStack_ || SUCCEEDED(D3DXCreateMatrixStack(0, matrixStack_.Receive()));

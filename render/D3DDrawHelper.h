@@ -33,6 +33,9 @@ public:
     bool EnableBlending(bool on) override;
     // Binds the named texture on stage 0, or none; false when it cannot be bound.
     bool EnableTexture(bool on) override;
+    // Maps the box's centre and half extents by the top of the stack, which only
+    // ever holds affine transforms; false before any stack exists.
+    bool IsOutsideVisibleWorld(TAV_Vector3 min, TAV_Vector3 max) override;
 
 private:
     bool CreateStack();

@@ -28,6 +28,18 @@ bool TAV_DrawHelper::DrawRectangle(float, float, float, float, float, float)
     return false;
 }
 
+bool TAV_DrawHelper::IsOutsideVisibleWorld(TAV_Vector3, TAV_Vector3)
+{
+    return false;
+}
+
+void TAV_DrawHelper::SetVisibleWorld(TAV_Vector3 min, TAV_Vector3 max)
+{
+    visibleMin_ = min;
+    visibleMax_ = max;
+    hasVisibleWorld_ = true;
+}
+
 void TAV_DrawHelper::ResetAttributes()
 {
     const TAV_Color opaqueWhite(0xFFFFFFFFu, 255);

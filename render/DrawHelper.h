@@ -36,6 +36,17 @@ public:
     virtual bool EnableBlending(bool on);
     virtual void SetTextureName(const std::wstring& name);
     virtual bool EnableTexture(bool on);
+    // True when a box of the current model space lies wholly outside the visible
+    // world, so what is drawn inside it would reach no pixel; this base has no
+    // model matrix and answers false.
+    virtual bool IsOutsideVisibleWorld(TAV_Vector3 min, TAV_Vector3 max);
+
+    // Lets shapes wholly outside a rectangle of world coordinates (the space under
+    // every model transform) be left out. The rectangle must take in whatever a
+    // view draws past a shape's box, such as the width of a line or a point.
+    // A helper starts without one: everything is drawn.
+    void SetVisibleWorld(TAV_Vector3 min, TAV_Vector3 max);
+    void ClearVisibleWorld() { hasVisibleWorld_ = false; }
 
     // Circle tessellation: 0 gives 10 vertices, 1 gives 20, any other value 40.
     void SetLod(int lod) { lod_ = lod; }
@@ -51,11 +62,19 @@ public:
     float GetPointSize() const { return pointSize_; }
     const std::wstring& GetTextureName() const { return textureName_; }
 
+protected:
+    bool HasVisibleWorld() const { return hasVisibleWorld_; }
+    TAV_Vector3 GetVisibleMin() const { return visibleMin_; }
+    TAV_Vector3 GetVisibleMax() const { return visibleMax_; }
+
 private:
     int lod_ = 2;
     ShadeMode shadeMode_ = ShadeMode::Gouraud;
     FillMode fillMode_ = FillMode::Solid;
     float pointSize_ = 1.0f;
+    bool hasVisibleWorld_ = false;
+    TAV_Vector3 visibleMin_;
+    TAV_Vector3 visibleMax_;
     TAV_Color color_;
     TAV_Color shadeColor_;
     std::wstring textureName_;

@@ -4,6 +4,7 @@
 #include "platform/win/WindowFunctions.h"
 #include "render/DrawHelper.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -103,6 +104,21 @@ void TAV_WindowHandler::DrawWorldWindowBounds(TAV_DrawHelper* helper) const
     helper->SetFillMode(FillMode::Wireframe);
     helper->SetColor(TAV_Color(1.0f, 0.0f, 0.0f, 1.0f));
     helper->DrawRectangle(lo.x, lo.y, lo.z, hi.x, hi.y, hi.z);
+}
+
+TAV_BoundingBox TAV_WindowHandler::GetVisibleWorld() const
+{
+    constexpr float MarginPixels = 4.0f;
+    int width = 0;
+    int height = 0;
+    GetDeviceSize(width, height);
+    // An inverted window shows the world mirrored; it sees the same rectangle.
+    const TAV_Vector3 a = worldWindow_.GetMin(), b = worldWindow_.GetMax();
+    const TAV_Vector3 lo(std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z));
+    const TAV_Vector3 hi(std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z));
+    const float mx = MarginPixels * (hi.x - lo.x) / static_cast<float>(std::max(width, 1));
+    const float my = MarginPixels * (hi.y - lo.y) / static_cast<float>(std::max(height, 1));
+    return TAV_BoundingBox(TAV_Vector3(lo.x - mx, lo.y - my, lo.z), TAV_Vector3(hi.x + mx, hi.y + my, hi.z));
 }
 
 bool TAV_WindowHandler::ClientToDevice(int x, int y, int& dx, int& dy) const

@@ -36,6 +36,10 @@ public:
     virtual void SetupViewTransform() = 0;
     // Outlines the world window in red wireframe with the helper's current transforms.
     virtual void DrawWorldWindowBounds(TAV_DrawHelper* helper) const;
+    // The world window grown by a few device pixels on every side, so that what
+    // is drawn past a shape's box (line and point widths, box outlines) lies
+    // inside it: shapes wholly outside it leave every pixel of the view alone.
+    TAV_BoundingBox GetVisibleWorld() const;
 
     // False, outputs untouched, when the handle names no window.
     bool ClientToDevice(int x, int y, int& dx, int& dy) const;

@@ -1,4 +1,5 @@
 #include "primitives/PrimitiveCircle.h"
+#include "primitives/PrimitiveList.h"
 #include "primitives/PrimitiveRectangleXY.h"
 #include "tests/render/RecordingDrawHelper.h"
 
@@ -91,3 +92,32 @@ TEST(PrimitiveDraw, OutlineComesAfterTheGeometryInFlatRedWireframeWithBlendingAn
     bare.Draw(2, hidden);
     EXPECT_EQ(hidden.Names(), AfterBaseSetup({"DrawPoint"}));
 }
+
+// A recording helper whose visible world is everything left of x = 10.
+class LeftOfTenHelper : public RecordingDrawHelper
+{
+public:
+    bool IsOutsideVisibleWorld(TAV_Vector3 min, TAV_Vector3) override { return min.x > 10.0f; }
+};
+
+// A shape out of sight sends nothing, not even its attributes; a list's entries
+// are judged one by one.
+TEST(PrimitiveDraw, AShapeWhollyOutsideTheVisibleWorldSendsNothing)
+{
+    auto* inside = new TAV_PrimitiveRectangleXY;
+    inside->SetCorners(0, 0, 0, 1, 1, 0);
+    auto* outside = new TAV_PrimitiveRectangleXY;
+    outside->SetCorners(20, 0, 0, 21, 1, 0);
+    TAV_PrimitiveList list;
+    list.AddPrimitive(outside);
+    list.AddPrimitive(inside);
+    list.AddPrimitive(new TAV_PrimitiveRectangleXY);
+    LeftOfTenHelper helper;
+    outside->Draw(2, helper);
+    EXPECT_TRUE(helper.calls.empty());
+    list.Draw(2, helper);
+    ASSERT_EQ(helper.Names(), AfterBaseSetup({"DrawRectangle", "ResetAttributes", "EnableBlending", "EnableTexture",
+                                              "EnableBlending", "EnableTexture", "DrawRectangle"}));
+    EXPECT_EQ(helper.calls[5].args, (std::vector<float>{0, 0, 0, 1, 1, 0}));
+}
+
