@@ -19,7 +19,7 @@ TEST(Color, IntChannelsAreClampedThenPackedAsArgb)
     EXPECT_EQ(TAV_Color().GetARGB(), 0u);
 }
 
-TEST(Color, FloatChannelsRoundHalfUpAndClamp)
+TEST(Color, FloatChannelsAreRoundedHalfUpWithinRange)
 {
     EXPECT_EQ(TAV_Color(1.0f, 0.5f, 0.0f, 1.0f).GetARGB(), 0xFFFF8000u);
     EXPECT_EQ(TAV_Color(1.2f, -0.3f, 0.25f, 0.0f).GetARGB(), 0x00FF0040u);

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-TEST(Echo, WritesToTheLiveEchoWindowAndIgnoresADeadOne)
+TEST(Echo, WritesOnlyToALiveEchoWindow)
 {
     EchoWindow = nullptr;
     EchoMessage(L"dropped"); // no window yet: nothing happens

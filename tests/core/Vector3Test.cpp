@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Vector3, NormalizeScalesToUnitLengthAndLeavesZeroAlone)
+TEST(Vector3, NormalizeScalesToUnitLengthExceptZero)
 {
     TAV_Vector3 v(3, 0, 4);
     v.Normalize();

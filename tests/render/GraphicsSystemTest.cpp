@@ -103,7 +103,7 @@ TEST_F(GraphicsSystemTest, DeviceCreationFailureIsReportedInAMessageBox)
     EXPECT_EQ(Graphics().Textures().Count(), 0);
 }
 
-TEST_F(GraphicsSystemTest, ContextIsMadeOnceForTheFocusWindowAndEveryViewGetsASwapChainOfItsOwnSize)
+TEST_F(GraphicsSystemTest, EveryViewGetsASwapChainOfItsOwnSizeFromTheOneContext)
 {
     IDirect3DDevice9* device = Graphics().GetDevice();
     ASSERT_NE(device, nullptr);
@@ -139,7 +139,7 @@ TEST_F(GraphicsSystemTest, ContextIsMadeOnceForTheFocusWindowAndEveryViewGetsASw
     EXPECT_EQ(second->Release(), 0u);
 }
 
-TEST_F(TextureTable, ATextureIsLoadedOnceActivatedOnAStageAndDeletedWithTheContext)
+TEST_F(TextureTable, ATextureLivesFromItsFirstLoadUntilTheContextGoes)
 {
     WriteImage("wood.bmp", 0xFF8B4513u);
     IDirect3DDevice9* device = Graphics().GetDevice();
@@ -176,7 +176,7 @@ TEST_F(TextureTable, ATextureIsLoadedOnceActivatedOnAStageAndDeletedWithTheConte
     EXPECT_EQ(device->Release(), 0u);
 }
 
-TEST_F(TextureTable, TableIsSortedByCodeUnitsAndEveryEntryIsFound)
+TEST_F(TextureTable, EveryEntryIsFoundInATableSortedByCodeUnits)
 {
     const std::vector<std::wstring> sorted{L"A.bmp", L"B.bmp", L"C.bmp", L"_.bmp",
                                            L"a.bmp", L"b.bmp", L"c.bmp"};
@@ -205,7 +205,7 @@ TEST_F(TextureTable, NamesAreSearchedForAsGivenThenInTheTextureAndMeshFolders)
     EXPECT_EQ(Graphics().Textures().Count(), 5);
 }
 
-TEST_F(TextureTable, FailedLoadsAreEchoedAndLeaveNothingBehind)
+TEST_F(TextureTable, AFailedLoadIsOnlyEchoed)
 {
     WriteImage("keep.bmp", 0xFFFFFFFFu);
     ASSERT_NE(Graphics().FindTexture(L"keep.bmp", true), nullptr);

@@ -25,7 +25,7 @@ TEST(DialogTemplates, EveryTemplateExistsWithUniqueAddressableIds)
     EXPECT_EQ(FindDialogTemplate(IDR_PRIMITIVE_MENU), nullptr); // the menu's id names no dialog
 }
 
-TEST(IconImages, CrabIconIsOpaqueInTheBodyAndClearAtTheCorners)
+TEST(IconImages, CrabIconHasAnOpaqueBodyClearCornersAndMirroredHalves)
 {
     const IconImage* icon = FindIconImage(IDR_MAINFRAME);
     ASSERT_NE(icon, nullptr);

@@ -61,7 +61,7 @@ struct LocaleGuard
 } // namespace
 
 // The one-decimal radians of the model file pin the angles only roughly; the parts hold them exactly.
-TEST(ModelFileWriting, BoxAndCrabSaveByteForByteAndTheCrabsPartsHoldTheirNamesAndAngles)
+TEST(ModelFileWriting, NewShapesSaveByteForByteWhileTheCrabsPartsKeepExactAngles)
 {
     CWorld box;
     box.CreateNodeAt(3.0f, 4.0f);
@@ -97,7 +97,7 @@ TEST(ModelFileReading, CrabLoadsBackAsTheSameNineNamedNodesWhateverTheLineEnds)
     }
 }
 
-TEST(ModelFileReading, CommaLocaleChangesNoByteAndNoValue)
+TEST(ModelFileReading, CommaLocaleChangesNothing)
 {
     CWorld crab;
     crab.PrimitiveType = 0;

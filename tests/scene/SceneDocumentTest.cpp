@@ -139,7 +139,7 @@ TEST(SceneDocument, EveryFieldSurvivesSaveClearAndLoadBitForBit)
     EXPECT_EQ(loaded.Root->GetXformInfo().GetRotationInRadians(), 0.0f);
 }
 
-TEST(SceneDocument, RefusedDocumentsSayWhyAndAddNothing)
+TEST(SceneDocument, RefusedDocumentsSayWhyWithoutAddingAnything)
 {
     CWorld source;
     source.CreateNodeAt(1.0f, 2.0f);

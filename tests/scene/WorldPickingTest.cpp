@@ -5,7 +5,7 @@
 // children are not looked at; the first top-level object with a hit ends the search.
 using WorldPicking = SceneDeviceTest;
 
-TEST_F(WorldPicking, APressOnAClawSelectsTheCrabAndHitsTheClawAndTheFirstObjectHitWins)
+TEST_F(WorldPicking, APressHitsTheLastNodeInWalkOrderOfTheFirstObjectUnderIt)
 {
     CWorld world;
     for (int kind : {1, 2, 0}) {

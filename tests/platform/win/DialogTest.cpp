@@ -54,7 +54,7 @@ TEST(Dialog, CreateIsRefusedForASecondWindowAChildWithoutParentOrAnUnknownTempla
     EXPECT_EQ(orphan.m_hWnd, nullptr);
 }
 
-TEST(Dialog, ModalRunEndsFromTheLoopOnOkAndDestroysTheWindow)
+TEST(Dialog, ModalRunEndedByOkDestroysTheWindow)
 {
     class Timed : public CDialog
     {
@@ -120,7 +120,7 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
     }
 }
 
-TEST(TreeCtrl, DeletingTheSelectedItemsReportsNoSelectionAndLeavesStaleHandlesDead)
+TEST(TreeCtrl, DeletingTheSelectedItemsHandsOutNoStaleHandle)
 {
     CDialog main;
     TreePanel panel;
