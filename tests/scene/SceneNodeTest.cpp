@@ -4,6 +4,8 @@
 #include "tests/render/RecordingDrawHelper.h"
 #include "tests/scene/SceneTestFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 // A node that counts its destructions.
@@ -13,18 +15,6 @@ struct CountedNode : TAV_SceneNode
     ~CountedNode() override { ++destroyed_; }
     int& destroyed_;
 };
-
-// Counts the rectangles drawn.
-struct CountingHelper : TAV_DrawHelper
-{
-    bool DrawRectangle(float, float, float, float, float, float) override { return ++rectangles > 0; }
-    int rectangles = 0;
-};
-
-TAV_PrimitiveList* Square(float from, float to)
-{
-    return MakeList(MakeRectangle(from, from, to, to, TAV_Color(0, 0, 200, 255), ShadeMode::Flat));
-}
 
 } // namespace
 
@@ -37,7 +27,7 @@ TEST(SceneNodeOwnership, ARemovedSubtreePutBackIntoItsEmptySlotIsFreedWithTheTre
     for (std::size_t i = 0; i < 40; ++i) {
         for (int k = 0; k < 3; ++k) {
             nodes.push_back(nodes[i]->AddChild(new CountedNode(destroyed)));
-            nodes.back()->SetPrimitive(Square(0, 1));
+            nodes.back()->SetPrimitive(MakeList(MakeRectangle(0, 0, 1, 1, TAV_Color(), ShadeMode::Flat)));
         }
     }
     // The root's second child heads 1 + 3 + 9 + 27 nodes.
@@ -46,9 +36,10 @@ TEST(SceneNodeOwnership, ARemovedSubtreePutBackIntoItsEmptySlotIsFreedWithTheTre
     EXPECT_EQ(root->NumChildren(), 3);
     EXPECT_EQ(root->GetChild(1), nullptr);
     EXPECT_EQ(root->GetChild(2), nodes[3]);
-    CountingHelper helper;
+    RecordingDrawHelper helper;
     root->Draw(2, helper);
-    EXPECT_EQ(helper.rectangles, 120 - 40);
+    const std::vector<std::string> drawn = helper.Names();
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "DrawRectangle"), 120 - 40);
     // Only the empty slot takes it back.
     EXPECT_FALSE(root->PutChild(2, removed));
     EXPECT_FALSE(root->PutChild(3, removed));
