@@ -12,11 +12,3 @@ TEST(Vector3, NormalizeScalesToUnitLengthExceptZero)
     zero.Normalize();
     EXPECT_EQ(zero.Length(), 0.0f);
 }
-
-TEST(Vector3, IndexBeyondOneIsZ)
-{
-    TAV_Vector3 v(1, 2, 3);
-    EXPECT_EQ(v[1], 2.0f);
-    EXPECT_EQ(v[3], 3.0f);
-    EXPECT_EQ(v[-1], 3.0f);
-}
