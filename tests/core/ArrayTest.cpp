@@ -30,7 +30,7 @@ TEST(Array, InsertAtClampsToBothEnds)
         EXPECT_EQ(a.GetAt(i), expected[i]);
 }
 
-TEST(PointerArray, RemoveAtAlwaysDeletesTheDestructorOnlyWhenOwning)
+TEST(PointerArray, OwnershipDecidesWhatDestructionDeletesButNotWhatRemoveAtDeletes)
 {
     int deaths = 0;
     Tracked kept(&deaths);

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <utility>
 
 TEST(RoundToInt, HalvesGoAwayFromZero)
@@ -28,6 +27,6 @@ TEST(Color, ConstructorsPackClampedChannelsAsArgb)
         {TAV_Color(300, -5, 128, 255), 0xFFFF0080u},      {TAV_Color(), 0u},
         {TAV_Color(1.0f, 0.5f, 0.0f, 1.0f), 0xFFFF8000u}, {TAV_Color(1.2f, -0.3f, 0.25f, 0.0f), 0x00FF0040u},
         {TAV_Color(0xFFFFFFFFu, 255), 0xFFFFFFFFu},       {TAV_Color(0x00332211u, 128), 0x80112233u}};
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(cases[i].first.GetARGB(), cases[i].second) << i;
+    for (const auto& [color, argb] : cases)
+        EXPECT_EQ(color.GetARGB(), argb);
 }

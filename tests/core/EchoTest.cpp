@@ -6,9 +6,6 @@
 
 TEST(Echo, WritesOnlyToALiveEchoWindow)
 {
-    EchoWindow = nullptr;
-    EchoMessage(L"dropped"); // no window yet: nothing happens
-
     auto* label = new QLabel(QStringLiteral("Message Echo"));
     EchoWindow = WindowHandles::HandleOf(label);
     EchoMessage(L"Model Loaded...");

@@ -46,7 +46,7 @@ TAV_Vector3 Map(TAV_DrawHelper& helper, TAV_Vector3 point)
 
 } // namespace
 
-// Every primitive sets its own shade mode, fill mode and texture name after a reset; a reset leaves them.
+// What a reset leaves alone (shade and fill mode, texture name) every primitive sets for itself after one.
 TEST(DrawHelperState, ResetRestoresTheDefaultSizeColoursBlendingAndTexture)
 {
     RecordingDrawHelper helper;

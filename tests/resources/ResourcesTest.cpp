@@ -22,7 +22,6 @@ TEST(DialogTemplates, EveryTemplateExistsWithUniqueAddressableIds)
             EXPECT_LE(control.y + control.cy, dialog->cy) << id << "/" << control.id;
         }
     }
-    EXPECT_EQ(FindDialogTemplate(IDR_PRIMITIVE_MENU), nullptr); // the menu's id names no dialog
 }
 
 TEST(IconImages, CrabIconHasAnOpaqueBodyClearCornersAndMirroredHalves)

@@ -59,10 +59,6 @@ TEST(SceneNodeDrawing, AShownPivotIsASolidWhiteCircleShadedToABlueCentreAtThePiv
     TAV_XformInfo xform;
     xform.SetPivot(1.0f, 2.0f, 0.0f);
     node.SetXformInfo(xform);
-    RecordingDrawHelper hidden;
-    node.Draw(2, hidden);
-    EXPECT_TRUE(hidden.calls.empty());
-
     node.SetPivotVisible(true);
     RecordingDrawHelper shown;
     node.Draw(2, shown);
