@@ -4,11 +4,8 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-TEST(Echo, WritesToTheLiveEchoWindowAndIgnoresADeadOne)
+TEST(Echo, WritesOnlyToALiveEchoWindow)
 {
-    EchoWindow = nullptr;
-    EchoMessage(L"dropped"); // no window yet: nothing happens
-
     auto* label = new QLabel(QStringLiteral("Message Echo"));
     EchoWindow = WindowHandles::HandleOf(label);
     EchoMessage(L"Model Loaded...");

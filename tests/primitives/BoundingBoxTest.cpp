@@ -33,7 +33,7 @@ public:
 
 } // namespace
 
-TEST(BoundingBox, UnionSortsCornersAndIgnoresEmptyBoxesNullAndOtherKinds)
+TEST(BoundingBox, UnionSortsCornersIgnoringEmptyBoxesNullAndOtherKinds)
 {
     TAV_BoundingBox box({1, 1, 0}, {0, 0, 0});
     const OtherVolume other;
@@ -50,7 +50,7 @@ TEST(BoundingBox, UnionSortsCornersAndIgnoresEmptyBoxesNullAndOtherKinds)
     EXPECT_EQ(Corners(accumulated), (std::vector<float>{5, 4, 0, 6, 6, 0}));
 }
 
-TEST(BoundingBox, ContainmentIncludesTheFacesAndTheEmptyBoxHoldsNothing)
+TEST(BoundingBox, ContainmentIncludesTheFacesOfANonEmptyBoxOnly)
 {
     const TAV_BoundingBox box({0, 0, 0}, {2, 1, 0});
     const std::pair<TAV_Vector3, bool> points[] = {{{0, 0, 0}, true},         {{2, 1, 0}, true},
@@ -63,7 +63,7 @@ TEST(BoundingBox, ContainmentIncludesTheFacesAndTheEmptyBoxHoldsNothing)
 
 // Regression: a null volume used to be dereferenced, and the empty box overlapped
 // every box around the origin; neither intersects anything now.
-TEST(BoundingBox, BoxesTouchingAtAnEdgeOrCornerIntersectButNullOtherKindsAndEmptyBoxesNever)
+TEST(BoundingBox, IntersectionIncludesTouchingEdgesAndCornersOfRealBoxesOnly)
 {
     const TAV_BoundingBox box({0, 0, 0}, {2, 2, 0}), empty = EmptyBox();
     const std::pair<TAV_BoundingBox, bool> others[] = {

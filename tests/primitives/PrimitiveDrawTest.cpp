@@ -28,7 +28,7 @@ public:
 } // namespace
 
 // Rectangles send the same attributes, lines all but the fill mode.
-TEST(PrimitiveDraw, ACircleSendsItsAttributesThenDrawsAtTheLevelOfDetailAskedForAndRestoresTheHelpers)
+TEST(PrimitiveDraw, ACircleDrawsWithItsOwnAttributesAtTheLevelOfDetailAskedFor)
 {
     TAV_PrimitiveCircle circle;
     circle.SetCenter(1, 2, 0);

@@ -66,7 +66,7 @@ TEST(PrimitiveList, VolumeIsTheUnionOfEntriesHiddenOnesIncludedRebuiltOnRequest)
 
 // Entries keep their order and their owner through every size a list passes,
 // down to a single entry and up past the next power of two again.
-TEST(PrimitiveList, OwnsItsEntriesDrawsThemInOrderAndRemoveShiftsAndDeletes)
+TEST(PrimitiveList, OwnedEntriesKeepTheirOrderThroughDrawingRemovalAndGrowth)
 {
     int deaths = 0;
     {

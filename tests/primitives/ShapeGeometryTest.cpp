@@ -22,7 +22,7 @@ std::vector<float> Box(TAV_Primitive& primitive)
 
 // A rectangle and a line stretch from the press to the drag, a circle's radius
 // reaches from the pressed centre to the drag; a circle drawn before starts again.
-TEST(PrimitiveShapes, APressFixesTheFirstPointAndEveryDragStretchesTheShapeFromIt)
+TEST(PrimitiveShapes, EveryDragStretchesTheShapeFromThePressedPoint)
 {
     TAV_PrimitiveRectangleXY rect;
     TAV_PrimitiveLine line;
@@ -41,49 +41,4 @@ TEST(PrimitiveShapes, APressFixesTheFirstPointAndEveryDragStretchesTheShapeFromI
         shape->DefineByMouse(true, 1, -2);
         EXPECT_EQ(Box(*shape), boxes[2]);
     }
-}
-
-// A rectangle keeps its size and depth, a circle comes into the plane, a line moves its end only.
-TEST(PrimitiveShapes, MoveToCentresRectanglesAndCirclesAndMovesTheEndOfALine)
-{
-    TAV_PrimitiveRectangleXY rect;
-    rect.SetCorners(0, 0, 1, 4, 2, 3);
-    rect.MoveTo(-1, 0);
-    EXPECT_EQ(Box(rect), (std::vector<float>{-3, -1, 1, 1, 1, 3}));
-    EXPECT_EQ(rect.GetLocation(), TAV_Vector3(-1, 0, 2));
-    TAV_PrimitiveCircle circle;
-    circle.SetCenter(0, 0, 7);
-    circle.SetRadius(-2);
-    circle.MoveTo(3, 3);
-    EXPECT_EQ(circle.GetLocation(), TAV_Vector3(3, 3, 0));
-    EXPECT_EQ(Box(circle), (std::vector<float>{1, 1, 0, 5, 5, 0}));
-    TAV_PrimitiveLine line;
-    line.SetStartPoint(1, 2, 0);
-    line.SetEndPoint(5, -2, 0);
-    line.MoveTo(4, 4);
-    EXPECT_EQ(line.GetLocation(), TAV_Vector3(2.5f, 3, 0));
-    EXPECT_EQ(Box(line), (std::vector<float>{1, 2, 0, 4, 4, 0}));
-}
-
-TEST(PrimitiveShapes, UpdateMovesEveryShapeByVelocityTimesElapsedAndMoveAwayFromTurnsIt)
-{
-    TAV_PrimitiveLine line;
-    line.SetEndPoint(1, 1, 0);
-    TAV_PrimitiveCircle circle;
-    circle.SetRadius(1);
-    TAV_PrimitiveRectangleXY rect;
-    rect.SetCorners(0, 0, 0, 2, 3, 0);
-    for (TAV_Primitive* p : std::initializer_list<TAV_Primitive*>{&line, &circle, &rect}) {
-        p->SetVelocity(2, 0, 0);
-        p->Update(0.5f);
-    }
-    EXPECT_EQ(Box(line), (std::vector<float>{1, 0, 0, 2, 1, 0}));
-    EXPECT_EQ(Box(circle), (std::vector<float>{0, -1, 0, 2, 1, 0}));
-    EXPECT_EQ(Box(rect), (std::vector<float>{1, 0, 0, 3, 3, 0}));
-
-    // The circle, now at (1, 0), turns away from (1, 1) at the same speed; from its own centre it stops.
-    circle.MoveAwayFrom({1, 1, 0});
-    EXPECT_EQ(circle.GetVelocity(), TAV_Vector3(0, -2, 0));
-    circle.MoveAwayFrom({1, 0, 0});
-    EXPECT_TRUE(circle.IsStationary());
 }

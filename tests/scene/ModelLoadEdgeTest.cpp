@@ -4,7 +4,7 @@
 using Outcome = ModelLoadResult::Outcome;
 
 // Each file is loaded into a world that holds a box already.
-TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
+TEST(ModelLoadEdges, LoadSaysWhereItStoppedKeepingWhatCameBefore)
 {
     struct Case
     {
@@ -67,7 +67,7 @@ TEST(ModelLoadEdges, LoadSaysWhereItStoppedAndKeepsWhatCameBefore)
 
 using ModelNesting = SceneDeviceTest;
 
-TEST_F(ModelNesting, DeepestModelLoadsDrawsPicksAndSavesAndOneLevelMoreStopsAtThatLine)
+TEST_F(ModelNesting, OneLevelBeyondTheDeepestWorkingModelStopsAtThatLine)
 {
     std::string chain = Line('x', "0.0 0.0 0.0", 1);
     for (int level = 1; level <= ModelReader::MaxNesting; ++level)

@@ -139,7 +139,7 @@ TEST(SceneDocument, EveryFieldSurvivesSaveClearAndLoadBitForBit)
     EXPECT_EQ(loaded.Root->GetXformInfo().GetRotationInRadians(), 0.0f);
 }
 
-TEST(SceneDocument, RefusedDocumentsSayWhyAndAddNothing)
+TEST(SceneDocument, RefusedDocumentsSayWhyWithoutAddingAnything)
 {
     CWorld source;
     source.CreateNodeAt(1.0f, 2.0f);
@@ -216,14 +216,13 @@ TEST(ModelFileLossesTest, NamesWhatAModelFileCannotKeep)
     EXPECT_EQ(ModelFileLosses::Describe(*crab.Root), "exact transforms");
 }
 
-// Flipped bytes, cuts, repeats and swapped values, in either format. A document loads completely or
-// is refused with a reason and adds nothing; a model file keeps what it read before the line it
-// stopped at, which saves as a model that reads back to the same bytes. Nothing crashes.
-TEST(SceneDocument, DamagedFilesNeitherCrashNorLoseTheScene)
+// Flipped bytes, cuts, repeats and swapped values. A document loads completely or is refused with a
+// reason and adds nothing; nothing crashes. Damaged model files are the model loader's fuzz target.
+TEST(SceneDocument, DamagedDocumentsNeitherCrashNorLoseTheScene)
 {
     CWorld source;
     BuildRichScene(source);
-    const std::string files[] = {SceneWriter::Write(*source.Root, Document), Save(source)};
+    const std::string document = SceneWriter::Write(*source.Root, Document);
     std::mt19937 random(20261207);
     const auto pick = [&](std::size_t high) {
         return std::uniform_int_distribution<std::size_t>(0, high)(random);
@@ -231,8 +230,8 @@ TEST(SceneDocument, DamagedFilesNeitherCrashNorLoseTheScene)
     const char* const tokens[] = {"null", "-1",  "1e999", "\"j\"",       "[]", "{}", "true",
                                   "0.5",  "nan", "-inf",  "99999999999", "x",  "j",  "\r",
                                   "\n",   " ",   "",      "4294967296"};
-    for (int i = 0; i < 4000 && !HasFailure(); ++i) {
-        std::string text = files[i % 2];
+    for (int i = 0; i < 2000 && !HasFailure(); ++i) {
+        std::string text = document;
         for (std::size_t edits = pick(3) + 1; edits > 0 && !text.empty(); --edits) {
             const std::size_t at = pick(text.size() - 1), kind = pick(3);
             if (kind == 0)
@@ -248,19 +247,12 @@ TEST(SceneDocument, DamagedFilesNeitherCrashNorLoseTheScene)
         CWorld world;
         world.CreateNodeAt(0.0f, 0.0f);
         TAV_SceneNode* existing = world.CurrentNode;
-        const ModelLoadResult result = i % 2 == 0 ? Read(world, text) : Load(world, text);
+        const ModelLoadResult result = Read(world, text);
         ASSERT_EQ(world.Root->GetChild(0), existing);
         std::vector<TAV_SceneNode*> nodes;
         Flatten(world.Root, nodes);
         ASSERT_EQ(nodes.size(), 2u + static_cast<std::size_t>(result.nodesAdded));
-        if (i % 2 == 0) {
-            EXPECT_TRUE(result.IsComplete() || (result.outcome == Outcome::Refused &&
-                                                !result.detail.empty() && result.nodesAdded == 0));
-            continue;
-        }
-        const std::string saved = Save(world);
-        CWorld reloaded;
-        ASSERT_TRUE(Load(reloaded, saved).IsComplete());
-        ASSERT_EQ(Save(reloaded), saved);
+        EXPECT_TRUE(result.IsComplete() ||
+                    (result.outcome == Outcome::Refused && !result.detail.empty() && result.nodesAdded == 0));
     }
 }

@@ -43,7 +43,7 @@ TEST_F(WorldAttach, DroppedNodeHangsUnderWhatItOverlapsInWorldSpaceWithoutMoving
     EXPECT_EQ(circle->GetXformInfo().GetTranslation().y, -1.0f);
 }
 
-TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRootAndDeletingResetsWhatPointedIntoIt)
+TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRoot)
 {
     CWorld world;
     world.CreateNodeAt(-20.0f, -20.0f);
@@ -57,7 +57,14 @@ TEST_F(WorldAttach, NeverDropsANodeOntoItselfOrItsOwnDescendantsNorTheRootAndDel
     EXPECT_EQ(world.Root->GetChild(0), top);
     EXPECT_EQ(top->GetChild(0), middle);
     EXPECT_EQ(middle->GetChild(0), below);
+}
 
+TEST_F(WorldAttach, DeletingResetsWhatPointedIntoTheDeletedNodes)
+{
+    CWorld world;
+    world.CreateNodeAt(-20.0f, -20.0f);
+    TAV_SceneNode* top = world.CurrentNode;
+    auto* below = top->AddChild(new CBox(10.0f, 10.0f, 0.0f))->AddChild(new CCircle(1.0f, 1.0f, 0.0f));
     world.CreateNodeAt(10.0f, 10.0f);
     ASSERT_TRUE(world.SelectNodeAt(-19.0f, -19.0f));
     world.CurrentNode = below;

@@ -40,14 +40,12 @@ constexpr D3DCOLOR kRed = 0xFFFF0000u;
 constexpr D3DCOLOR kGreen = 0xFF00FF00u;
 constexpr D3DCOLOR kBlue = 0xFF0000FFu;
 
-inline D3DPRESENT_PARAMETERS Windowed(HWND window = nullptr, UINT width = 0, UINT height = 0)
+// Windowed, the back buffer taking the device window's client size.
+inline D3DPRESENT_PARAMETERS Windowed()
 {
     D3DPRESENT_PARAMETERS params{};
     params.Windowed = TRUE;
     params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    params.hDeviceWindow = window;
-    params.BackBufferWidth = width;
-    params.BackBufferHeight = height;
     return params;
 }
 

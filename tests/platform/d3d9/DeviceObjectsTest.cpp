@@ -54,7 +54,7 @@ TEST_F(DeviceTest, ReferenceCountsReachZeroWhateverTheOrderOfRelease)
     direct3D_ = nullptr;
 }
 
-TEST_F(DeviceTest, InvalidCallsAreRefusedAndDrawNothing)
+TEST_F(DeviceTest, InvalidCallsAreRefusedWithoutDrawing)
 {
     const std::vector<ColorVertex> triangle{At(0, 0, kWhite), At(16, 0, kWhite), At(0, 16, kWhite)};
     device_->SetFVF(kColorFvf);
@@ -75,7 +75,7 @@ TEST_F(DeviceTest, InvalidCallsAreRefusedAndDrawNothing)
     EXPECT_EQ(chain, nullptr);
 }
 
-TEST_F(DeviceTest, OnlyTheStatesAndPrimitivesTheRendererUsesAreAcceptedAndRefusalsChangeNothing)
+TEST_F(DeviceTest, OnlyTheStatesAndPrimitivesTheRendererUsesAreAccepted)
 {
     // What the renderer sets and no other test of the device does is accepted.
     const std::pair<D3DRENDERSTATETYPE, DWORD> accepted[] = {
@@ -120,7 +120,7 @@ TEST_F(DeviceTest, OnlyTheStatesAndPrimitivesTheRendererUsesAreAcceptedAndRefusa
 
 // The order of local operations shows where nodes are drawn; what those tests cannot see is that the
 // last entry stays.
-TEST(MatrixStack, PoppingTheLastEntryIsRefusedAndKeepsIt)
+TEST(MatrixStack, PoppingTheLastEntryIsRefused)
 {
     ID3DXMatrixStack* stack = nullptr;
     ASSERT_EQ(D3DXCreateMatrixStack(0, &stack), D3D_OK);

