@@ -36,7 +36,7 @@ protected:
     TAV_Primitive* primitive = new TAV_PrimitiveRectangleXY; // owned by node
 };
 
-TEST_F(PrimitiveControlTest, TheColourSlidersShowAndStoreTheChosenColour)
+TEST_F(PrimitiveControlTest, TheColourSlidersFollowTheChosenColour)
 {
     EXPECT_TRUE(IsChecked(Attributes(), IDC_OBJ_COLOR));
     EXPECT_EQ(SliderPositions(), (std::vector<int>{0, 0, 0, 100000}));

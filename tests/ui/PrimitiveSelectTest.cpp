@@ -10,7 +10,7 @@ namespace {
 
 using PrimitiveSelectTest = PanelTest;
 
-TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeAndEchoesItsText)
+TEST_F(PrimitiveSelectTest, EachTypeButtonSelectsItsPrimitiveType)
 {
     QLineEdit echoLine;
     EchoWindow = WindowHandles::HandleOf(&echoLine);

@@ -54,8 +54,6 @@ TEST_F(XformInfoControlTest, MovingATranslationSliderStoresBothSlidersWithZeroZ)
     EXPECT_EQ(EchoOf(X()), " 4.00");
 }
 
-// Values beyond the limits widen the slider's range: shown as they are, and kept
-// when the other slider is touched.
 TEST_F(XformInfoControlTest, RotationModeDrivesOnlyTheRotationFromX)
 {
     TAV_XformInfo xform = Translated(1.0f, 2.0f, 0.0f);
@@ -75,10 +73,14 @@ TEST_F(XformInfoControlTest, RotationModeDrivesOnlyTheRotationFromX)
     EXPECT_FLOAT_EQ(stored.GetTranslation().y, 2.0f);
     EXPECT_FLOAT_EQ(stored.GetScale().y, 0.5f);
 
-    xform.SetTranslation(-15.0f, 2.0f, 0.0f);
-    node->SetXformInfo(xform);
     Click(Xform(), IDC_TRANSLATE);
     EXPECT_TRUE(Y()->isEnabled());
+}
+
+// A value beyond the limits is shown as it is, and kept when the other slider is touched.
+TEST_F(XformInfoControlTest, AValueBeyondTheLimitsWidensTheSlidersRange)
+{
+    SelectWith(Translated(-15.0f, 2.0f, 0.0f));
     EXPECT_EQ(X()->value(), 0);
     EXPECT_EQ(EchoOf(X()), " -15.00");
     QTest::keyClick(Y(), Qt::Key_Right);
