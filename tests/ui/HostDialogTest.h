@@ -13,6 +13,12 @@ inline auto Corners(const RECT& r)
     return std::make_tuple(r.left, r.top, r.right, r.bottom);
 }
 
+// A message box's text, caption, type and owner, to compare in one go.
+inline auto Fields(const ModalPrompts::MessageBoxRequest& m)
+{
+    return std::tie(m.text, m.caption, m.type, m.owner);
+}
+
 struct HostDialogTest : ::testing::Test
 {
     void SetUp() override

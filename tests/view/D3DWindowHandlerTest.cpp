@@ -64,17 +64,13 @@ TEST_F(D3DView, PointDrawnAtAWorldPositionLandsOnThePixelWorldToDeviceNames)
     ASSERT_EQ(std::pair(dx, dy), std::pair(7, 10));
 
     view.DrawGraphics();
-    const QImage frame = FramePresenter::LastFrame(Focus());
-    ASSERT_EQ(frame.size(), QSize(16, 16));
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            // Device rows count up from the bottom.
-            const QRgb expected = (x == dx && y == 15 - dy) ? qRgb(255, 255, 255) : qRgb(128, 128, 128);
-            ASSERT_EQ(frame.pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF) << x << "," << y;
-        }
+    QImage expected(16, 16, QImage::Format_RGB32);
+    expected.fill(qRgb(128, 128, 128));
+    expected.setPixel(dx, 15 - dy, qRgb(255, 255, 255)); // device rows count up from the bottom
+    EXPECT_EQ(FramePresenter::LastFrame(Focus()).convertToFormat(QImage::Format_RGB32), expected);
 }
 
-TEST_F(D3DView, AttachingTwiceGivesBackTheFirstReferencesAndPresentsThroughASecondSwapChain)
+TEST_F(D3DView, AViewHoldsTheDeviceOnceHoweverOftenItAttaches)
 {
     const ULONG before = References(device);
     {
@@ -84,10 +80,6 @@ TEST_F(D3DView, AttachingTwiceGivesBackTheFirstReferencesAndPresentsThroughASeco
         EXPECT_GT(once, before);
         ASSERT_TRUE(view.AttachToWindow(Focus()));
         EXPECT_EQ(References(device), once);
-        view.SetWorldWindow(TAV_BoundingBox({-8.0f, -8.0f, 0.0f}, {8.0f, 8.0f, 0.0f}));
-        FramePresenter::Clear(Focus());
-        view.DrawGraphics();
-        EXPECT_FALSE(FramePresenter::LastFrame(Focus()).isNull());
         view.DetachFromWindow();
         EXPECT_EQ(References(device), before);
         ASSERT_TRUE(view.AttachToWindow(Focus()));
