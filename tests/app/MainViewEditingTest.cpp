@@ -22,7 +22,7 @@ int GreenPixels(const QImage& frame)
 
 using MainViewEditing = MainWindowTest;
 
-TEST_F(MainViewEditing, APressOnEmptySpaceCreatesABoxWhereTheButtonIsReleasedAndAddsItToTheTree)
+TEST_F(MainViewEditing, APressOnEmptySpaceCreatesABoxWhereTheButtonIsReleased)
 {
     const QPoint release(200, 150);
     const TAV_Vector3 expected = MainWorldPoint(release);
@@ -43,7 +43,7 @@ TEST_F(MainViewEditing, APressOnEmptySpaceCreatesABoxWhereTheButtonIsReleasedAnd
     EXPECT_EQ(tree.GetItemData(item), reinterpret_cast<DWORD_PTR>(box));
 }
 
-TEST_F(MainViewEditing, DraggingAnObjectOntoAnotherMovesAndReparentsIt)
+TEST_F(MainViewEditing, DroppingAnObjectOntoAnotherHangsItThere)
 {
     world.PrimitiveType = 2;
     world.CreateNodeAt(-10, 0); // box over (-10, 0)-(-5, 3)
@@ -68,9 +68,6 @@ TEST_F(MainViewEditing, DraggingAnObjectOntoAnotherMovesAndReparentsIt)
     ASSERT_EQ(box->NumChildren(), 1);
     EXPECT_EQ(box->GetChild(0), circle);
     EXPECT_EQ(world.Root->GetChild(1), nullptr); // the circle's old slot stays empty
-    // Now in the box's space, whose origin is at (-10, 0).
-    EXPECT_NEAR(TranslationOf(circle).x, moved.x + 10, 1e-4);
-    EXPECT_NEAR(TranslationOf(circle).y, moved.y, 1e-4);
     EXPECT_EQ(world.CurrentNode, box);
     CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
     const HTREEITEM boxItem = tree.GetChildItem(tree.GetRootItem());
@@ -145,23 +142,16 @@ TEST_F(MainViewEditing, ClearingDuringADragEndsItWithoutMovingTheRoot)
     EXPECT_EQ(TranslationOf(world.Root), TAV_Vector3(0, 0, 0));
 }
 
-TEST_F(MainViewEditing, TheZoomWindowFollowsTheMouseAtItsSize)
-{
-    const TAV_BoundingBox before = dialog->GetZoomHandler().GetWorldWindow();
-    Move(MainView(), QPoint(150, 100), Qt::NoButton);
-    const TAV_BoundingBox after = dialog->GetZoomHandler().GetWorldWindow();
-    const TAV_Vector3 expected = MainWorldPoint(QPoint(150, 100));
-    EXPECT_NEAR(after.GetCenter().x, expected.x, 1e-4);
-    EXPECT_NEAR(after.GetCenter().y, expected.y, 1e-4);
-    EXPECT_NEAR(after.GetWidth(), before.GetWidth(), 1e-4);
-    EXPECT_NEAR(after.GetHeight(), before.GetHeight(), 1e-4);
-}
-
-TEST_F(MainViewEditing, ARightDragResizesTheZoomWindowFromItsSizeAtThePress)
+// The zoom window follows the mouse at its size; a right drag resizes it from its size at the press.
+TEST_F(MainViewEditing, TheMouseOverTheMainViewSteersTheZoomWindow)
 {
     CDrawOnlyHandler& zoom = dialog->GetZoomHandler();
+    const float width = zoom.GetWorldWindow().GetWidth();
     Move(MainView(), QPoint(100, 80), Qt::NoButton);
     const TAV_BoundingBox start = zoom.GetWorldWindow();
+    EXPECT_FLOAT_EQ(start.GetWidth(), width);
+    EXPECT_NEAR(start.GetCenter().x, MainWorldPoint(QPoint(100, 80)).x, 1e-4);
+    EXPECT_NEAR(start.GetCenter().y, MainWorldPoint(QPoint(100, 80)).y, 1e-4);
     // A drag whose right press happened outside the view has no anchor: nothing changes.
     Move(MainView(), QPoint(130, 80), Qt::RightButton);
     EXPECT_FLOAT_EQ(zoom.GetWorldWindow().GetWidth(), start.GetWidth());
@@ -179,7 +169,7 @@ TEST_F(MainViewEditing, ARightDragResizesTheZoomWindowFromItsSizeAtThePress)
     }
 }
 
-TEST_F(MainViewEditing, ALeftPressInTheZoomViewEchoesTheWorldPointAndChangesNothing)
+TEST_F(MainViewEditing, ALeftPressInTheZoomViewOnlyEchoesTheWorldPoint)
 {
     CDrawOnlyHandler& zoom = dialog->GetZoomHandler();
     const TAV_BoundingBox before = zoom.GetWorldWindow();
