@@ -41,7 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(CommandLine, AModelConvertedToASceneAndBackIsByteIdentical)
+TEST_F(CommandLine, AModelRoundTripThroughASceneFileIsByteIdentical)
 {
     const QString model = kExamples + QStringLiteral("/hanging.qvl");
     ASSERT_EQ(Quorvel({"--convert", model, In("hanging.qvs")}).exitCode, 0);

@@ -58,7 +58,7 @@ protected:
     TAV_SceneNode* TopLevel(int index) { return world.Root->GetChild(index); }
 };
 
-TEST_F(UndoHistoryTest, UndoAndRedoOfEveryKindOfStepRestoreTheSceneExactly)
+TEST_F(UndoHistoryTest, EveryKindOfStepRoundTripsThroughTheHistoryExactly)
 {
     const std::wstring hanging = QUORVEL_EXAMPLES L"/hanging.qvl";
     const auto type = [](QLineEdit* field, const QString& text) {
@@ -163,7 +163,7 @@ TEST_F(UndoHistoryTest, UnHingeMovesOnlyANestedNodeUnderTheRoot)
     EXPECT_EQ(Stack().count(), 1);
 }
 
-TEST_F(UndoHistoryTest, ADeletedNodeLeavesTheTreeAndPanelsUntilUndone)
+TEST_F(UndoHistoryTest, ADeletedNodeLeavesEveryPanelUntilUndone)
 {
     QTest::keyClick(Window(), Qt::Key_Delete);
     MakeCurrent(world.Root);
