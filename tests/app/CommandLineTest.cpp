@@ -1,5 +1,6 @@
+#include "FileBytes.h"
+
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,7 +15,6 @@ struct ProcessRun
 {
     int exitCode = -1;
     QString errors;
-    QString output;
 };
 
 ProcessRun Quorvel(const QStringList& arguments)
@@ -25,21 +25,7 @@ ProcessRun Quorvel(const QStringList& arguments)
     if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
     run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
     return run;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // The root announces three objects; only the box's line, over (3, 4)-(8, 7), follows.
@@ -55,7 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(CommandLine, ConvertingAModelToASceneAndBackIsByteIdenticalAndRendersTheSame)
+TEST_F(CommandLine, AModelRoundTripThroughASceneFileIsByteIdentical)
 {
     const QString model = kExamples + QStringLiteral("/hanging.qvl");
     ASSERT_EQ(Quorvel({"--convert", model, In("hanging.qvs")}).exitCode, 0);
@@ -66,10 +52,6 @@ TEST_F(CommandLine, ConvertingAModelToASceneAndBackIsByteIdenticalAndRendersTheS
     EXPECT_FALSE(run.errors.contains(QStringLiteral("does not keep"))) << run.errors.toStdString();
     EXPECT_EQ(ReadAll(In("back.qvl")), ReadAll(model));
 
-    ASSERT_EQ(Quorvel({"--render", In("model.png"), model}).exitCode, 0);
-    ASSERT_EQ(Quorvel({"--render", In("scene.png"), In("hanging.qvs")}).exitCode, 0);
-    EXPECT_EQ(QImage(In("scene.png")), QImage(In("model.png")));
-
     // A colour that a model file has no field for is named when converting back.
     QByteArray coloured = ReadAll(In("hanging.qvs"));
     coloured.replace("\"color\":4278190280", "\"color\":4278190281");
@@ -78,7 +60,7 @@ TEST_F(CommandLine, ConvertingAModelToASceneAndBackIsByteIdenticalAndRendersTheS
                     .errors.contains("does not keep the scene's colours; a .qvs scene keeps them"));
 }
 
-TEST_F(CommandLine, ConvertingUnreadableInputExitsTwoAndUnwritableOutputOne)
+TEST_F(CommandLine, ConvertExitCodeTellsAnInputFaultFromAnOutputFault)
 {
     WriteAll(In("cut.qvl"), CutModel);
     ProcessRun run = Quorvel({"--convert", In("missing.qvl"), In("out.qvs")});
@@ -92,7 +74,6 @@ TEST_F(CommandLine, ConvertingUnreadableInputExitsTwoAndUnwritableOutputOne)
     run = Quorvel({"--convert", kExamples + QStringLiteral("/crab.qvl"), In("no/folder/out.qvs")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("no/folder/out.qvs")));
-    EXPECT_EQ(Quorvel({"--convert", In("cut.qvl")}).exitCode, 2);
     // A pipe is refused at once instead of waiting for a writer.
     ASSERT_EQ(mkfifo(In("pipe.qvl").toLocal8Bit().constData(), 0600), 0);
     EXPECT_EQ(Quorvel({"--convert", In("pipe.qvl"), In("out.qvs")}).exitCode, 2);
@@ -115,7 +96,7 @@ TEST_F(CommandLine, RenderDrawsTheCrabExampleAsTheMainViewShowsIt)
     EXPECT_EQ(QImage(In("small.png")).size(), QSize(400, 300));
 }
 
-TEST_F(CommandLine, RenderWarnsAboutAFileEndingEarlyAndRefusesOneWithoutAModel)
+TEST_F(CommandLine, RenderDrawsWhatItReadOfAFileEndingEarly)
 {
     WriteAll(In("cut.qvl"), CutModel);
     ProcessRun run = Quorvel({"--render", In("out.png"), In("cut.qvl")});
@@ -125,26 +106,21 @@ TEST_F(CommandLine, RenderWarnsAboutAFileEndingEarlyAndRefusesOneWithoutAModel)
         "2 announced objects are missing")))
         << run.errors.toStdString();
     EXPECT_GT(QColor(QImage(In("out.png")).pixel(400 + 4 * 16, 300 - 5 * 16)).blue(), 150) << "the box";
+}
 
-    for (const QByteArray& blank : {QByteArray(), QByteArray(" \r\n\t\n")}) {
-        WriteAll(In("empty.qvl"), blank);
-        run = Quorvel({"--render", In("empty.png"), In("empty.qvl")});
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.errors.contains(QStringLiteral("**ERROR** [empty.qvl]: the file holds no model")));
-    }
+TEST_F(CommandLine, RenderFailsWithoutAModelToReadOrAnImageToWrite)
+{
+    WriteAll(In("empty.qvl"), " \r\n\t\n");
+    ProcessRun run = Quorvel({"--render", In("empty.png"), In("empty.qvl")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("**ERROR** [empty.qvl]: the file holds no model")));
     EXPECT_FALSE(QFile::exists(In("empty.png")));
     run = Quorvel({"--render", In("no/folder/out.png"), kExamples + QStringLiteral("/crab.qvl")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("no/folder/out.png")));
 }
 
-TEST_F(CommandLine, HelpAndVersionAnswerAndAStrayOptionExitsTwo)
+TEST_F(CommandLine, AStrayOptionExitsTwo)
 {
-    ProcessRun run = Quorvel({"--help"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.output.contains(QStringLiteral("--render")));
-    run = Quorvel({"--version"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.output.startsWith(QStringLiteral("quorvel ")));
     EXPECT_EQ(Quorvel({"--size", "12"}).exitCode, 2);
 }

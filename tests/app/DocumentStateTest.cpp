@@ -2,21 +2,13 @@
 #include "SceneSnapshot.h"
 
 #include "app/ModelFile.h"
+#include "primitives/Primitive.h"
 
 #include <QDir>
 
-namespace {
-
-int RecoveryFiles(const QString& folder)
-{
-    return int(QDir(folder).entryList({QStringLiteral("*.qvs")}).size());
-}
-
-} // namespace
-
 using DocumentState = MainWindowTest;
 
-TEST_F(DocumentState, TheCaptionNamesTheDocumentAndMarksUnsavedChanges)
+TEST_F(DocumentState, TheCaptionNamesTheDocumentWithAStarWhileUnsaved)
 {
     EXPECT_EQ(Window()->windowTitle(), QStringLiteral("Quorvel"));
     Click(MainView(), QPoint(50, 50));
@@ -38,7 +30,7 @@ TEST_F(DocumentState, TheCaptionNamesTheDocumentAndMarksUnsavedChanges)
     EXPECT_EQ(Window()->windowTitle(), QStringLiteral("Quorvel - mine.qvl"));
 }
 
-TEST_F(DocumentState, ClosingAsksAboutUnsavedChangesAndClosesOnlyWhenTheyAreDealtWith)
+TEST_F(DocumentState, ClosingWithUnsavedChangesWaitsUntilTheyAreSavedOrDiscarded)
 {
     dialog->RequestClose(); // nothing to lose: closes without asking
     EXPECT_TRUE(boxesShown.empty());
@@ -69,7 +61,7 @@ TEST_F(DocumentState, ClosingAsksAboutUnsavedChangesAndClosesOnlyWhenTheyAreDeal
     EXPECT_FALSE(dialog->IsWindowVisible());
 }
 
-TEST_F(DocumentState, TheSceneFilterSavesADocumentAndAModelFileSaysWhatItCannotKeep)
+TEST_F(DocumentState, SavingEchoesWhatTheChosenFormatCannotKeep)
 {
     world.CreateNodeAt(2, 3);
     world.CurrentNode->GetPrimitive()->SetVisible(false);
@@ -89,7 +81,7 @@ TEST_F(DocumentState, TheSceneFilterSavesADocumentAndAModelFileSaysWhatItCannotK
 
 // Unsaved work is kept in the recovery folder as it happens; a window that ends
 // without a clean exit, as a killed run does, leaves it for the next start.
-TEST_F(DocumentState, TheSceneOfAnUncleanEndIsOfferedAtTheNextStartAndRestoredExactly)
+TEST_F(DocumentState, TheSceneOfAnUncleanEndIsRestoredExactlyAtTheNextStart)
 {
     // A model that ends early loads as unsaved work.
     const QString model = dir.filePath(QStringLiteral("cut.qvl"));
@@ -99,8 +91,8 @@ TEST_F(DocumentState, TheSceneOfAnUncleanEndIsOfferedAtTheNextStartAndRestoredEx
     boxAnswers = {IDNO};
     fileAnswers = {model.toStdWString()};
     dialog->OnLoadModel();
-    ASSERT_EQ(RecoveryFiles(RecoveryFolder()), 1);
-    const std::wstring scene = Snapshot(world);
+    ASSERT_EQ(QDir(RecoveryFolder()).entryList({QStringLiteral("*.qvs")}).size(), 1);
+    const std::string scene = Snapshot(world);
     dialog.reset();
     world.DeleteAllNodes();
 
@@ -114,21 +106,7 @@ TEST_F(DocumentState, TheSceneOfAnUncleanEndIsOfferedAtTheNextStartAndRestoredEx
 
     // Only this run's own file is left, and a clean exit removes that too.
     dialog->RequestClose(); // the box answers IDOK: neither Save nor Cancel, so discard
-    EXPECT_EQ(RecoveryFiles(RecoveryFolder()), 0);
-}
-
-TEST_F(DocumentState, RecoveryRefusedRemovesTheFileAndKeepsTheSceneEmpty)
-{
-    Click(MainView(), QPoint(50, 50));
-    ASSERT_EQ(RecoveryFiles(RecoveryFolder()), 1);
-    dialog.reset(); // no clean exit: the file stays
-    world.DeleteAllNodes();
-
-    boxAnswers = {IDNO};
-    Open(RecoveryFolder());
-    EXPECT_EQ(boxesShown.size(), 1u);
-    EXPECT_EQ(world.Root->NumChildren(), 0);
-    EXPECT_EQ(RecoveryFiles(RecoveryFolder()), 0);
+    EXPECT_EQ(QDir(RecoveryFolder()).entryList({QStringLiteral("*.qvs")}).size(), 0);
 }
 
 // A scene file read into an empty scene sets the root as well; undoing the load takes that back too.
@@ -141,7 +119,7 @@ TEST_F(DocumentState, UndoingASceneFileLoadRestoresTheRootItSet)
     const QString scene = dir.filePath(QStringLiteral("turned.qvs"));
     ASSERT_TRUE(ModelFile::Save(world, scene, nullptr));
     world.DeleteAllNodes();
-    const std::wstring empty = Snapshot(world);
+    const std::string empty = Snapshot(world);
 
     boxAnswers = {IDNO};
     fileAnswers = {scene.toStdWString()};

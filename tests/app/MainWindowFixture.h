@@ -1,4 +1,5 @@
 #pragma once
+#include "FileBytes.h"
 #include "app/QuorvelDlg.h"
 #include "core/Echo.h"
 #include "platform/win/FramePresenter.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -103,17 +103,6 @@ protected:
         const QPoint at = widget->rect().center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
         QApplication::sendEvent(widget, &event);
-    }
-    static QByteArray ReadAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void WriteAll(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     // The world point under a client point of a view.

@@ -46,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(ViewNavigationTest, OneTickShowsBackgroundGridAxisTheCreatedBoxAndTheZoomOutline)
+TEST_F(ViewNavigationTest, OneTickDrawsEveryLayerOfTheMainView)
 {
     world.CreateNodeAt(-20, -10); // a blue box over (-20, -10)-(-15, -7)
     const QImage frame = TickAndGrab(MainView());
@@ -65,7 +65,9 @@ TEST_F(ViewNavigationTest, OneTickShowsBackgroundGridAxisTheCreatedBoxAndTheZoom
 TEST_F(ViewNavigationTest, AWorldPointLandsOnThePixelWorldToDeviceNamesFromOneTwentiethToTwentyTimes)
 {
     world.CreateNodeAt(3, 2);
-    static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive())->GetPrimitive(0)->SetShadeMode(ShadeMode::Flat);
+    static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive())
+        ->GetPrimitive(0)
+        ->SetShadeMode(ShadeMode::Flat);
     const float homeWidth = View().GetWorldWindow().GetWidth();
     const QPoint centre = MainClientPoint(5.5f, 3.5f);
     for (const auto& [notches, width] :
@@ -83,7 +85,7 @@ TEST_F(ViewNavigationTest, AWorldPointLandsOnThePixelWorldToDeviceNamesFromOneTw
     }
 }
 
-TEST_F(ViewNavigationTest, AWheelNotchKeepsThePointUnderTheCursorAndTheMiddleButtonDragsByWholePixels)
+TEST_F(ViewNavigationTest, AWheelNotchKeepsThePointUnderTheCursor)
 {
     const QPoint at(140, 95);
     const TAV_Vector3 before = MainWorldPoint(at);
@@ -94,8 +96,10 @@ TEST_F(ViewNavigationTest, AWheelNotchKeepsThePointUnderTheCursorAndTheMiddleBut
     const float pixel = View().GetWorldWindow().GetWidth() / float(MainView()->width());
     EXPECT_LE(std::abs(after.x - before.x), pixel);
     EXPECT_LE(std::abs(after.y - before.y), pixel);
+}
 
-    // What stood under the press stands under the release.
+TEST_F(ViewNavigationTest, AMiddleButtonDragKeepsWhatStoodUnderThePressUnderTheRelease)
+{
     const QPoint press(100, 100), release(163, 58);
     const TAV_Vector3 grabbed = MainWorldPoint(press);
     Press(MainView(), press, Qt::MiddleButton);
@@ -105,7 +109,7 @@ TEST_F(ViewNavigationTest, AWheelNotchKeepsThePointUnderTheCursorAndTheMiddleBut
     EXPECT_EQ(world.Root->NumChildren(), 0) << "panning creates nothing";
 }
 
-TEST_F(ViewNavigationTest, ArrowsPanByATenthAndHomeBringsBackTheStartUpView)
+TEST_F(ViewNavigationTest, ArrowsPanByATenthUntilHomeRestoresTheStartUpView)
 {
     const TAV_BoundingBox home = View().GetWorldWindow();
     QTest::keyClick(Window(), Qt::Key_Right);
@@ -119,7 +123,7 @@ TEST_F(ViewNavigationTest, ArrowsPanByATenthAndHomeBringsBackTheStartUpView)
     EXPECT_EQ(Stack().count(), 0) << "looking around is not an edit";
 }
 
-TEST_F(ViewNavigationTest, AGrownWindowGivesTheViewTheSpaceAndABackBufferOfItsSize)
+TEST_F(ViewNavigationTest, AGrownWindowGivesItsSpaceToTheMainView)
 {
     const QSize view = MainView()->size();
     const QSize window = Window()->size();
