@@ -57,16 +57,24 @@ HRESULT SoftwareMatrixStack::RotateAxisLocal(const D3DXVECTOR3* pV, float Angle)
     return ComposeLocal(rotation);
 }
 
+// Scaling and translation change only some rows of the top, so they skip the
+// full product. Each entry is the one a full product would give: the same terms
+// added in the same order, the terms with a zero factor left out (finite entries
+// only lose the sign of a zero that way).
 HRESULT SoftwareMatrixStack::ScaleLocal(float x, float y, float z)
 {
-    D3DXMATRIX scaling;
-    D3DXMatrixScaling(&scaling, x, y, z);
-    return ComposeLocal(scaling);
+    D3DXMATRIX& top = stack_.back();
+    const float factors[3] = {x, y, z};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column)
+            top.m[row][column] *= factors[row];
+    return D3D_OK;
 }
 
 HRESULT SoftwareMatrixStack::TranslateLocal(float x, float y, float z)
 {
-    D3DXMATRIX translation;
-    D3DXMatrixTranslation(&translation, x, y, z);
-    return ComposeLocal(translation);
+    D3DXMATRIX& top = stack_.back();
+    for (int column = 0; column < 4; ++column)
+        top.m[3][column] = x * top.m[0][column] + y * top.m[1][column] + z * top.m[2][column] + top.m[3][column];
+    return D3D_OK;
 }
