@@ -208,12 +208,6 @@ TEST(ModelFileLossesTest, NamesWhatAModelFileCannotKeep)
     static_cast<TAV_PrimitiveList*>(world.CurrentNode->GetPrimitive())->GetPrimitive(0)->SetTexturing(true);
     EXPECT_EQ(ModelFileLosses::Describe(*world.Root),
               "colours, textures, wireframe, pivot markers, exact transforms");
-
-    // A crab's arms turn by angles that one decimal cannot hold.
-    CWorld crab;
-    crab.PrimitiveType = 0;
-    crab.CreateNodeAt(0.0f, 0.0f);
-    EXPECT_EQ(ModelFileLosses::Describe(*crab.Root), "exact transforms");
 }
 
 // Flipped bytes, cuts, repeats and swapped values. A document loads completely or is refused with a

@@ -111,16 +111,6 @@ protected:
 
     D3DCOLOR Pixel(int x, int row) { return SoftwareDevice::From(device_)->RenderTarget().PixelAt(x, row); }
 
-    // Every pixel of the target, row by row.
-    std::vector<D3DCOLOR> Snapshot()
-    {
-        std::vector<D3DCOLOR> pixels;
-        for (int row = 0; row < Size; ++row)
-            for (int x = 0; x < Size; ++x)
-                pixels.push_back(Pixel(x, row));
-        return pixels;
-    }
-
     struct Expected
     {
         int x, row;
@@ -136,8 +126,9 @@ protected:
     int CountNot(D3DCOLOR background)
     {
         int count = 0;
-        for (D3DCOLOR pixel : Snapshot())
-            count += pixel != background;
+        for (int row = 0; row < Size; ++row)
+            for (int x = 0; x < Size; ++x)
+                count += Pixel(x, row) != background;
         return count;
     }
 
