@@ -1,7 +1,6 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/DialogUnits.h"
-#include "platform/win/TreeCtrl.h"
 #include "platform/win/WidgetTraits.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
@@ -9,10 +8,8 @@
 #include "resources/ResourceIds.h"
 
 #include <QAbstractButton>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -20,25 +17,6 @@ QWidget* Widget(CWnd* window)
 {
     return window ? WindowHandles::WidgetOf(window->m_hWnd) : nullptr;
 }
-
-// The scene tree template, keeping every selection change its tree reports.
-class TreePanel : public CDialog
-{
-public:
-    CTreeCtrl tree;
-    std::vector<NMTREEVIEWW> changes;
-
-protected:
-    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_SCENE_TREE, tree); }
-    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override
-    {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->code == TVN_SELCHANGED && header->hwndFrom == tree.m_hWnd)
-            changes.push_back(*reinterpret_cast<NMTREEVIEWW*>(header));
-        *result = 0;
-        return TRUE;
-    }
-};
 
 } // namespace
 
@@ -116,31 +94,4 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
                   std::tie(expected.left, expected.top, expected.right, expected.bottom))
             << control.id;
     }
-}
-
-TEST(TreeCtrl, DeletingTheSelectedItemsHandsOutNoStaleHandle)
-{
-    CDialog main;
-    TreePanel panel;
-    ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
-    ASSERT_TRUE(panel.Create(IDD_SCENE_TREE, &main));
-    int node = 0;
-    panel.tree.InsertItems(TVI_ROOT, {{L"Big Daddy", reinterpret_cast<LPARAM>(&node)}});
-    HTREEITEM item = panel.tree.GetRootItem();
-    panel.tree.SelectItem(item);
-    panel.changes.clear();
-
-    EXPECT_TRUE(panel.tree.DeleteAllItems());
-    ASSERT_EQ(panel.changes.size(), 1u);
-    EXPECT_EQ(panel.changes[0].itemNew.hItem, nullptr);
-    EXPECT_EQ(panel.changes[0].itemOld.hItem, nullptr); // the old item is gone and must not be handed out
-    EXPECT_EQ(static_cast<QTreeWidget*>(Widget(&panel.tree))->topLevelItemCount(), 0);
-    EXPECT_EQ(panel.tree.GetItemData(item), 0u);
-    EXPECT_FALSE(panel.tree.InsertItems(item, {{L"orphan"}}));
-    EXPECT_FALSE(panel.tree.SelectItem(item));
-
-    // Deleting without a selection says nothing.
-    panel.tree.InsertItems(TVI_ROOT, {{L"again"}});
-    EXPECT_TRUE(panel.tree.DeleteAllItems());
-    EXPECT_EQ(panel.changes.size(), 1u);
 }
