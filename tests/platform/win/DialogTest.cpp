@@ -1,6 +1,7 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/DialogUnits.h"
+#include "platform/win/TreeCtrl.h"
 #include "platform/win/WidgetTraits.h"
 #include "platform/win/WindowFunctions.h"
 #include "platform/win/WindowHandles.h"
@@ -10,6 +11,7 @@
 #include <QAbstractButton>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,25 @@ QWidget* Widget(CWnd* window)
 {
     return window ? WindowHandles::WidgetOf(window->m_hWnd) : nullptr;
 }
+
+// The scene tree template, keeping every selection change its tree reports.
+class TreePanel : public CDialog
+{
+public:
+    CTreeCtrl tree;
+    std::vector<NMTREEVIEWW> changes;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_SCENE_TREE, tree); }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override
+    {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == TVN_SELCHANGED && header->hwndFrom == tree.m_hWnd)
+            changes.push_back(*reinterpret_cast<NMTREEVIEWW*>(header));
+        *result = 0;
+        return TRUE;
+    }
+};
 
 } // namespace
 
@@ -94,4 +115,23 @@ TEST(DialogUnits, TemplateControlsArePlacedInPixelsOfTheDialogFont)
                   std::tie(expected.left, expected.top, expected.right, expected.bottom))
             << control.id;
     }
+}
+
+TEST(TreeCtrl, ClearingReportsTheSelectionGoneOnlyWhenThereWasOne)
+{
+    CDialog main;
+    TreePanel panel;
+    ASSERT_TRUE(main.Create(IDD_QUORVEL_DIALOG));
+    ASSERT_TRUE(panel.Create(IDD_SCENE_TREE, &main));
+    panel.tree.InsertItems(TVI_ROOT, {{L"Big Daddy"}});
+    panel.tree.SelectItem(panel.tree.GetRootItem());
+    panel.changes.clear();
+
+    EXPECT_TRUE(panel.tree.DeleteAllItems());
+    ASSERT_EQ(panel.changes.size(), 1u);
+    EXPECT_EQ(panel.changes[0].itemOld.hItem, nullptr); // the old item is gone and must not be handed out
+
+    panel.tree.InsertItems(TVI_ROOT, {{L"again"}});
+    EXPECT_TRUE(panel.tree.DeleteAllItems());
+    EXPECT_EQ(panel.changes.size(), 1u);
 }
