@@ -163,7 +163,6 @@ TEST_F(MainWindowTest, DeleteEverythingClearsOnlyTheSceneOnceConfirmed)
 
     QTest::mouseClick(Control(IDC_DELETE_EVERYTHING), Qt::LeftButton);
     EXPECT_EQ(world.Root->NumChildren(), 0);
-    EXPECT_EQ(world.CurrentNode, world.Root);
     EXPECT_EQ(TreeItems(), 1u);
     EXPECT_EQ(world.PrimitiveType, 1);
     EXPECT_FALSE(world.ShowGrid);
