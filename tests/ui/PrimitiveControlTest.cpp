@@ -79,7 +79,6 @@ TEST_F(PrimitiveControlTest, EachCheckBoxControlsOnlyItsOwnAttribute)
     EXPECT_TRUE(primitive->IsDrawBoundingVolume());
     EXPECT_TRUE(primitive->IsTexturing());
     EXPECT_TRUE(primitive->IsBlending());
-    EXPECT_EQ(primitive->GetFillMode(), FillMode::Solid);
     Reselect(); // the boxes show the primitive's state
     for (int id : {IDC_VISIBILITY, IDC_BOUND_VOL, IDC_TEXTURE, IDC_BLENDING})
         EXPECT_EQ(IsChecked(Attributes(), id), id != IDC_VISIBILITY) << id;

@@ -66,10 +66,7 @@ TEST_F(SceneTreeControlTest, OnlyAListNodeMovesTheIndexSlider)
 {
     SelectNode(listNode);
     EXPECT_EQ(IndexSlider()->maximum(), 2);
-    EXPECT_EQ(IndexSlider()->value(), 0);
     EXPECT_EQ(IndexLabel(), "0");
-    EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
-    EXPECT_EQ(RedPosition(), 100000);
 
     // The index only labels itself: the attributes stay those of the first entry.
     MoveSlider(IndexSlider(), 2);
