@@ -192,3 +192,32 @@ TEST_F(DrawHelperDevice, NodeTransformsComposeAndPopBackDownToIdentity)
     ASSERT_TRUE(helper_.PopModelTransform());
     ExpectNear(Map(helper_, {1, 1, 0}), {1, 1, 0});
 }
+
+// A box of the model space is left out only when its world box, through the top
+// of the stack, misses the visible world; without one nothing is left out.
+TEST_F(DrawHelperDevice, ABoxIsOutsideOnlyWhenItsWorldBoxMissesTheVisibleWorld)
+{
+    struct Case
+    {
+        float tx, scale, turn, minX, minY, maxX, maxY;
+        bool outside;
+    };
+    const Case cases[] = {{0, 1, 0, 1.5f, -0.1f, 2.0f, 0.1f, true},     {0, 1, 0, -2.0f, 0.0f, -1.1f, 0.5f, true},
+                          {0, 1, 0, 0.0f, 1.2f, 0.5f, 3.0f, true},      {0, 1, 0, 0.0f, -3.0f, 0.5f, -1.2f, true},
+                          {0, 1, 0, 0.9f, 0.9f, 1.5f, 1.5f, false},     {0, 1, 0, -5.0f, -5.0f, 5.0f, 5.0f, false},
+                          {-1.5f, 1, 0, 1.5f, -0.1f, 2.0f, 0.1f, false}, {0, 1, 0.7853982f, 1.2f, -0.1f, 1.3f, 0.1f, false},
+                          {0, 2, 0, 0.6f, 0.0f, 0.8f, 0.2f, true}};
+    ASSERT_TRUE(helper_.InitializeModelTransform());
+    EXPECT_FALSE(helper_.IsOutsideVisibleWorld(TAV_Vector3(9, 9, 0), TAV_Vector3(10, 10, 0)));
+    helper_.SetVisibleWorld(TAV_Vector3(-1, -1, 0), TAV_Vector3(1, 1, 0));
+    for (const Case& c : cases) {
+        helper_.PushModelTransform();
+        helper_.AccumulateModelTransform(c.tx, 0, 0, c.scale, c.scale, 1, c.turn, 0, 0, 0);
+        EXPECT_EQ(helper_.IsOutsideVisibleWorld(TAV_Vector3(c.minX, c.minY, 0), TAV_Vector3(c.maxX, c.maxY, 0)),
+                  c.outside)
+            << c.minX << "," << c.minY << " moved " << c.tx << " scaled " << c.scale << " turned " << c.turn;
+        helper_.PopModelTransform();
+    }
+    helper_.ClearVisibleWorld();
+    EXPECT_FALSE(helper_.IsOutsideVisibleWorld(TAV_Vector3(9, 9, 0), TAV_Vector3(10, 10, 0)));
+}

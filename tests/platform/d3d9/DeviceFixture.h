@@ -75,8 +75,6 @@ protected:
         ASSERT_EQ(direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, Window(),
                                           D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device_),
                   D3D_OK);
-        device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-        device_->SetRenderState(D3DRS_LIGHTING, FALSE);
         ClearTo(kBlack);
     }
 
@@ -101,12 +99,8 @@ protected:
         Draw(D3DPT_TRIANGLEFAN, static_cast<UINT>(vertices.size() - 2), vertices, kColorFvf);
     }
 
-    void Blend()
-    {
-        device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-        device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-        device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    }
+    // Source alpha over inverse source alpha, the device's starting factors.
+    void Blend() { device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE); }
     void ClearTo(D3DCOLOR color) { device_->Clear(0, nullptr, D3DCLEAR_TARGET, color, 0.0f, 0); }
 
     D3DCOLOR Pixel(int x, int row) { return SoftwareDevice::From(device_)->RenderTarget().PixelAt(x, row); }
