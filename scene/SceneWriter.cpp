@@ -1,5 +1,6 @@
 #include "scene/SceneWriter.h"
 
+#include "core/Utf8.h"
 #include "primitives/PrimitiveCircle.h"
 #include "primitives/PrimitiveLine.h"
 #include "primitives/PrimitiveList.h"

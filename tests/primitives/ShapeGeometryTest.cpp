@@ -1,5 +1,6 @@
 #include "primitives/PrimitiveCircle.h"
 #include "primitives/PrimitiveLine.h"
+#include "primitives/PrimitiveList.h"
 #include "primitives/PrimitiveRectangleXY.h"
 
 #include <gtest/gtest.h>
@@ -41,4 +42,48 @@ TEST(PrimitiveShapes, EveryDragStretchesTheShapeFromThePressedPoint)
         shape->DefineByMouse(true, 1, -2);
         EXPECT_EQ(Box(*shape), boxes[2]);
     }
+}
+
+// A rectangle keeps its size and depth, a circle comes into the plane, a line moves its end only.
+TEST(PrimitiveShapes, MoveToPutsEachShapesLocationWhereAsked)
+{
+    TAV_PrimitiveRectangleXY rect;
+    rect.SetCorners(0, 0, 1, 4, 2, 3);
+    rect.MoveTo(-1, 0);
+    EXPECT_EQ(Box(rect), (std::vector<float>{-3, -1, 1, 1, 1, 3}));
+    EXPECT_EQ(rect.GetLocation(), TAV_Vector3(-1, 0, 2));
+    TAV_PrimitiveCircle circle;
+    circle.SetCenter(0, 0, 7);
+    circle.SetRadius(2);
+    circle.MoveTo(3, 3);
+    EXPECT_EQ(Box(circle), (std::vector<float>{1, 1, 0, 5, 5, 0}));
+    TAV_PrimitiveLine line;
+    line.SetStartPoint(1, 2, 0);
+    line.SetEndPoint(5, -2, 0);
+    line.MoveTo(4, 4);
+    EXPECT_EQ(line.GetLocation(), TAV_Vector3(2.5f, 3, 0));
+}
+
+// Every shape moves by velocity times the seconds elapsed; turned away from a
+// point, a primitive keeps its speed.
+TEST(PrimitiveShapes, UpdateMovesByVelocityTimesElapsed)
+{
+    TAV_PrimitiveLine line;
+    line.SetEndPoint(1, 1, 0);
+    TAV_PrimitiveCircle circle;
+    circle.SetRadius(1);
+    auto* rect = new TAV_PrimitiveRectangleXY;
+    rect->SetCorners(0, 0, 0, 2, 3, 0);
+    TAV_PrimitiveList list; // moves its entries
+    list.AddPrimitive(rect);
+    for (TAV_Primitive* p : std::initializer_list<TAV_Primitive*>{&line, &circle, rect})
+        p->SetVelocity(2, 0, 0);
+    line.Update(0.5f);
+    circle.Update(0.5f);
+    list.Update(0.5f);
+    EXPECT_EQ(Box(line), (std::vector<float>{1, 0, 0, 2, 1, 0}));
+    EXPECT_EQ(Box(circle), (std::vector<float>{0, -1, 0, 2, 1, 0}));
+    EXPECT_EQ(Box(*rect), (std::vector<float>{1, 0, 0, 3, 3, 0}));
+    circle.MoveAwayFrom({1, 1, 0});
+    EXPECT_EQ(circle.GetVelocity(), TAV_Vector3(0, -2, 0));
 }
