@@ -53,7 +53,6 @@ TEST_F(MainWindowTest, OnlyControlKeysRunFileCommandsFromTheKeyboard)
 
     boxAnswers = {IDNO};
     QTest::keyClick(Window(), Qt::Key_O, Qt::ControlModifier);
-    ASSERT_EQ(boxesShown.size(), 1u);
     ASSERT_EQ(fileDialogsShown.size(), 1u);
     EXPECT_TRUE(fileDialogsShown[0].open);
     QTest::keyClick(Window(), Qt::Key_S, Qt::ControlModifier);

