@@ -31,7 +31,6 @@ TEST_F(MainViewEditing, APressOnEmptySpaceCreatesABoxWhereTheButtonIsReleased)
     // The new object's item hangs under "Big Daddy"'s, where the object is.
     CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
     const HTREEITEM item = tree.GetChildItem(tree.GetRootItem());
-    ASSERT_NE(item, nullptr);
     EXPECT_EQ(tree.GetItemData(item), reinterpret_cast<DWORD_PTR>(box));
 }
 
@@ -76,7 +75,6 @@ TEST_F(MainViewEditing, ADropHangsTheDraggedObjectUnderTheTargetOutlinedInGreen)
     EXPECT_EQ(world.DropTarget, nullptr);
     CTreeCtrl& tree = SceneTreePanel->GetTreeCtrl();
     const HTREEITEM boxItem = tree.GetChildItem(tree.GetRootItem());
-    ASSERT_NE(boxItem, nullptr);
     EXPECT_EQ(tree.GetItemData(tree.GetChildItem(boxItem)), reinterpret_cast<DWORD_PTR>(circle));
 }
 
@@ -105,7 +103,6 @@ TEST_F(MainViewEditing, APressOnAnObjectSelectsItsItemWhileTheHierarchyIsOpen)
 
     Click(MainView(), MainClientPoint(10, 0));
     const HTREEITEM selected = SceneTreePanel->GetTreeCtrl().GetSelectedItem();
-    ASSERT_NE(selected, nullptr);
     EXPECT_EQ(SceneTreePanel->GetTreeCtrl().GetItemData(selected), reinterpret_cast<DWORD_PTR>(crab));
     EXPECT_EQ(SceneTreePanel->GetXformPanel().GetNode(), crab);
 }

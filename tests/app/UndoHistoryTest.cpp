@@ -196,7 +196,6 @@ TEST_F(UndoHistoryTest, ARightClickOnATreeItemOpensTheMenuForItsNode)
     menuAnswer = ID_PRIMITIVE_DELETE;
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &event);
-    ASSERT_EQ(menusShown.size(), 1u);
     EXPECT_EQ(TopLevel(1), nullptr);
     EXPECT_EQ(Stack().undoText(), QStringLiteral("Delete Circle"));
 }
