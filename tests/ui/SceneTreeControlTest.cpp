@@ -27,7 +27,6 @@ protected:
 
     QSlider* IndexSlider() { return ControlOf<QSlider>(SceneTree(), IDC_INDEX_SLIDER); }
     QString IndexLabel() { return LabelText(SceneTree(), IDC_INDEX_LABEL); }
-    int RedPosition() { return ControlOf<QSlider>(Attributes(), IDC_RED_SLIDER)->value(); }
 
     // Every item's text in tree order, indented by two spaces per level, joined by '|'.
     std::string ItemTexts()
@@ -72,7 +71,7 @@ TEST_F(SceneTreeControlTest, OnlyAListNodeMovesTheIndexSlider)
     MoveSlider(IndexSlider(), 2);
     EXPECT_EQ(IndexLabel(), "2");
     EXPECT_EQ(Attributes().GetPrimitive(), list->GetPrimitive(0));
-    EXPECT_EQ(RedPosition(), 100000);
+    EXPECT_EQ(ControlOf<QSlider>(Attributes(), IDC_RED_SLIDER)->value(), 100000);
 
     SelectNode(plain);
     EXPECT_EQ(Attributes().GetPrimitive(), plain->GetPrimitive());
