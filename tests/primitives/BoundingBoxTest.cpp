@@ -40,7 +40,6 @@ TEST(BoundingBox, UnionSortsCornersIgnoringEmptyBoxesNullAndOtherKinds)
     box.Add(EmptyBox());
     box.Add(static_cast<const TAV_BoundingVolume*>(nullptr));
     box.Add(&other);
-    EXPECT_EQ(Corners(box), (std::vector<float>{0, 0, 0, 1, 1, 0}));
     const TAV_BoundingBox far({-2, 5, 1}, {-3, 2, -1});
     box.Add(static_cast<const TAV_BoundingVolume*>(&far));
     EXPECT_EQ(Corners(box), (std::vector<float>{-3, 0, -1, 1, 5, 1}));

@@ -9,35 +9,6 @@ namespace {
 constexpr int Width = 320;
 constexpr int Height = 240;
 
-// A 4 x 4 image of distinct colours, so texture coordinates and wrapping show in the pixels.
-std::wstring WriteCheckerTexture()
-{
-    const std::filesystem::path path = std::filesystem::path(testing::TempDir()) / "quorvel-crowd.png";
-    QImage image(4, 4, QImage::Format_RGB32);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x)
-            image.setPixel(x, y, qRgb(60 * x + 20, 60 * y + 10, 255 - 40 * (x + y)));
-    }
-    EXPECT_TRUE(image.save(QString::fromStdString(path.string())));
-    return path.wstring();
-}
-
-// FNV-1a over the RGB of every pixel, row by row.
-std::uint64_t Checksum(const SoftwareSurface& target)
-{
-    std::uint64_t hash = 1469598103934665603ull;
-    for (int row = 0; row < Height; ++row) {
-        for (int x = 0; x < Width; ++x) {
-            const std::uint32_t rgb = target.PixelAt(x, row) & 0xFFFFFFu;
-            for (int shift = 0; shift < 24; shift += 8) {
-                hash ^= (rgb >> shift) & 0xFFu;
-                hash *= 1099511628211ull;
-            }
-        }
-    }
-    return hash;
-}
-
 } // namespace
 
 // The frame of 1,000 overlapping crabs (Gouraud eyes, blended and textured bodies, the grid and
@@ -62,7 +33,13 @@ TEST(CrowdFrame, ThousandCrabFrameKeepsItsPixels)
     device->SetTransform(D3DTS_PROJECTION, &projection);
     device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF336699u, 1.0f, 0);
 
-    const std::wstring texture = WriteCheckerTexture();
+    // A 4 x 4 image of distinct colours, so texture coordinates and wrapping show in the pixels.
+    const std::filesystem::path texture = std::filesystem::path(testing::TempDir()) / "quorvel-crowd.png";
+    QImage checker(4, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            checker.setPixel(x, y, qRgb(60 * x + 20, 60 * y + 10, 255 - 40 * (x + y)));
+    EXPECT_TRUE(checker.save(QString::fromStdString(texture.string())));
     CWorld world;
     world.PrimitiveType = 0;
     world.WorldBounds = TAV_BoundingBox(TAV_Vector3(-20.0f, -15.0f, 0.0f), TAV_Vector3(20.0f, 15.0f, 0.0f));
@@ -78,7 +55,7 @@ TEST(CrowdFrame, ThousandCrabFrameKeepsItsPixels)
         shell->SetBlending(i % 3 != 0);
         if (i % 4 == 1) {
             shell->SetTexturing(true);
-            shell->SetTextureName(texture);
+            shell->SetTextureName(texture.wstring());
         }
         if (i % 7 == 2)
             shell->SetShadeMode(ShadeMode::Gouraud);
@@ -88,6 +65,17 @@ TEST(CrowdFrame, ThousandCrabFrameKeepsItsPixels)
     world.DrawScene();
     device->EndScene();
 
-    EXPECT_EQ(Checksum(SoftwareDevice::From(device)->RenderTarget()), 15526048971932427330ull);
+    // FNV-1a over the RGB of every pixel, row by row.
+    const SoftwareSurface& target = SoftwareDevice::From(device)->RenderTarget();
+    std::uint64_t hash = 1469598103934665603ull;
+    for (int row = 0; row < Height; ++row)
+        for (int x = 0; x < Width; ++x) {
+            const std::uint32_t rgb = target.PixelAt(x, row) & 0xFFFFFFu;
+            for (int shift = 0; shift < 24; shift += 8) {
+                hash ^= (rgb >> shift) & 0xFFu;
+                hash *= 1099511628211ull;
+            }
+        }
+    EXPECT_EQ(hash, 15526048971932427330ull);
     graphics.ReleaseGraphicsContext();
 }

@@ -82,10 +82,7 @@ TEST(ModelFileReading, CrabLoadsBackAsTheSameNineNamedNodesWhateverTheLineEnds)
         for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += std::strlen(end))
             text.replace(at, 2, end);
         CWorld world;
-        const ModelLoadResult result = Load(world, text);
-        EXPECT_TRUE(result.IsComplete());
-        EXPECT_EQ(result.nodesAdded, 9);
-        EXPECT_EQ(result.objectsAdded, 1);
+        EXPECT_TRUE(Load(world, text).IsComplete());
         EXPECT_EQ(Save(world), CrabModel);
         ExpectCrabNames(world);
     }

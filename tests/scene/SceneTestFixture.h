@@ -41,15 +41,6 @@ inline void Flatten(TAV_SceneNode* node, std::vector<TAV_SceneNode*>& out)
     }
 }
 
-// The world box of a node's own primitive, searched from the root.
-inline TAV_BoundingBox WorldBox(CWorld& world, TAV_SceneNode* node)
-{
-    TAV_BoundingBox box;
-    world.GetDrawHelper().InitializeModelTransform();
-    world.Root->FindWorldBoundingBox(node, box, world.GetDrawHelper(), false);
-    return box;
-}
-
 // A graphics context on a 16 x 16 window whose render target is cleared to black. The view maps the world
 // window (-4.25, -4.25)-(3.75, 3.75) onto the whole buffer, y up: world point (x, y) lands on the centre of
 // pixel (2x + 8, row 7 - 2y).

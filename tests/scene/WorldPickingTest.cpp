@@ -12,11 +12,13 @@ TEST_F(WorldPicking, APressHitsTheLastNodeInWalkOrderOfTheFirstObjectUnderIt)
         world.PrimitiveType = kind;
         world.CreateNodeAt(kind == 0 ? 0.0f : 20.0f, 0.0f);
         EXPECT_EQ(world.CurrentNode->GetTypeCode(), "jCB"[kind]);
-        EXPECT_EQ(world.Root->GetChild(world.Root->NumChildren() - 1), world.CurrentNode);
     }
     TAV_SceneNode* crab = world.CurrentNode;
     TAV_SceneNode* claw = crab->GetChild(0)->GetChild(0)->GetChild(1); // right body arm, claw arm, claw
-    const TAV_Vector3 onClaw = WorldBox(world, claw).GetCenter();
+    TAV_BoundingBox clawBox;
+    world.GetDrawHelper().InitializeModelTransform();
+    world.Root->FindWorldBoundingBox(claw, clawBox, world.GetDrawHelper(), false);
+    const TAV_Vector3 onClaw = clawBox.GetCenter();
     world.CurrentNode = world.Root;
 
     ASSERT_TRUE(world.SelectNodeAt(onClaw.x, onClaw.y));
