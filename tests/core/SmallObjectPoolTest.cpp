@@ -3,44 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
-
-namespace {
-
-struct Block
-{
-    unsigned char* bytes;
-    std::size_t size;
-};
-
-Block Fill(std::size_t size, unsigned char value)
-{
-    auto* bytes = static_cast<unsigned char*>(SmallObjectPool::Allocate(size));
-    std::memset(bytes, value, size);
-    return {bytes, size};
-}
-
-} // namespace
 
 // Blocks of every size, pooled and not, freed and cut again in between, never
 // overlap, keep what was written into them and are aligned for pointers and doubles.
 TEST(SmallObjectPoolTest, LiveBlocksNeverOverlap)
 {
-    std::vector<Block> live;
+    std::vector<std::pair<unsigned char*, std::size_t>> live;
+    const auto fill = [&live](std::size_t index, std::size_t size) {
+        live.resize(std::max(live.size(), index + 1));
+        live[index] = {static_cast<unsigned char*>(SmallObjectPool::Allocate(size)), size};
+        std::memset(live[index].first, static_cast<unsigned char>(index), size);
+    };
     for (int round = 0; round < 3; ++round) {
         for (std::size_t size = 1; size <= SmallObjectPool::MaxSize + 40; size += 3)
-            live.push_back(Fill(size, static_cast<unsigned char>(live.size())));
+            fill(live.size(), size);
         for (std::size_t i = round; i < live.size(); i += 3) {
-            SmallObjectPool::Free(live[i].bytes, live[i].size);
-            live[i] = Fill(live[i].size, static_cast<unsigned char>(i));
+            SmallObjectPool::Free(live[i].first, live[i].second);
+            fill(i, live[i].second);
         }
     }
     for (std::size_t i = 0; i < live.size(); ++i) {
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(live[i].bytes) % 8, 0u);
-        for (std::size_t k = 0; k < live[i].size; ++k)
-            ASSERT_EQ(live[i].bytes[k], static_cast<unsigned char>(i)) << "block " << i;
-        SmallObjectPool::Free(live[i].bytes, live[i].size);
+        const auto [bytes, size] = live[i];
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(bytes) % 8, 0u);
+        for (std::size_t k = 0; k < size; ++k)
+            ASSERT_EQ(bytes[k], static_cast<unsigned char>(i)) << "block " << i;
+        SmallObjectPool::Free(bytes, size);
     }
 }
 
