@@ -112,10 +112,7 @@ TAV_BoundingBox TAV_WindowHandler::GetVisibleWorld() const
     int width = 0;
     int height = 0;
     GetDeviceSize(width, height);
-    // An inverted window shows the world mirrored; it sees the same rectangle.
-    const TAV_Vector3 a = worldWindow_.GetMin(), b = worldWindow_.GetMax();
-    const TAV_Vector3 lo(std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z));
-    const TAV_Vector3 hi(std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z));
+    const TAV_Vector3 lo = worldWindow_.GetMin(), hi = worldWindow_.GetMax();
     const float mx = MarginPixels * (hi.x - lo.x) / static_cast<float>(std::max(width, 1));
     const float my = MarginPixels * (hi.y - lo.y) / static_cast<float>(std::max(height, 1));
     return TAV_BoundingBox(TAV_Vector3(lo.x - mx, lo.y - my, lo.z), TAV_Vector3(hi.x + mx, hi.y + my, hi.z));
