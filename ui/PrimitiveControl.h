@@ -23,7 +23,8 @@ public:
     // Points the panel at a primitive (not owned; null for none) of the node
     // owner and reloads it.
     void SetPrimitive(TAV_Primitive* primitive, TAV_SceneNode* owner = nullptr);
-    TAV_Primitive* GetPrimitive() const { return m_primitive; }
+    const TAV_Primitive* GetPrimitive() const { return m_primitive; }
+    TAV_Primitive* GetPrimitive() { return m_primitive; }
     // Loads every control from the primitive and shows or hides the panel.
     void RefreshFromPrimitive();
     // Loads the four colour sliders from the colour being edited.

@@ -30,7 +30,8 @@ public:
     void SetEditRecorder(CEditRecorder* recorder) { m_recorder = recorder; }
     // Points the panel at a node (not owned; null for none) and reloads it.
     void SetNode(TAV_SceneNode* node);
-    TAV_SceneNode* GetNode() const { return m_node; }
+    const TAV_SceneNode* GetNode() const { return m_node; }
+    TAV_SceneNode* GetNode() { return m_node; }
     // Loads the sliders and the check box from the node. A component outside the
     // mode's limits widens that slider's range to include it.
     void RefreshFromNode();
