@@ -6,11 +6,6 @@ namespace {
 
 using FixedPoint::SubPoint;
 
-std::int64_t Cross(SubPoint o, SubPoint a, SubPoint b)
-{
-    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
 int Sign(std::int64_t value)
 {
     return (value > 0) - (value < 0);
@@ -24,9 +19,9 @@ bool Outline(const std::vector<SubPoint>& fan, std::vector<SubPoint>& outline)
     if (n < 3)
         return false;
     // Every triangle turns the same way around the centre.
-    const int turn = Sign(Cross(fan[0], fan[1], fan[2]));
+    const int turn = Turn(fan[0], fan[1], fan[2]);
     for (std::size_t i = 1; i + 1 < n; ++i)
-        if (turn == 0 || Sign(Cross(fan[0], fan[i], fan[i + 1])) != turn)
+        if (turn == 0 || Turn(fan[0], fan[i], fan[i + 1]) != turn)
             return false;
 
     const bool closed = n > 3 && fan[n - 1].x == fan[1].x && fan[n - 1].y == fan[1].y;
@@ -34,14 +29,13 @@ bool Outline(const std::vector<SubPoint>& fan, std::vector<SubPoint>& outline)
     // Convex: no corner turns against the triangles. Winding once: the outline
     // changes vertical direction exactly twice.
     const std::size_t m = outline.size();
+    const auto next = [m](std::size_t i) { return i + 1 == m ? 0 : i + 1; };
     int directionChanges = 0;
     int lastDirection = 0;
-    for (std::size_t i = 0; i < 2 * m; ++i) {
-        const SubPoint& a = outline[i % m];
-        const SubPoint& b = outline[(i + 1) % m];
-        if (i < m && Sign(Cross(a, b, outline[(i + 2) % m])) == -turn)
+    for (std::size_t i = 0, a = 0, b = next(0); i < 2 * m; ++i, a = b, b = next(b)) {
+        if (i < m && Turn(outline[a], outline[b], outline[next(b)]) == -turn)
             return false;
-        const int direction = Sign(b.y - a.y);
+        const int direction = Sign(outline[b].y - outline[a].y);
         if (direction != 0 && lastDirection != 0 && direction != lastDirection && i >= m)
             ++directionChanges;
         if (direction != 0)

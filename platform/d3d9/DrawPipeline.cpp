@@ -189,9 +189,11 @@ bool DrawPipeline::Draw(const DeviceState& state, PixelBuffer& target, const Bat
     }
     if (Misses(target, v))
         return true;
-    if (fill == D3DFILL_SOLID && !raster.texture && OneColor(raster, v) &&
-        rasterizer.FillConvexFan(v.data(), v.size(), v[1].color))
-        return true;
+    if (fill == D3DFILL_SOLID && !raster.texture) {
+        if (OneColor(raster, v) ? rasterizer.FillConvexFan(v.data(), v.size(), v[1].color)
+                                : raster.gouraud && rasterizer.ShadeConvexFan(v.data(), v.size()))
+            return true;
+    }
     for (UINT i = 0; i < n; ++i) {
         // Flat shading takes the colour of the triangle's first vertex; in a fan
         // that is its first rim vertex, not the shared centre.

@@ -17,30 +17,58 @@ std::int64_t Fixed(double value)
     return static_cast<std::int64_t>(scaled + (scaled >= 0.0 ? 0.5 : -0.5));
 }
 
+// Relative to the pixel holding the planes' anchor vertex, clamped into the guard band.
+int ReferencePixel(double anchor)
+{
+    constexpr double kReach = 1 << 21;
+    return static_cast<int>(std::floor(std::clamp(anchor, -kReach, kReach)));
+}
+
 } // namespace
 
 GouraudPlanes::GouraudPlanes(const std::array<Plane, 4>& channels, std::span<const ScreenVertex> corners)
+    : refX_(ReferencePixel(channels[0].x0)), refY_(ReferencePixel(channels[0].y0))
 {
-    // Relative to the pixel holding the planes' anchor vertex, clamped into the guard band.
-    constexpr double kReach = 1 << 21;
-    refX_ = static_cast<int>(std::floor(std::clamp(channels[0].x0, -kReach, kReach)));
-    refY_ = static_cast<int>(std::floor(std::clamp(channels[0].y0, -kReach, kReach)));
-    for (int k = 0; k < 4; ++k) {
-        base_[k] = Fixed(channels[k].At(refX_ + 0.5, refY_ + 0.5) + 0.5);
-        dx_[k] = Fixed(channels[k].dx);
-        dy_[k] = Fixed(channels[k].dy);
-    }
-#if defined(__SSE2__)
-    // The planes pass through the corners' colours, 0.5..255.5 with the rounding
-    // half, and are linear, so over the triangle they stay within those values.
-    // Rounding to 16.16 moves them by at most half a unit, plus half a unit per
-    // pixel from the reference pixel: near enough corners keep every pixel of the
-    // triangle well inside 0..256 (a unit is 1/65536, the rounding half 32768).
-    constexpr double kNear = 1 << 13;
-    constexpr std::int64_t kSteep = std::int64_t{1} << 31;
-    inRange_ = !corners.empty();
+    for (int k = 0; k < 4; ++k)
+        SetChannel(k, channels[k]);
+    bool near = !corners.empty();
     for (const ScreenVertex& corner : corners)
-        inRange_ = inRange_ && std::abs(corner.x - refX_ - 0.5) < kNear && std::abs(corner.y - refY_ - 0.5) < kNear;
+        near = near && Near(corner);
+    Pack(near);
+}
+
+GouraudPlanes::GouraudPlanes(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
+                             bool coveredInside)
+    : refX_(ReferencePixel(a.x)), refY_(ReferencePixel(a.y))
+{
+    for (int k = 0; k < 4; ++k)
+        SetChannel(k, Plane::Through(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k)));
+    Pack(coveredInside && Near(a) && Near(b) && Near(c));
+}
+
+void GouraudPlanes::SetChannel(int k, const Plane& plane)
+{
+    base_[k] = Fixed(plane.At(refX_ + 0.5, refY_ + 0.5) + 0.5);
+    dx_[k] = Fixed(plane.dx);
+    dy_[k] = Fixed(plane.dy);
+}
+
+// The planes pass through the corners' colours, 0.5..255.5 with the rounding
+// half, and are linear, so over the triangle they stay within those values.
+// Rounding to 16.16 moves them by at most half a unit, plus half a unit per
+// pixel from the reference pixel: near enough corners keep every pixel of the
+// triangle well inside 0..256 (a unit is 1/65536, the rounding half 32768).
+bool GouraudPlanes::Near(const ScreenVertex& corner) const
+{
+    constexpr double kNear = 1 << 13;
+    return std::abs(corner.x - refX_ - 0.5) < kNear && std::abs(corner.y - refY_ - 0.5) < kNear;
+}
+
+void GouraudPlanes::Pack([[maybe_unused]] bool cornersNear)
+{
+#if defined(__SSE2__)
+    constexpr std::int64_t kSteep = std::int64_t{1} << 31;
+    inRange_ = cornersNear;
     for (int k = 0; k < 4; ++k)
         inRange_ = inRange_ && std::abs(dx_[k]) < kSteep && std::abs(dy_[k]) < kSteep;
     const auto lanes = [](const std::array<std::int64_t, 4>& channel) {

@@ -83,6 +83,9 @@ public:
     // inside it; empty when spans may reach beyond the corners (clipped
     // triangles, lines).
     GouraudPlanes(const std::array<Plane, 4>& channels, std::span<const ScreenVertex> corners);
+    // The planes through the corners' colours; coveredInside: every pixel they
+    // colour lies inside the triangle.
+    GouraudPlanes(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c, bool coveredInside);
 
     // The source for pixels [x0, x0 + count) of the row. Inside a triangle the
     // values stay within 0..255; a span whose ends round outside is
@@ -108,6 +111,12 @@ private:
     static constexpr std::int64_t kLimit = std::int64_t{256} << 16;
 
     GouraudSource Clamped(int x0, int row, int count) const;
+    // Channel k's fixed-point values from its plane.
+    void SetChannel(int k, const Plane& plane);
+    // Whether a corner lies near enough the reference pixel for the fast path.
+    bool Near(const ScreenVertex& corner) const;
+    // Packs the channels into lanes; the fast path needs cornersNear.
+    void Pack(bool cornersNear);
 
 #if defined(__SSE2__)
     // Each 32-bit lane times n, modulo 2^32.

@@ -64,4 +64,24 @@ struct Plane
     double dy = 0.0;
 
     double At(double x, double y) const { return value + dx * (x - x0) + dy * (y - y0); }
+
+    // The plane through three values at three positions; constant for a degenerate triangle.
+    static Plane Through(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c, double fa,
+                         double fb, double fc)
+    {
+        Plane plane{a.x, a.y, fa, 0.0, 0.0};
+        const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
+        const double det = bx * cy - cx * by;
+        if (det != 0.0) {
+            plane.dx = ((fb - fa) * cy - (fc - fa) * by) / det;
+            plane.dy = ((fc - fa) * bx - (fb - fa) * cx) / det;
+        }
+        return plane;
+    }
 };
+
+// Channel 0..3 (a, r, g, b) of a colour, 0..255.
+inline double ChannelOf(D3DCOLOR color, int channel)
+{
+    return static_cast<double>((color >> (24 - 8 * channel)) & 0xFFu);
+}

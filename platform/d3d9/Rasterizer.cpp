@@ -2,11 +2,11 @@
 
 #include "platform/d3d9/ConvexFan.h"
 #include "platform/d3d9/GuardBand.h"
+#include "platform/d3d9/OutlineChain.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
 using FixedPoint::CeilStepper;
 using FixedPoint::FirstCentreAtOrAfter;
@@ -50,25 +50,6 @@ ScreenVertex Snapped(const ScreenVertex& v, SubPoint p)
     return out;
 }
 
-double ChannelOf(D3DCOLOR color, int channel)
-{
-    return static_cast<double>((color >> (24 - 8 * channel)) & 0xFFu);
-}
-
-// The plane through three values at three positions; constant for a degenerate triangle.
-Plane PlaneThrough(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c, double fa, double fb,
-                   double fc)
-{
-    Plane plane{a.x, a.y, fa, 0.0, 0.0};
-    const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
-    const double det = bx * cy - cx * by;
-    if (det != 0.0) {
-        plane.dx = ((fb - fa) * cy - (fc - fa) * by) / det;
-        plane.dy = ((fc - fa) * bx - (fb - fa) * cx) / det;
-    }
-    return plane;
-}
-
 // The plane that varies along the segment's major axis only.
 Plane PlaneAlong(const ScreenVertex& a, const ScreenVertex& b, double fa, double fb)
 {
@@ -94,16 +75,10 @@ void Rasterizer::ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, con
     // A selected texture replaces the vertex colour, so its colours are not needed.
     if (state_.texture) {
         const double w = state_.texture->width, h = state_.texture->height;
-        shader_.SetTexelPlanes(PlaneThrough(a, b, c, a.u * w, b.u * w, c.u * w),
-                               PlaneThrough(a, b, c, a.v * h, b.v * h, c.v * h));
+        shader_.SetTexelPlanes(Plane::Through(a, b, c, a.u * w, b.u * w, c.u * w),
+                               Plane::Through(a, b, c, a.v * h, b.v * h, c.v * h));
     } else if (state_.gouraud) {
-        std::array<Plane, 4> channels;
-        for (int k = 0; k < 4; ++k)
-            channels[k] =
-                PlaneThrough(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k));
-        const ScreenVertex corners[3] = {a, b, c};
-        shader_.SetColorPlanes(channels, coveredInside ? std::span<const ScreenVertex>(corners)
-                                                       : std::span<const ScreenVertex>());
+        shader_.SetColorPlanes(SpanPainters::GouraudPlanes(a, b, c, coveredInside));
     } else {
         shader_.SetColor(flatColor);
     }
@@ -129,7 +104,7 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
         CoverTriangle(Snap(polygon[0]), Snap(polygon[i]), Snap(polygon[i + 1]));
 }
 
-bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
+bool Rasterizer::SnapConvexFan(const ScreenVertex* fan, std::size_t count)
 {
     scratch_.fan.clear();
     for (std::size_t i = 0; i < count; ++i) {
@@ -137,51 +112,32 @@ bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCO
             return false;
         scratch_.fan.push_back(Snap(fan[i]));
     }
-    if (!ConvexFan::Outline(scratch_.fan, scratch_.outline))
+    return ConvexFan::Outline(scratch_.fan, scratch_.outline);
+}
+
+bool Rasterizer::FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color)
+{
+    if (!SnapConvexFan(fan, count))
         return false;
     shader_.SetColor(color);
     CoverConvexPolygon(scratch_.outline);
     return true;
 }
 
-namespace {
-
-// One side of a convex polygon, walked from its top vertex down to its bottom
-// vertex, forwards or backwards around the outline.
-class Chain
+bool Rasterizer::ShadeConvexFan(const ScreenVertex* fan, std::size_t count)
 {
-public:
-    Chain(std::span<const SubPoint> outline, std::size_t top, bool forward)
-        : outline_(outline), index_(top), forward_(forward)
-    {
-    }
-
-    // Moves to the edge that covers the row, skipping edges that cover none.
-    void Reach(std::int64_t row)
-    {
-        while (endRow_ <= row) {
-            const std::size_t from = index_;
-            if (forward_)
-                index_ = index_ + 1 == outline_.size() ? 0 : index_ + 1;
-            else
-                index_ = (index_ == 0 ? outline_.size() : index_) - 1;
-            endRow_ = FirstCentreAtOrAfter(outline_[index_].y);
-            if (endRow_ > row)
-                edge_ = FixedPoint::EdgeColumns(outline_[from], outline_[index_], row);
-        }
-    }
-    std::int64_t Column() const { return edge_.Value(); }
-    void Step() { edge_.Step(); }
-
-private:
-    std::span<const SubPoint> outline_;
-    std::size_t index_;
-    bool forward_;
-    std::int64_t endRow_ = std::numeric_limits<std::int64_t>::min();
-    CeilStepper edge_;
-};
-
-} // namespace
+    // A closed fan's outline leaves out the centre and the rim's closing copy;
+    // an open fan has its centre on the outline, where no row is cut by spokes.
+    if (!SnapConvexFan(fan, count) || scratch_.outline.size() + 2 != count)
+        return false;
+    // Each triangle is shaded through its snapped corners, as it would be alone.
+    std::vector<ScreenVertex>& corners = scratch_.corners;
+    corners.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+        corners[i] = Snapped(fan[i], scratch_.fan[i]);
+    GouraudFan(target_, state_.blend, scratch_.gouraud).Fill(corners, scratch_.fan[0], scratch_.outline);
+    return true;
+}
 
 void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
 {
@@ -209,7 +165,7 @@ void Rasterizer::CoverConvexPolygon(std::span<const SubPoint> outline)
     const std::int64_t width = target_.width;
     shader_.Paint([&](const auto& paint) {
         // The two chains never cross, so whichever is further left starts the span.
-        Chain forward(outline, top, true), backward(outline, top, false);
+        OutlineChain forward(outline, top, true), backward(outline, top, false);
         for (std::int64_t row = firstRow; row < endRow; ++row) {
             forward.Reach(row);
             backward.Reach(row);
@@ -236,7 +192,7 @@ void Rasterizer::DrawLine(const ScreenVertex& from, const ScreenVertex& to, D3DC
         std::array<Plane, 4> channels;
         for (int k = 0; k < 4; ++k)
             channels[k] = PlaneAlong(from, to, ChannelOf(from.color, k), ChannelOf(to.color, k));
-        shader_.SetColorPlanes(channels);
+        shader_.SetColorPlanes(SpanPainters::GouraudPlanes(channels, {}));
     } else {
         shader_.SetColor(flatColor);
     }

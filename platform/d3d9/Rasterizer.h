@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/d3d9/FixedPoint.h"
+#include "platform/d3d9/GouraudFan.h"
 #include "platform/d3d9/RasterTypes.h"
 #include "platform/d3d9/SpanShader.h"
 
@@ -24,6 +25,8 @@ public:
     {
         std::vector<FixedPoint::SubPoint> fan;
         std::vector<FixedPoint::SubPoint> outline;
+        std::vector<ScreenVertex> corners;
+        GouraudFan::Scratch gouraud;
     };
 
     Rasterizer(PixelBuffer& target, const RasterState& state, Scratch& scratch);
@@ -37,8 +40,14 @@ public:
     // the same pixels as its triangles; false, drawing nothing, when the fan
     // does not tile a convex polygon (see ConvexFan.h).
     bool FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color);
+    // Fills a closed triangle fan in Gouraud colours, with the same pixels as
+    // its triangles; false, drawing nothing, when the fan does not tile a
+    // convex polygon around its centre.
+    bool ShadeConvexFan(const ScreenVertex* fan, std::size_t count);
 
 private:
+    // Snaps the fan into the scratch and finds the polygon it tiles; false when it does not tile one.
+    bool SnapConvexFan(const ScreenVertex* fan, std::size_t count);
     // coveredInside: every pixel the triangle's spans colour lies inside a, b, c.
     void ShadeTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
                        D3DCOLOR flatColor, bool coveredInside);

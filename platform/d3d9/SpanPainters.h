@@ -61,6 +61,13 @@ struct WrappedCoordinate
     static std::int32_t Wrap(double texels, int size);
 };
 
+// Colours already laid out, one for each pixel of the span.
+struct RowSource
+{
+    const std::uint32_t* colours;
+    std::uint32_t Next() { return *colours++; }
+};
+
 // Nearest texel at each pixel centre, colour and alpha as the stage selects them.
 struct TexturedSource
 {
@@ -148,6 +155,35 @@ inline __m128i FirstLanes(int count)
 inline __m128i Select(__m128i mask, __m128i chosen, __m128i kept)
 {
     return _mm_or_si128(_mm_and_si128(mask, chosen), _mm_andnot_si128(mask, kept));
+}
+
+inline void Run(std::uint32_t* pixels, int count, RowSource source, OpaqueWrite write)
+{
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(PixelOps::kOpaque));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128i colours = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source.colours + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i), _mm_or_si128(colours, opaque));
+    }
+    for (; i < count; ++i)
+        pixels[i] = write(source.colours[i], pixels[i]);
+}
+
+inline void Run(std::uint32_t* pixels, int count, RowSource source, SourceAlphaWrite write)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(PixelOps::kOpaque));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        auto* at = reinterpret_cast<__m128i*>(pixels + i);
+        const __m128i src = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source.colours + i));
+        const __m128i dst = _mm_loadu_si128(at);
+        const __m128i low = BlendTwo(_mm_unpacklo_epi8(src, zero), _mm_unpacklo_epi8(dst, zero));
+        const __m128i high = BlendTwo(_mm_unpackhi_epi8(src, zero), _mm_unpackhi_epi8(dst, zero));
+        _mm_storeu_si128(at, _mm_or_si128(_mm_packus_epi16(low, high), opaque));
+    }
+    for (; i < count; ++i)
+        pixels[i] = write(source.colours[i], pixels[i]);
 }
 
 // Gouraud spans four pixels at a time. The last few pixels are one more chunk

@@ -11,10 +11,10 @@ void SpanShader::SetColor(D3DCOLOR color)
     color_ = color;
 }
 
-void SpanShader::SetColorPlanes(const std::array<Plane, 4>& channels, std::span<const ScreenVertex> corners)
+void SpanShader::SetColorPlanes(const SpanPainters::GouraudPlanes& planes)
 {
     gouraud_ = true;
-    planes_ = SpanPainters::GouraudPlanes(channels, corners);
+    planes_ = planes;
 }
 
 void SpanShader::SetTexelPlanes(const Plane& u, const Plane& v)

@@ -8,10 +8,9 @@ class SpanShader
 public:
     SpanShader(PixelBuffer& target, const RasterState& state);
 
-    // The vertex colour of the next primitive: one value, or planes of a, r, g, b
-    // (0..255); corners: the triangle the planes shade when no span reaches outside it.
+    // The vertex colour of the next primitive: one value, or planes of a, r, g, b.
     void SetColor(D3DCOLOR color);
-    void SetColorPlanes(const std::array<Plane, 4>& channels, std::span<const ScreenVertex> corners = {});
+    void SetColorPlanes(const SpanPainters::GouraudPlanes& planes);
     // Texture coordinates in texels (u × width, v × height); unused without a texture.
     void SetTexelPlanes(const Plane& u, const Plane& v);
 

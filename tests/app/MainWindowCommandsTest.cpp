@@ -81,8 +81,9 @@ TEST_F(MainWindowTest, LoadEchoesWhatItCouldReadOfTheChosenFile)
         boxAnswers = {answer};
         fileAnswers = {file};
         QTest::mouseClick(Control(IDC_LOAD_MODEL), Qt::LeftButton);
-        if (!echo.empty())
+        if (!echo.empty()) {
             EXPECT_EQ(EchoText(), echo);
+        }
         EXPECT_EQ(world.Root->NumChildren(), objects);
         EXPECT_EQ(TreeItems(), items);
     }

@@ -55,3 +55,41 @@ TEST_F(DeviceTest, ClippingKeepsOnlyWhatHasAPlaceOnTheTarget)
     EXPECT_EQ(CountNot(kBlack), Size);
 }
 
+
+// A Gouraud fan around its centre colours every pixel as its triangles drawn
+// one by one do: either winding, blended or not, reaching past the edges.
+TEST_F(DeviceTest, AGouraudFanColoursEveryPixelAsItsTrianglesDo)
+{
+    const auto frame = [this] {
+        std::vector<D3DCOLOR> pixels;
+        for (int row = 0; row < Size; ++row)
+            for (int x = 0; x < Size; ++x)
+                pixels.push_back(Pixel(x, row));
+        return pixels;
+    };
+    std::uint32_t seed = 7;
+    const auto next = [&seed](std::uint32_t range) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % range;
+    };
+    for (int fan = 0; fan < 40; ++fan) {
+        const float cx = static_cast<float>(next(2400)) / 100.0f - 4.0f;
+        const float cy = static_cast<float>(next(2400)) / 100.0f - 4.0f;
+        const float radius = 2.0f + static_cast<float>(next(1000)) / 100.0f;
+        const int rim = 3 + static_cast<int>(next(14));
+        const float turn = (fan % 2 ? 2.0f : -2.0f) * static_cast<float>(M_PI) / static_cast<float>(rim);
+        std::vector<ColorVertex> vertices{At(cx, cy, next(1u << 24) | next(256) << 24)};
+        for (int k = 0; k <= rim; ++k)
+            vertices.push_back(At(cx + radius * std::cos(turn * static_cast<float>(k % rim) + 0.3f),
+                                  cy + radius * std::sin(turn * static_cast<float>(k % rim) + 0.3f),
+                                  next(1u << 24) | next(256) << 24));
+        device_->SetRenderState(D3DRS_ALPHABLENDENABLE, fan % 4 >= 2);
+        ClearTo(0xFF336699u);
+        DrawFan(vertices);
+        const std::vector<D3DCOLOR> whole = frame();
+        ClearTo(0xFF336699u);
+        for (int k = 0; k < rim; ++k)
+            DrawFan({vertices[0], vertices[k + 1], vertices[k + 2]});
+        EXPECT_EQ(frame(), whole) << "fan " << fan;
+    }
+}
