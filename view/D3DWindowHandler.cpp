@@ -77,17 +77,23 @@ void TAVD3D_WindowHandler::DrawFrameIfChanged(const std::function<void()>& drawF
     BeginDraw();
     // The signature covers the back buffer too, so a new size or swap chain draws.
     if (SoftwareDevice* software = SoftwareDevice::From(device_.Get()); software && backBuffer_) {
-        software->BeginSignature();
+        // Recording costs a copy of the frame's calls: worth it while frames
+        // keep changing, as when something is dragged, not while at rest.
+        software->BeginSignature(recordFrames_);
         drawFrame();
         const std::uint64_t signature = software->EndSignature();
-        if (signature == shownSignature_) {
+        recordFrames_ = signature != shownSignature_;
+        if (!recordFrames_) {
             device_->EndScene();
             backBuffer_.Reset();
             return;
         }
         shownSignature_ = signature;
+        if (!software->DrawSignedFrame())
+            drawFrame();
+    } else {
+        drawFrame();
     }
-    drawFrame();
     EndDraw();
 }
 

@@ -49,4 +49,6 @@ private:
     InterfaceRef<IDirect3DSwapChain9> swapChain_; // while attached
     InterfaceRef<IDirect3DSurface9> backBuffer_;  // from BeginDraw to EndDraw
     std::optional<std::uint64_t> shownSignature_;
+    // Whether the next signing keeps the frame's calls: the last frame signed changed.
+    bool recordFrames_ = true;
 };

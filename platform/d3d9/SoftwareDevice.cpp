@@ -2,6 +2,7 @@
 
 #include "platform/d3d9/SoftwareTexture.h"
 
+#include <cstring>
 #include <new>
 
 SoftwareDevice* SoftwareDevice::Create(const D3DPRESENT_PARAMETERS& params)
@@ -31,15 +32,18 @@ SoftwareDevice::~SoftwareDevice()
     for (IDirect3DBaseTexture9* texture : state_.textures)
         if (texture)
             texture->Release();
+    ReleaseHeld();
     renderTarget_->Release();
     swapChain_->Release();
 }
 
 DeviceCall* SoftwareDevice::Log(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value)
 {
-    if (signing_)
+    if (signing_) {
         Sign(kind, stage, state, value);
-    if (!logging_ || signing_)
+        return nullptr;
+    }
+    if (!logging_)
         return nullptr;
     DeviceCall& call = log_.emplace_back();
     call.kind = kind;
@@ -53,10 +57,49 @@ void SoftwareDevice::Sign(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD
 {
     signature_.Add(static_cast<std::uint64_t>(kind) << 32 | stage);
     signature_.Add(static_cast<std::uint64_t>(state) << 32 | value);
+    Record(RecordedCall{kind, stage, state, value});
 }
 
-void SoftwareDevice::BeginSignature()
+void SoftwareDevice::RecordBytes(const void* bytes, std::size_t size)
 {
+    if (!recording_)
+        return;
+    const auto* at = static_cast<const std::uint8_t*>(bytes);
+    try {
+        record_.insert(record_.end(), at, at + size);
+    } catch (const std::bad_alloc&) {
+        recording_ = false;
+    }
+}
+
+void SoftwareDevice::Hold(IUnknown* object)
+{
+    if (!recording_)
+        return;
+    try {
+        held_.push_back(object);
+        object->AddRef();
+    } catch (const std::bad_alloc&) {
+        recording_ = false;
+    }
+}
+
+void SoftwareDevice::ReleaseHeld()
+{
+    for (IUnknown* object : held_)
+        object->Release();
+    held_.clear();
+}
+
+void SoftwareDevice::BeginSignature(bool record)
+{
+    ReleaseHeld();
+    record_.clear();
+    recording_ = record;
+    signedStart_ = state_;
+    for (IDirect3DBaseTexture9* texture : state_.textures)
+        if (texture)
+            Hold(texture);
     signing_ = true;
     signature_ = FrameSignature();
     signature_.Add(renderTarget_->ContentVersion());
@@ -74,6 +117,79 @@ std::uint64_t SoftwareDevice::EndSignature()
 {
     signing_ = false;
     return signature_.Value();
+}
+
+bool SoftwareDevice::DrawSignedFrame()
+{
+    if (signing_ || !recording_)
+        return false;
+    for (DWORD stage = 0; stage < DeviceState::kStageCount; ++stage)
+        Bind(stage, signedStart_.textures[stage]);
+    const auto textures = state_.textures;
+    state_ = signedStart_;
+    state_.textures = textures;
+    // Each call as recorded: its words, then what it was given beyond them.
+    std::size_t at = 0;
+    const auto read = [&](auto& out) {
+        std::memcpy(&out, record_.data() + at, sizeof out);
+        at += sizeof out;
+    };
+    while (at < record_.size()) {
+        RecordedCall call;
+        read(call);
+        switch (call.kind) {
+        case DeviceCall::Kind::SetRenderState:
+            SetRenderState(static_cast<D3DRENDERSTATETYPE>(call.state), call.value);
+            break;
+        case DeviceCall::Kind::SetTextureStageState:
+            SetTextureStageState(call.stage, static_cast<D3DTEXTURESTAGESTATETYPE>(call.state), call.value);
+            break;
+        case DeviceCall::Kind::SetTexture: {
+            IDirect3DBaseTexture9* texture = nullptr;
+            read(texture);
+            SetTexture(call.stage, texture);
+            break;
+        }
+        case DeviceCall::Kind::SetTransform: {
+            D3DMATRIX matrix;
+            read(matrix);
+            SetTransform(static_cast<D3DTRANSFORMSTATETYPE>(call.state), &matrix);
+            break;
+        }
+        case DeviceCall::Kind::SetFVF:
+            SetFVF(call.value);
+            break;
+        case DeviceCall::Kind::SetRenderTarget: {
+            IDirect3DSurface9* target = nullptr;
+            read(target);
+            SetRenderTarget(call.stage, target);
+            break;
+        }
+        case DeviceCall::Kind::Clear: {
+            DWORD flags = 0;
+            read(flags);
+            Clear(0, nullptr, flags, call.value, 0.0f, 0);
+            break;
+        }
+        case DeviceCall::Kind::BeginScene:
+            BeginScene();
+            break;
+        case DeviceCall::Kind::EndScene:
+            EndScene();
+            break;
+        case DeviceCall::Kind::Present:
+            Present(nullptr, nullptr, nullptr, nullptr);
+            break;
+        case DeviceCall::Kind::DrawPrimitiveUP: {
+            RecordedDraw draw;
+            read(draw);
+            DrawPrimitiveUP(draw.type, draw.count, record_.data() + at, draw.stride);
+            at += draw.bytes;
+            break;
+        }
+        }
+    }
+    return true;
 }
 
 HRESULT SoftwareDevice::GetSwapChain(UINT iSwapChain, IDirect3DSwapChain9** pSwapChain)
@@ -122,8 +238,11 @@ HRESULT SoftwareDevice::SetRenderTarget(DWORD RenderTargetIndex, IDirect3DSurfac
         return D3DERR_INVALIDCALL;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetRenderTarget, RenderTargetIndex))
         call->object = pRenderTarget;
-    if (signing_)
+    if (signing_) {
         signature_.Add(target->ContentVersion());
+        Record(pRenderTarget);
+        Hold(target);
+    }
     target->AddRef();
     renderTarget_->Release();
     renderTarget_ = target;
@@ -156,6 +275,7 @@ HRESULT SoftwareDevice::Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D
         call->flags = Flags;
     if (signing_) {
         signature_.Add(Flags);
+        Record(Flags);
         return D3D_OK;
     }
     if (Flags & D3DCLEAR_TARGET) {
@@ -187,8 +307,10 @@ HRESULT SoftwareDevice::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRI
         return D3DERR_INVALIDCALL;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetTransform, 0, State))
         call->matrix = *pMatrix;
-    if (signing_)
+    if (signing_) {
         signature_.Add(pMatrix, sizeof(D3DMATRIX));
+        Record(*pMatrix);
+    }
     *slot = D3DXMATRIX(*pMatrix);
     return D3D_OK;
 }
@@ -229,7 +351,10 @@ HRESULT SoftwareDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT Pri
         // Texels may have changed since the texture was set.
         for (IDirect3DBaseTexture9* texture : state_.textures)
             signature_.Add(texture ? SoftwareTexture::From(texture)->ContentVersion() : 0);
-        signature_.Add(batch.vertices, vertexCount * VertexStreamZeroStride);
+        const std::size_t bytes = vertexCount * VertexStreamZeroStride;
+        signature_.Add(batch.vertices, bytes);
+        Record(RecordedDraw{PrimitiveType, PrimitiveCount, VertexStreamZeroStride, bytes});
+        RecordBytes(batch.vertices, bytes);
         return D3D_OK;
     }
     return pipeline_.Draw(state_, renderTarget_->Pixels(), batch) ? D3D_OK : E_OUTOFMEMORY;
@@ -241,12 +366,22 @@ HRESULT SoftwareDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)
         return D3DERR_INVALIDCALL;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetTexture, Stage))
         call->object = pTexture;
-    if (pTexture)
-        pTexture->AddRef();
-    if (state_.textures[Stage])
-        state_.textures[Stage]->Release();
-    state_.textures[Stage] = pTexture;
+    if (signing_) {
+        Record(pTexture);
+        if (pTexture)
+            Hold(pTexture);
+    }
+    Bind(Stage, pTexture);
     return D3D_OK;
+}
+
+void SoftwareDevice::Bind(DWORD stage, IDirect3DBaseTexture9* texture)
+{
+    if (texture)
+        texture->AddRef();
+    if (state_.textures[stage])
+        state_.textures[stage]->Release();
+    state_.textures[stage] = texture;
 }
 
 HRESULT SoftwareDevice::SetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETYPE Type, DWORD Value)

@@ -19,11 +19,14 @@
 //   device->ClearCallLog();
 //
 // A frame can be signed instead of drawn, so a view can skip a frame that
-// would repeat the one it shows:
+// would repeat the one it shows, and draw one that would not from the calls
+// the signing recorded, without making them again:
 //
-//   device->BeginSignature();
+//   device->BeginSignature(true);
 //   ... the frame's calls: state changes take effect, Clear and draws touch no pixel ...
 //   std::uint64_t signature = device->EndSignature(); // equal inputs, equal signature
+//   if (signature != shown && !device->DrawSignedFrame())
+//       ... make the frame's calls again ...
 //
 // Pixels of the render target: device->RenderTarget().PixelAt(x, row), or a
 // swap chain's GetBackBuffer, then SoftwareSurface::From(surface)->PixelAt(x, row).
@@ -66,8 +69,13 @@ public:
     // Until EndSignature, Clear and draws leave the render target alone and nothing
     // is logged; the state the frame starts from, the target's size, every state
     // change, clear, draw and the content of the textures drawn with feed the signature.
-    void BeginSignature();
+    // record: keep the frame's calls for DrawSignedFrame.
+    void BeginSignature(bool record);
     std::uint64_t EndSignature();
+    // Makes the calls of the frame signed last, from the state it started in,
+    // as the frame made them; false, doing nothing, when no complete record of
+    // them is at hand (none kept, or memory ran out while recording).
+    bool DrawSignedFrame();
 
 private:
     explicit SoftwareDevice(SoftwareSwapChain* swapChain);
@@ -76,8 +84,31 @@ private:
     D3DXMATRIX* TransformSlot(D3DTRANSFORMSTATETYPE state);
     // The new log record for the caller to complete, or null while logging is off.
     DeviceCall* Log(DeviceCall::Kind kind, DWORD stage = 0, DWORD state = 0, DWORD value = 0);
-    // While signing: the call and its arguments go into the signature.
+    // While signing: the call and its arguments go into the signature and the record.
     void Sign(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value);
+    // While signing: what a call was given beyond its words, after them in the record.
+    template <typename T> void Record(const T& value) { RecordBytes(&value, sizeof value); }
+    void RecordBytes(const void* bytes, std::size_t size);
+    // Keeps a reference to an object a recorded call names until the next signing.
+    void Hold(IUnknown* object);
+    void ReleaseHeld();
+    // Binds a texture to a stage, moving the device's reference.
+    void Bind(DWORD stage, IDirect3DBaseTexture9* texture);
+
+    struct RecordedCall
+    {
+        DeviceCall::Kind kind;
+        DWORD stage;
+        DWORD state;
+        DWORD value;
+    };
+    struct RecordedDraw
+    {
+        D3DPRIMITIVETYPE type;
+        UINT count;
+        UINT stride;
+        std::size_t bytes; // the vertices that follow
+    };
 
     SoftwareSwapChain* swapChain_;  // one reference
     SoftwareSurface* renderTarget_; // one reference
@@ -88,4 +119,10 @@ private:
     std::vector<DeviceCall> log_;
     bool signing_ = false;
     FrameSignature signature_;
+    // The signed frame: the state it started in and its calls, one after the
+    // other in one block (kept for reuse), each call's words, then its arguments.
+    DeviceState signedStart_;
+    std::vector<std::uint8_t> record_;
+    bool recording_ = false;
+    std::vector<IUnknown*> held_; // one reference each
 };

@@ -105,3 +105,52 @@ TEST_F(DeviceTest, OnlyTheStatesAndPrimitivesTheRendererUsesAreAccepted)
     DrawFan(square);
     EXPECT_EQ(Pixel(5, 5), 0xFF80007Fu); // still a solid fan blended by source alpha
 }
+
+// A signed frame drawn from its record has the pixels of the frame made
+// directly: from the state it started in, with a texture it set that only the
+// record still holds. A frame signed without a record cannot be drawn so.
+TEST_F(DeviceTest, ASignedFrameDrawsFromItsRecordAsMadeDirectly)
+{
+    SoftwareDevice* software = SoftwareDevice::From(device_);
+    EXPECT_FALSE(software->DrawSignedFrame());
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(device_->CreateTexture(1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr), D3D_OK);
+    D3DLOCKED_RECT locked;
+    ASSERT_EQ(texture->LockRect(0, &locked, nullptr, 0), D3D_OK);
+    *static_cast<D3DCOLOR*>(locked.pBits) = kGreen;
+    texture->UnlockRect(0);
+    const auto frame = [&] {
+        ClearTo(kBlue);
+        DrawFan({At(0, 0, 0x80FF0000u), At(16, 0, 0x80FF0000u), At(0, 16, 0x80FFFFFFu)});
+        device_->SetTexture(0, texture);
+        device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+        Blend();
+        Draw(D3DPT_TRIANGLEFAN, 1,
+             std::vector<ShapeVertex>{Textured(16, 16, 0, 0), Textured(16, 4, 0, 0), Textured(4, 16, 0, 0)},
+             kShapeFvf);
+        device_->SetTexture(0, nullptr);
+        device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
+    };
+    const auto pixels = [this] {
+        std::vector<D3DCOLOR> all;
+        for (int row = 0; row < Size; ++row)
+            for (int x = 0; x < Size; ++x)
+                all.push_back(Pixel(x, row));
+        return all;
+    };
+    frame();
+    const std::vector<D3DCOLOR> direct = pixels();
+    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ClearTo(kBlack);
+    software->BeginSignature(true);
+    frame();
+    software->EndSignature();
+    EXPECT_EQ(CountNot(kBlack), 0);
+    EXPECT_EQ(texture->Release(), 1u);
+    ASSERT_TRUE(software->DrawSignedFrame());
+    EXPECT_EQ(pixels(), direct);
+
+    software->BeginSignature(false);
+    software->EndSignature();
+    EXPECT_FALSE(software->DrawSignedFrame());
+}
