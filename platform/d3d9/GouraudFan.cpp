@@ -98,16 +98,7 @@ void GouraudFan::Emit(int row, Span span)
 void GouraudFan::Fill(std::span<const ScreenVertex> fan, SubPoint centre, std::span<const SubPoint> outline)
 {
     const std::size_t m = outline.size();
-    std::size_t top = 0, bottom = 0;
-    for (std::size_t i = 1; i < m; ++i) {
-        if (outline[i].y < outline[top].y)
-            top = i;
-        if (outline[i].y > outline[bottom].y)
-            bottom = i;
-    }
-    const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(outline[top].y), 0);
-    const std::int64_t endRow =
-        std::min<std::int64_t>(FirstCentreAtOrAfter(outline[bottom].y), target_.height);
+    const auto [top, firstRow, endRow] = OutlineChain::RowsOf(outline, target_.height);
     if (firstRow >= endRow)
         return;
     fan_ = fan;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/d3d9/FixedPoint.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <span>
@@ -13,6 +14,27 @@ public:
     OutlineChain(std::span<const FixedPoint::SubPoint> outline, std::size_t top, bool forward)
         : outline_(outline), to_(top), forward_(forward)
     {
+    }
+
+    // The rows of a target of the given height the polygon covers, [first,
+    // end), and the top vertex its chains start from.
+    struct Rows
+    {
+        std::size_t top;
+        std::int64_t first;
+        std::int64_t end;
+    };
+    static Rows RowsOf(std::span<const FixedPoint::SubPoint> outline, std::int64_t height)
+    {
+        std::size_t top = 0, bottom = 0;
+        for (std::size_t i = 1; i < outline.size(); ++i) {
+            if (outline[i].y < outline[top].y)
+                top = i;
+            if (outline[i].y > outline[bottom].y)
+                bottom = i;
+        }
+        return {top, std::max<std::int64_t>(FixedPoint::FirstCentreAtOrAfter(outline[top].y), 0),
+                std::min<std::int64_t>(FixedPoint::FirstCentreAtOrAfter(outline[bottom].y), height)};
     }
 
     // Moves to the edge that covers the row, skipping edges that cover none.

@@ -150,16 +150,7 @@ void Rasterizer::CoverTriangle(SubPoint a, SubPoint b, SubPoint c)
 
 void Rasterizer::CoverConvexPolygon(std::span<const SubPoint> outline)
 {
-    std::size_t top = 0, bottom = 0;
-    for (std::size_t i = 1; i < outline.size(); ++i) {
-        if (outline[i].y < outline[top].y)
-            top = i;
-        if (outline[i].y > outline[bottom].y)
-            bottom = i;
-    }
-    const std::int64_t firstRow = std::max<std::int64_t>(FirstCentreAtOrAfter(outline[top].y), 0);
-    const std::int64_t endRow =
-        std::min<std::int64_t>(FirstCentreAtOrAfter(outline[bottom].y), target_.height);
+    const auto [top, firstRow, endRow] = OutlineChain::RowsOf(outline, target_.height);
     if (firstRow >= endRow)
         return;
     const std::int64_t width = target_.width;

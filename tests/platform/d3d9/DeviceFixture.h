@@ -104,6 +104,15 @@ protected:
     void ClearTo(D3DCOLOR color) { device_->Clear(0, nullptr, D3DCLEAR_TARGET, color, 0.0f, 0); }
 
     D3DCOLOR Pixel(int x, int row) { return SoftwareDevice::From(device_)->RenderTarget().PixelAt(x, row); }
+    // Every pixel, row by row.
+    std::vector<D3DCOLOR> Pixels()
+    {
+        std::vector<D3DCOLOR> pixels;
+        for (int row = 0; row < Size; ++row)
+            for (int x = 0; x < Size; ++x)
+                pixels.push_back(Pixel(x, row));
+        return pixels;
+    }
 
     struct Expected
     {

@@ -131,15 +131,8 @@ TEST_F(DeviceTest, ASignedFrameDrawsFromItsRecordAsMadeDirectly)
         device_->SetTexture(0, nullptr);
         device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
     };
-    const auto pixels = [this] {
-        std::vector<D3DCOLOR> all;
-        for (int row = 0; row < Size; ++row)
-            for (int x = 0; x < Size; ++x)
-                all.push_back(Pixel(x, row));
-        return all;
-    };
     frame();
-    const std::vector<D3DCOLOR> direct = pixels();
+    const std::vector<D3DCOLOR> direct = Pixels();
     device_->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
     ClearTo(kBlack);
     software->BeginSignature(true);
@@ -148,7 +141,7 @@ TEST_F(DeviceTest, ASignedFrameDrawsFromItsRecordAsMadeDirectly)
     EXPECT_EQ(CountNot(kBlack), 0);
     EXPECT_EQ(texture->Release(), 1u);
     ASSERT_TRUE(software->DrawSignedFrame());
-    EXPECT_EQ(pixels(), direct);
+    EXPECT_EQ(Pixels(), direct);
 
     software->BeginSignature(false);
     software->EndSignature();

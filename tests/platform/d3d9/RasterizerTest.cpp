@@ -60,13 +60,6 @@ TEST_F(DeviceTest, ClippingKeepsOnlyWhatHasAPlaceOnTheTarget)
 // one by one do: either winding, blended or not, reaching past the edges.
 TEST_F(DeviceTest, AGouraudFanColoursEveryPixelAsItsTrianglesDo)
 {
-    const auto frame = [this] {
-        std::vector<D3DCOLOR> pixels;
-        for (int row = 0; row < Size; ++row)
-            for (int x = 0; x < Size; ++x)
-                pixels.push_back(Pixel(x, row));
-        return pixels;
-    };
     std::uint32_t seed = 7;
     const auto next = [&seed](std::uint32_t range) {
         seed = seed * 1664525u + 1013904223u;
@@ -86,10 +79,10 @@ TEST_F(DeviceTest, AGouraudFanColoursEveryPixelAsItsTrianglesDo)
         device_->SetRenderState(D3DRS_ALPHABLENDENABLE, fan % 4 >= 2);
         ClearTo(0xFF336699u);
         DrawFan(vertices);
-        const std::vector<D3DCOLOR> whole = frame();
+        const std::vector<D3DCOLOR> whole = Pixels();
         ClearTo(0xFF336699u);
         for (int k = 0; k < rim; ++k)
             DrawFan({vertices[0], vertices[k + 1], vertices[k + 2]});
-        EXPECT_EQ(frame(), whole) << "fan " << fan;
+        EXPECT_EQ(Pixels(), whole) << "fan " << fan;
     }
 }
