@@ -96,10 +96,13 @@ void SoftwareDevice::BeginSignature(bool record)
     ReleaseHeld();
     record_.clear();
     recording_ = record;
-    signedStart_ = state_;
-    for (IDirect3DBaseTexture9* texture : state_.textures)
-        if (texture)
-            Hold(texture);
+    // The start state is needed only to replay the record.
+    if (record) {
+        signedStart_ = state_;
+        for (IDirect3DBaseTexture9* texture : state_.textures)
+            if (texture)
+                Hold(texture);
+    }
     signing_ = true;
     signature_ = FrameSignature();
     signature_.Add(renderTarget_->ContentVersion());
