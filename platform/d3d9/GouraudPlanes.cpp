@@ -10,11 +10,13 @@ namespace {
 // triangles far thinner than a pixel; they are capped to keep products in range.
 constexpr std::int64_t kMaxGradient = std::int64_t{1} << 32;
 
+// Rounds half away from zero without a branch: the sign of a gradient is data,
+// not a pattern to predict.
 std::int64_t Fixed(double value)
 {
     const double scaled =
-        std::clamp(value * kFixedOne, -static_cast<double>(kMaxGradient), static_cast<double>(kMaxGradient));
-    return static_cast<std::int64_t>(scaled + (scaled >= 0.0 ? 0.5 : -0.5));
+        std::min(std::max(value * kFixedOne, -static_cast<double>(kMaxGradient)), static_cast<double>(kMaxGradient));
+    return static_cast<std::int64_t>(scaled + std::copysign(0.5, scaled));
 }
 
 // Relative to the pixel holding the planes' anchor vertex, clamped into the guard band.
@@ -37,12 +39,26 @@ GouraudPlanes::GouraudPlanes(const std::array<Plane, 4>& channels, std::span<con
     Pack(near);
 }
 
+// The same products and quotients as the plane through each channel's corner
+// values, with what the four channels share computed once.
 GouraudPlanes::GouraudPlanes(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
                              bool coveredInside)
     : refX_(ReferencePixel(a.x)), refY_(ReferencePixel(a.y))
 {
-    for (int k = 0; k < 4; ++k)
-        SetChannel(k, Plane::Through(a, b, c, ChannelOf(a.color, k), ChannelOf(b.color, k), ChannelOf(c.color, k)));
+    const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
+    const double det = bx * cy - cx * by;
+    const double offsetX = (refX_ + 0.5) - a.x, offsetY = (refY_ + 0.5) - a.y;
+    for (int k = 0; k < 4; ++k) {
+        const double fa = ChannelOf(a.color, k), db = ChannelOf(b.color, k) - fa, dc = ChannelOf(c.color, k) - fa;
+        double dx = 0.0, dy = 0.0;
+        if (det != 0.0) {
+            dx = (db * cy - dc * by) / det;
+            dy = (dc * bx - db * cx) / det;
+        }
+        base_[k] = Fixed(fa + dx * offsetX + dy * offsetY + 0.5);
+        dx_[k] = Fixed(dx);
+        dy_[k] = Fixed(dy);
+    }
     Pack(coveredInside && Near(a) && Near(b) && Near(c));
 }
 
