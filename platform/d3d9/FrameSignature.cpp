@@ -4,13 +4,6 @@
 
 namespace {
 
-std::uint64_t Mix(std::uint64_t hash, std::uint64_t word)
-{
-    // Multiply and fold: every bit of the word reaches every bit of the hash within two steps.
-    hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
-    return hash ^ (hash >> 29);
-}
-
 std::uint64_t WordAt(const unsigned char* at)
 {
     std::uint64_t word;
@@ -19,11 +12,6 @@ std::uint64_t WordAt(const unsigned char* at)
 }
 
 } // namespace
-
-void FrameSignature::Add(std::uint64_t word)
-{
-    hash_ = Mix(hash_, word);
-}
 
 void FrameSignature::Add(const void* bytes, std::size_t size)
 {

@@ -60,18 +60,6 @@ void SoftwareDevice::Sign(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD
     Record(RecordedCall{kind, stage, state, value});
 }
 
-void SoftwareDevice::RecordBytes(const void* bytes, std::size_t size)
-{
-    if (!recording_)
-        return;
-    const auto* at = static_cast<const std::uint8_t*>(bytes);
-    try {
-        record_.insert(record_.end(), at, at + size);
-    } catch (const std::bad_alloc&) {
-        recording_ = false;
-    }
-}
-
 void SoftwareDevice::Hold(IUnknown* object)
 {
     if (!recording_)
@@ -94,7 +82,7 @@ void SoftwareDevice::ReleaseHeld()
 void SoftwareDevice::BeginSignature(bool record)
 {
     ReleaseHeld();
-    record_.clear();
+    record_.Clear();
     recording_ = record;
     // The start state is needed only to replay the record.
     if (record) {
@@ -134,10 +122,10 @@ bool SoftwareDevice::DrawSignedFrame()
     // Each call as recorded: its words, then what it was given beyond them.
     std::size_t at = 0;
     const auto read = [&](auto& out) {
-        std::memcpy(&out, record_.data() + at, sizeof out);
+        std::memcpy(&out, record_.Data() + at, sizeof out);
         at += sizeof out;
     };
-    while (at < record_.size()) {
+    while (at < record_.Size()) {
         RecordedCall call;
         read(call);
         switch (call.kind) {
@@ -186,7 +174,7 @@ bool SoftwareDevice::DrawSignedFrame()
         case DeviceCall::Kind::DrawPrimitiveUP: {
             RecordedDraw draw;
             read(draw);
-            DrawPrimitiveUP(draw.type, draw.count, record_.data() + at, draw.stride);
+            DrawPrimitiveUP(draw.type, draw.count, record_.Data() + at, draw.stride);
             at += draw.bytes;
             break;
         }

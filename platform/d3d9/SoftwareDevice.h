@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/d3d9/CallRecord.h"
 #include "platform/d3d9/DeviceCall.h"
 #include "platform/d3d9/DeviceState.h"
 #include "platform/d3d9/DrawPipeline.h"
@@ -88,7 +89,11 @@ private:
     void Sign(DeviceCall::Kind kind, DWORD stage, DWORD state, DWORD value);
     // While signing: what a call was given beyond its words, after them in the record.
     template <typename T> void Record(const T& value) { RecordBytes(&value, sizeof value); }
-    void RecordBytes(const void* bytes, std::size_t size);
+    void RecordBytes(const void* bytes, std::size_t size)
+    {
+        if (recording_ && !record_.Append(bytes, size))
+            recording_ = false;
+    }
     // Keeps a reference to an object a recorded call names until the next signing.
     void Hold(IUnknown* object);
     void ReleaseHeld();
@@ -122,7 +127,7 @@ private:
     // The signed frame: the state it started in and its calls, one after the
     // other in one block (kept for reuse), each call's words, then its arguments.
     DeviceState signedStart_;
-    std::vector<std::uint8_t> record_;
+    CallRecord record_;
     bool recording_ = false;
     std::vector<IUnknown*> held_; // one reference each
 };
