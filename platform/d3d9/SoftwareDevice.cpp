@@ -310,6 +310,8 @@ HRESULT SoftwareDevice::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
 {
     if (!DeviceState::AcceptsRenderState(State, Value))
         return D3DERR_INVALIDCALL;
+    if (signing_ && state_.renderStates[State] == Value)
+        return D3D_OK;
     Log(DeviceCall::Kind::SetRenderState, 0, State, Value);
     state_.renderStates[State] = Value;
     return D3D_OK;
@@ -317,6 +319,8 @@ HRESULT SoftwareDevice::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
 
 HRESULT SoftwareDevice::SetFVF(DWORD FVF)
 {
+    if (signing_ && state_.fvf == FVF)
+        return D3D_OK;
     Log(DeviceCall::Kind::SetFVF, 0, 0, FVF);
     state_.fvf = FVF;
     return D3D_OK;
@@ -355,6 +359,8 @@ HRESULT SoftwareDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)
 {
     if (Stage >= DeviceState::kStageCount || (pTexture && !SoftwareTexture::From(pTexture)))
         return D3DERR_INVALIDCALL;
+    if (signing_ && state_.textures[Stage] == pTexture)
+        return D3D_OK;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetTexture, Stage))
         call->object = pTexture;
     if (signing_) {
@@ -379,6 +385,8 @@ HRESULT SoftwareDevice::SetTextureStageState(DWORD Stage, D3DTEXTURESTAGESTATETY
 {
     if (Stage >= DeviceState::kStageCount || !DeviceState::AcceptsStageState(Type, Value))
         return D3DERR_INVALIDCALL;
+    if (signing_ && state_.stageStates[Stage][Type] == Value)
+        return D3D_OK;
     Log(DeviceCall::Kind::SetTextureStageState, Stage, Type, Value);
     state_.stageStates[Stage][Type] = Value;
     return D3D_OK;

@@ -68,8 +68,9 @@ public:
     SoftwareSurface& RenderTarget() { return *renderTarget_; }
 
     // Until EndSignature, Clear and draws leave the render target alone and nothing
-    // is logged; the state the frame starts from, the target's size, every state
-    // change, clear, draw and the content of the textures drawn with feed the signature.
+    // is logged; the state the frame starts from, the target's size, every call
+    // that changes a state (setting the value in force changes nothing and is
+    // left out), clear, draw and the content of the textures drawn with feed the signature.
     // record: keep the frame's calls for DrawSignedFrame.
     void BeginSignature(bool record);
     std::uint64_t EndSignature();

@@ -147,3 +147,29 @@ TEST_F(DeviceTest, ASignedFrameDrawsFromItsRecordAsMadeDirectly)
     software->EndSignature();
     EXPECT_FALSE(software->DrawSignedFrame());
 }
+
+// Setting a state to the value in force changes no pixel and leaves a frame's
+// signature as it was; a call that changes a state changes it.
+TEST_F(DeviceTest, OnlyCallsThatChangeAStateSignAFrame)
+{
+    SoftwareDevice* software = SoftwareDevice::From(device_);
+    const std::vector<ColorVertex> fan{At(0, 0, 0x80FF0000u), At(16, 0, kRed), At(0, 16, kRed)};
+    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
+    device_->SetTexture(0, nullptr);
+    DrawFan(fan);
+    const auto sign = [&](auto states) {
+        software->BeginSignature(false);
+        states();
+        DrawFan(fan);
+        return software->EndSignature();
+    };
+    const std::uint64_t plain = sign([] {});
+    EXPECT_EQ(sign([&] {
+                  device_->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+                  device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
+                  device_->SetTexture(0, nullptr);
+              }),
+              plain);
+    EXPECT_NE(sign([&] { Blend(); }), plain);
+}
