@@ -106,11 +106,11 @@ void Rasterizer::FillTriangle(const ScreenVertex& a, const ScreenVertex& b, cons
 
 bool Rasterizer::SnapConvexFan(const ScreenVertex* fan, std::size_t count)
 {
-    scratch_.fan.clear();
+    scratch_.fan.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         if (!Finite(fan[i]) || !GuardBand::Inside(fan[i]))
             return false;
-        scratch_.fan.push_back(Snap(fan[i]));
+        scratch_.fan[i] = Snap(fan[i]);
     }
     return ConvexFan::Outline(scratch_.fan, scratch_.outline);
 }

@@ -56,33 +56,41 @@ TEST_F(DeviceTest, ClippingKeepsOnlyWhatHasAPlaceOnTheTarget)
 }
 
 
-// A Gouraud fan around its centre colours every pixel as its triangles drawn
-// one by one do: either winding, blended or not, reaching past the edges.
-TEST_F(DeviceTest, AGouraudFanColoursEveryPixelAsItsTrianglesDo)
+// A fan colours every pixel as its triangles drawn one by one do: shaded or in
+// one colour, either winding, blended or not, reaching past the edges, and also
+// when its rim is dented, winds round its centre twice or leaves it outside.
+TEST_F(DeviceTest, AFanColoursEveryPixelAsItsTrianglesDo)
 {
     std::uint32_t seed = 7;
     const auto next = [&seed](std::uint32_t range) {
         seed = seed * 1664525u + 1013904223u;
         return (seed >> 8) % range;
     };
-    for (int fan = 0; fan < 40; ++fan) {
+    for (int fan = 0; fan < 60; ++fan) {
         const float cx = static_cast<float>(next(2400)) / 100.0f - 4.0f;
         const float cy = static_cast<float>(next(2400)) / 100.0f - 4.0f;
         const float radius = 2.0f + static_cast<float>(next(1000)) / 100.0f;
         const int rim = 3 + static_cast<int>(next(14));
+        const int rounds = fan % 5 == 4 ? 2 : 1;
+        const bool dented = fan % 7 == 3;
+        const bool oneColour = fan % 3 == 0;
         const float turn = (fan % 2 ? 2.0f : -2.0f) * static_cast<float>(M_PI) / static_cast<float>(rim);
-        std::vector<ColorVertex> vertices{At(cx, cy, next(1u << 24) | next(256) << 24)};
-        for (int k = 0; k <= rim; ++k)
-            vertices.push_back(At(cx + radius * std::cos(turn * static_cast<float>(k % rim) + 0.3f),
-                                  cy + radius * std::sin(turn * static_cast<float>(k % rim) + 0.3f),
-                                  next(1u << 24) | next(256) << 24));
+        const D3DCOLOR first = next(1u << 24) | next(256) << 24;
+        const auto colour = [&] { return oneColour ? first : next(1u << 24) | next(256) << 24; };
+        const float outside = fan % 11 == 5 ? 2.5f * radius : 0.0f;
+        std::vector<ColorVertex> vertices{At(cx + outside, cy, first)};
+        for (int k = 0; k <= rounds * rim; ++k) {
+            const float angle = turn * static_cast<float>(k % rim) + 0.3f;
+            const float reach = dented && k % 2 ? radius / 3.0f : radius;
+            vertices.push_back(At(cx + reach * std::cos(angle), cy + reach * std::sin(angle), colour()));
+        }
         device_->SetRenderState(D3DRS_ALPHABLENDENABLE, fan % 4 >= 2);
         ClearTo(0xFF336699u);
         DrawFan(vertices);
         const std::vector<D3DCOLOR> whole = Pixels();
         ClearTo(0xFF336699u);
-        for (int k = 0; k < rim; ++k)
-            DrawFan({vertices[0], vertices[k + 1], vertices[k + 2]});
+        for (std::size_t k = 1; k + 1 < vertices.size(); ++k)
+            DrawFan({vertices[0], vertices[k], vertices[k + 1]});
         EXPECT_EQ(Pixels(), whole) << "fan " << fan;
     }
 }
