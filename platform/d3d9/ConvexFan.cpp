@@ -28,18 +28,16 @@ bool Outline(const std::vector<SubPoint>& fan, std::vector<SubPoint>& outline)
 
     const bool closed = n > 3 && fan[n - 1].x == fan[1].x && fan[n - 1].y == fan[1].y;
     outline.assign(fan.begin() + (closed ? 1 : 0), fan.end() - (closed ? 1 : 0));
-    // Convex: no corner turns against the triangles. Winding once: going round
-    // the outline, its vertical direction changes exactly twice, counted from
-    // the direction of the last edge that has one.
+    // Going round the outline, its vertical direction changes exactly twice,
+    // counted from the direction of the last edge that has one.
     const std::size_t m = outline.size();
     const auto next = [m](std::size_t i) { return i + 1 == m ? 0 : i + 1; };
     int lastDirection = 0;
     for (std::size_t b = m; b > 0 && lastDirection == 0; --b)
         lastDirection = Sign(outline[b == m ? 0 : b].y - outline[b - 1].y);
     int directionChanges = 0;
-    for (std::size_t a = 0, b = next(0); a < m; ++a, b = next(b)) {
-        if (Turn(outline[a], outline[b], outline[next(b)]) == -turn)
-            return false;
+    for (std::size_t a = 0; a < m; ++a) {
+        const std::size_t b = next(a);
         const int direction = Sign(outline[b].y - outline[a].y);
         if (direction != 0) {
             directionChanges += direction != lastDirection;

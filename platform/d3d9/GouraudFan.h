@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-// A closed Gouraud fan whose triangles tile a convex polygon around their
-// shared centre, drawn row by row across the whole polygon. Each row is cut
+// A closed Gouraud fan whose triangles tile a polygon around their shared
+// centre (see ConvexFan.h), drawn row by row across the whole polygon. Each row is cut
 // where the spokes cross it, and each piece takes its own triangle's colour
 // planes over exactly the pixels that triangle covers in the row, so every
 // pixel comes out as drawing the triangles one by one would colour it; the

@@ -6,7 +6,7 @@
 #include <limits>
 #include <span>
 
-// One side of a convex polygon, walked from its top vertex down to its bottom
+// One side of a polygon every row crosses in one span, walked from its top vertex down to its bottom
 // vertex, forwards or backwards around the outline.
 class OutlineChain
 {

@@ -36,13 +36,13 @@ public:
                       D3DCOLOR flatColor);
     void DrawLine(const ScreenVertex& a, const ScreenVertex& b, D3DCOLOR flatColor);
     void DrawPoint(const ScreenVertex& v);
-    // Fills a triangle fan in one colour as the convex polygon it tiles, with
-    // the same pixels as its triangles; false, drawing nothing, when the fan
-    // does not tile a convex polygon (see ConvexFan.h).
+    // Fills a triangle fan in one colour as the polygon it tiles, with the same
+    // pixels as its triangles; false, drawing nothing, when the fan does not
+    // tile a polygon every row crosses in one span (see ConvexFan.h).
     bool FillConvexFan(const ScreenVertex* fan, std::size_t count, D3DCOLOR color);
     // Fills a closed triangle fan in Gouraud colours, with the same pixels as
-    // its triangles; false, drawing nothing, when the fan does not tile a
-    // convex polygon around its centre.
+    // its triangles; false, drawing nothing, when the fan does not tile such a
+    // polygon around its centre.
     bool ShadeConvexFan(const ScreenVertex* fan, std::size_t count);
 
 private:

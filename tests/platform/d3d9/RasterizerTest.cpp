@@ -77,11 +77,11 @@ TEST_F(DeviceTest, AFanColoursEveryPixelAsItsTrianglesDo)
         const float turn = (fan % 2 ? 2.0f : -2.0f) * static_cast<float>(M_PI) / static_cast<float>(rim);
         const D3DCOLOR first = next(1u << 24) | next(256) << 24;
         const auto colour = [&] { return oneColour ? first : next(1u << 24) | next(256) << 24; };
-        const float outside = fan % 11 == 5 ? 2.5f * radius : 0.0f;
+        const float outside = fan % 11 == 5 ? -2.5f * radius : 0.0f;
         std::vector<ColorVertex> vertices{At(cx + outside, cy, first)};
         for (int k = 0; k <= rounds * rim; ++k) {
             const float angle = turn * static_cast<float>(k % rim) + 0.3f;
-            const float reach = dented && k % 2 ? radius / 3.0f : radius;
+            const float reach = dented && k % rim == 0 ? radius / 3.0f : radius;
             vertices.push_back(At(cx + reach * std::cos(angle), cy + reach * std::sin(angle), colour()));
         }
         device_->SetRenderState(D3DRS_ALPHABLENDENABLE, fan % 4 >= 2);
