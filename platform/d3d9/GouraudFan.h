@@ -47,7 +47,8 @@ private:
     // around the outline, cut it into pieces between the outline's two edges,
     // each piece in the triangle between its cuts. Gives the row's pixels.
     template <int Direction>
-    Span FillRow(int row, std::int64_t leftCut, std::size_t spoke, std::size_t crossing, std::int64_t rightCut);
+    Span FillRow(int row, std::int64_t leftCut, std::size_t spoke, std::size_t crossing,
+                 std::int64_t rightCut);
     // Writes or blends the row's coloured pixels onto the target.
     void Emit(int row, Span span);
     // The planes of triangle k (the centre, rim vertex k and the next), made

@@ -14,8 +14,8 @@ constexpr std::int64_t kMaxGradient = std::int64_t{1} << 32;
 // not a pattern to predict.
 std::int64_t Fixed(double value)
 {
-    const double scaled =
-        std::min(std::max(value * kFixedOne, -static_cast<double>(kMaxGradient)), static_cast<double>(kMaxGradient));
+    const double scaled = std::min(std::max(value * kFixedOne, -static_cast<double>(kMaxGradient)),
+                                   static_cast<double>(kMaxGradient));
     return static_cast<std::int64_t>(scaled + std::copysign(0.5, scaled));
 }
 
@@ -49,7 +49,8 @@ GouraudPlanes::GouraudPlanes(const ScreenVertex& a, const ScreenVertex& b, const
     const double det = bx * cy - cx * by;
     const double offsetX = (refX_ + 0.5) - a.x, offsetY = (refY_ + 0.5) - a.y;
     for (int k = 0; k < 4; ++k) {
-        const double fa = ChannelOf(a.color, k), db = ChannelOf(b.color, k) - fa, dc = ChannelOf(c.color, k) - fa;
+        const double fa = ChannelOf(a.color, k), db = ChannelOf(b.color, k) - fa,
+                     dc = ChannelOf(c.color, k) - fa;
         double dx = 0.0, dy = 0.0;
         if (det != 0.0) {
             dx = (db * cy - dc * by) / det;
@@ -106,7 +107,8 @@ GouraudSource GouraudPlanes::Clamped(int x0, int row, int count) const
     std::uint64_t bits = 0;
     for (int k = 0; k < 4; ++k) {
         start[k] = base_[k] + dx_[k] * (x0 - refX_) + dy_[k] * (row - refY_);
-        bits |= static_cast<std::uint64_t>(start[k]) | static_cast<std::uint64_t>(start[k] + dx_[k] * (count - 1));
+        bits |= static_cast<std::uint64_t>(start[k]) |
+                static_cast<std::uint64_t>(start[k] + dx_[k] * (count - 1));
     }
     if (bits < static_cast<std::uint64_t>(kLimit)) {
         for (int k = 0; k < 4; ++k) {

@@ -152,24 +152,15 @@ TEST_F(DeviceTest, ASignedFrameDrawsFromItsRecordAsMadeDirectly)
 // signature as it was; a call that changes a state changes it.
 TEST_F(DeviceTest, OnlyCallsThatChangeAStateSignAFrame)
 {
-    SoftwareDevice* software = SoftwareDevice::From(device_);
-    const std::vector<ColorVertex> fan{At(0, 0, 0x80FF0000u), At(16, 0, kRed), At(0, 16, kRed)};
-    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-    device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
-    device_->SetTexture(0, nullptr);
-    DrawFan(fan);
-    const auto sign = [&](auto states) {
-        software->BeginSignature(false);
-        states();
-        DrawFan(fan);
-        return software->EndSignature();
+    const auto sign = [&](int blend) { // below zero: blending is not set
+        SoftwareDevice::From(device_)->BeginSignature(false);
+        if (blend >= 0)
+            device_->SetRenderState(D3DRS_ALPHABLENDENABLE, blend);
+        DrawFan({At(0, 0, kRed), At(16, 0, kRed), At(0, 16, kRed)});
+        return SoftwareDevice::From(device_)->EndSignature();
     };
-    const std::uint64_t plain = sign([] {});
-    EXPECT_EQ(sign([&] {
-                  device_->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-                  device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_DISABLE);
-                  device_->SetTexture(0, nullptr);
-              }),
-              plain);
-    EXPECT_NE(sign([&] { Blend(); }), plain);
+    sign(-1); // from here on the fan's vertex format is in force
+    const std::uint64_t plain = sign(-1);
+    EXPECT_EQ(sign(FALSE), plain);
+    EXPECT_NE(sign(TRUE), plain);
 }

@@ -55,7 +55,6 @@ TEST_F(DeviceTest, ClippingKeepsOnlyWhatHasAPlaceOnTheTarget)
     EXPECT_EQ(CountNot(kBlack), Size);
 }
 
-
 // A fan colours every pixel as its triangles drawn one by one do: shaded or in
 // one colour, either winding, blended or not, reaching past the edges, and also
 // when its rim is dented, winds round its centre twice or leaves it outside.
@@ -71,16 +70,13 @@ TEST_F(DeviceTest, AFanColoursEveryPixelAsItsTrianglesDo)
         const float cy = static_cast<float>(next(2400)) / 100.0f - 4.0f;
         const float radius = 2.0f + static_cast<float>(next(1000)) / 100.0f;
         const int rim = 3 + static_cast<int>(next(14));
-        const int rounds = fan % 5 == 4 ? 2 : 1;
-        const bool dented = fan % 7 == 3;
-        const bool oneColour = fan % 3 == 0;
-        const float turn = (fan % 2 ? 2.0f : -2.0f) * static_cast<float>(M_PI) / static_cast<float>(rim);
+        // Plain fans have one colour.
+        const bool plain = fan % 3 == 0, twice = fan % 5 == 4, dented = fan % 7 == 3, outside = fan % 11 == 5;
         const D3DCOLOR first = next(1u << 24) | next(256) << 24;
-        const auto colour = [&] { return oneColour ? first : next(1u << 24) | next(256) << 24; };
-        const float outside = fan % 11 == 5 ? -2.5f * radius : 0.0f;
-        std::vector<ColorVertex> vertices{At(cx + outside, cy, first)};
-        for (int k = 0; k <= rounds * rim; ++k) {
-            const float angle = turn * static_cast<float>(k % rim) + 0.3f;
+        const auto colour = [&] { return plain ? first : next(1u << 24) | next(256) << 24; };
+        std::vector<ColorVertex> vertices{At(outside ? cx - 2.5f * radius : cx, cy, first)};
+        for (int k = 0; k <= (twice ? 2 : 1) * rim; ++k) {
+            const float angle = (fan % 2 ? 2.0f : -2.0f) * static_cast<float>(M_PI * (k % rim) / rim) + 0.3f;
             const float reach = dented && k % rim == 0 ? radius / 3.0f : radius;
             vertices.push_back(At(cx + reach * std::cos(angle), cy + reach * std::sin(angle), colour()));
         }
