@@ -9,11 +9,11 @@
 #include <vector>
 
 // A closed Gouraud fan whose triangles tile a polygon around their shared
-// centre (see ConvexFan.h), drawn row by row across the whole polygon. Each row is cut
-// where the spokes cross it, and each piece takes its own triangle's colour
-// planes over exactly the pixels that triangle covers in the row, so every
-// pixel comes out as drawing the triangles one by one would colour it; the
-// row's colours then reach the target in one pass.
+// centre (see ConvexFan.h), drawn row by row across the whole polygon. Each
+// row is cut where the spokes cross it, and each piece takes its own
+// triangle's colour planes over exactly the pixels that triangle covers in the
+// row, so every pixel comes out as drawing the triangles one by one would
+// colour it; the row's colours then reach the target in one pass.
 class GouraudFan
 {
 public:

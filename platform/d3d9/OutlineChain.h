@@ -6,8 +6,8 @@
 #include <limits>
 #include <span>
 
-// One side of a polygon every row crosses in one span, walked from its top vertex down to its bottom
-// vertex, forwards or backwards around the outline.
+// One side of a polygon every row crosses in one span, walked from its top
+// vertex down to its bottom vertex, forwards or backwards around the outline.
 class OutlineChain
 {
 public:
