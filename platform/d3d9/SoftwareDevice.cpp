@@ -296,6 +296,8 @@ HRESULT SoftwareDevice::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRI
     D3DXMATRIX* slot = TransformSlot(State);
     if (!slot || !pMatrix)
         return D3DERR_INVALIDCALL;
+    if (signing_ && std::memcmp(slot, pMatrix, sizeof(D3DMATRIX)) == 0)
+        return D3D_OK;
     if (DeviceCall* call = Log(DeviceCall::Kind::SetTransform, 0, State))
         call->matrix = *pMatrix;
     if (signing_) {

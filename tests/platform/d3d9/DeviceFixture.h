@@ -4,6 +4,7 @@
 #include "platform/win/WindowHandles.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -128,11 +129,8 @@ protected:
     // How many pixels of the target differ from the background colour.
     int CountNot(D3DCOLOR background)
     {
-        int count = 0;
-        for (int row = 0; row < Size; ++row)
-            for (int x = 0; x < Size; ++x)
-                count += Pixel(x, row) != background;
-        return count;
+        const std::vector<D3DCOLOR> pixels = Pixels();
+        return Size * Size - static_cast<int>(std::count(pixels.begin(), pixels.end(), background));
     }
 
     QWidget window_;

@@ -152,10 +152,14 @@ TEST_F(DeviceTest, ASignedFrameDrawsFromItsRecordAsMadeDirectly)
 // signature as it was; a call that changes a state changes it.
 TEST_F(DeviceTest, OnlyCallsThatChangeAStateSignAFrame)
 {
-    const auto sign = [&](int blend) { // below zero: blending is not set
+    // The world in force from the start; below zero, sign sets no state.
+    const D3DXMATRIX identity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+    const auto sign = [&](int blend) {
         SoftwareDevice::From(device_)->BeginSignature(false);
-        if (blend >= 0)
+        if (blend >= 0) {
             device_->SetRenderState(D3DRS_ALPHABLENDENABLE, blend);
+            device_->SetTransform(D3DTS_WORLD, &identity);
+        }
         DrawFan({At(0, 0, kRed), At(16, 0, kRed), At(0, 16, kRed)});
         return SoftwareDevice::From(device_)->EndSignature();
     };
